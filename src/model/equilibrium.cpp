@@ -1,0 +1,67 @@
+#include "model/equilibrium.h"
+
+#include "model/numbers.h"
+
+namespace kemora::model {
+namespace {
+
+constexpr double kMmHgPerAtm = 760.0;
+constexpr double kHPaPerAtm = 1013.0;
+constexpr double kGasConstant = 0.082;  // L·atm/(mol·K)
+constexpr int32_t kAbsoluteZeroOffset = 273;
+
+int64_t CelsiusOf(const ExperimentSettings& settings, int32_t temperature) {
+    return settings.temperatureUnit == Kelvin ? int64_t{temperature} - kAbsoluteZeroOffset
+                                              : int64_t{temperature};
+}
+
+// The table value in mmHg: the first row at or above t, 0 when none is.
+double TableVaporPressure(const Experiment& experiment, int64_t celsius) {
+    for (int slot = kFirstVaporRow; slot <= kLastVaporRow; ++slot) {
+        const VaporPressureRow& row = experiment.table[slot];
+        if (row.celsius >= celsius) {
+            if (experiment.liquid == Water) return row.water;
+            if (experiment.liquid == Ethanol) return row.ethanol;
+            return row.diethylEther;
+        }
+    }
+    return 0.0;
+}
+
+}  // namespace
+
+double VaporPressureAt(const Experiment& experiment, int32_t temperature) {
+    const double mmHg = TableVaporPressure(experiment, CelsiusOf(experiment.settings, temperature));
+    const int32_t unit = experiment.settings.pressureUnit;
+    if (unit == MmHg) return mmHg;
+    if (unit == Atm) return mmHg / kMmHgPerAtm;
+    return (kHPaPerAtm / kMmHgPerAtm) * mmHg;
+}
+
+int32_t SaturationVolume(const Experiment& experiment) {
+    const ExperimentSettings& settings = experiment.settings;
+    const double p = TableVaporPressure(experiment, CelsiusOf(settings, settings.temperature)) /
+                     kMmHgPerAtm;
+    if (p == 0.0) return 0;
+    const double kelvin = settings.temperatureUnit == Kelvin
+                              ? static_cast<double>(settings.temperature)
+                              : static_cast<double>(settings.temperature) + kAbsoluteZeroOffset;
+    const double volume = settings.mol * kGasConstant * kelvin / p;
+    return RoundHalfEven(volume);
+}
+
+int32_t LiquidVolume() { return 0; }
+
+double PressureAtVolume(const Experiment& experiment, int32_t volume) {
+    const double p = VaporPressureAt(experiment, experiment.settings.temperature);
+    if (volume < experiment.satVolume || volume == 0) return p;
+    return (p * experiment.satVolume) / volume;
+}
+
+int32_t VaporRowCount(const Experiment& experiment, int32_t volume) {
+    double d = (static_cast<double>(experiment.satVolume) - experiment.liqVolume) / 15.0;
+    if (d == 0.0) d = 1.0;
+    return RoundHalfEven(volume / d);
+}
+
+}  // namespace kemora::model

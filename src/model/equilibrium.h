@@ -1,0 +1,45 @@
+#pragma once
+// The equilibrium of a fixed amount of liquid with its vapor in a closed cylinder at
+// constant temperature: vapor pressure, saturation volume, pressure and phase split.
+
+#include <cstdint>
+
+#include "model/settings.h"
+#include "model/vapor_table.h"
+
+namespace kemora::model {
+
+// Values of `liquid`, also the entry positions of every liquid list. Readers compare with
+// Water and Ethanol only: any other value (-1, no entry selected, included) is ether.
+enum Liquid : int32_t { Water = 0, Ethanol = 1, DiethylEther = 2 };
+
+// The process-wide experiment: the settings, the table and the model values that the main
+// window's handlers share. Owned by the main window's state for the whole run.
+struct Experiment {
+    ExperimentSettings settings;
+    VaporPressureTable table{};
+    int32_t liquid = Water;  // a Liquid
+    int32_t satVolume = 0;   // litres; cached SaturationVolume()
+    int32_t liqVolume = 0;   // litres; cached LiquidVolume()
+};
+
+// Vapor pressure of the current liquid at `temperature` (in the current temperature unit),
+// in the current pressure unit; 0 above 200 °C, the -100 °C value below it.
+[[nodiscard]] double VaporPressureAt(const Experiment& experiment, int32_t temperature);
+
+// mol × 0.082 × T ÷ p in whole litres (p in atm, T in kelvin from 273). A vapor pressure of
+// 0 (above 200 °C) gives 0; a volume beyond the 32-bit range saturates.
+[[nodiscard]] int32_t SaturationVolume(const Experiment& experiment);
+
+// The liquid's own volume is neglected: always 0 litres.
+[[nodiscard]] int32_t LiquidVolume();
+
+// Pressure in the current unit at `volume` litres: the vapor pressure below satVolume,
+// then Boyle's law from the saturation point. At volume 0 the cylinder holds only liquid
+// and the result is the vapor pressure, also when satVolume is 0 or less.
+[[nodiscard]] double PressureAtVolume(const Experiment& experiment, int32_t volume);
+
+// How many of the 15 molecule layers are vapor at `volume` litres in the two-phase range.
+[[nodiscard]] int32_t VaporRowCount(const Experiment& experiment, int32_t volume);
+
+}  // namespace kemora::model

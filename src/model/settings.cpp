@@ -1,0 +1,22 @@
+#include "model/settings.h"
+
+namespace kemora::model {
+
+void SetDefaultSettings(ExperimentSettings& settings) {
+    settings.temperature = 27;
+    settings.mol = 1;
+    settings.temperatureUnit = Celsius;
+    settings.pressureUnit = MmHg;
+    settings.grphWMin = 0;
+    settings.grphWMax = 700;
+    settings.grphHMin = 0.0;
+    settings.grphHMax = 800.0;
+}
+
+std::string_view PressureUnitText(int32_t pressureUnit) {
+    if (pressureUnit == MmHg) return "mmHg";
+    if (pressureUnit == Atm) return "atm";
+    return "hPa";
+}
+
+}  // namespace kemora::model
