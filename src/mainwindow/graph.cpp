@@ -1,0 +1,111 @@
+#include "mainwindow/graph.h"
+
+#include "mainwindow/saturating.h"
+#include "model/numbers.h"
+
+namespace kemora::mainwindow {
+namespace {
+
+constexpr int32_t kPlotLeft = 15;
+constexpr int32_t kPlotRight = 315;
+constexpr int32_t kPlotBottom = 320;
+constexpr int32_t kPlotTop = 0;
+constexpr double kPlotWidth = 300.0;
+constexpr double kPlotHeight = 320.0;
+constexpr int32_t kVolumeStep = 100;        // litres
+constexpr double kAtmPressureStep = 0.1;    // atm
+constexpr double kOtherPressureStep = 100;  // mmHg or hPa
+
+// Pixels of `value` above `low` on an axis of `length` pixels from `low` to `high`. The
+// quotient is formed first: the rounding of every grid line and square depends on that
+// order. An axis without extent maps everything to its lower edge instead of dividing by 0.
+int32_t AxisOffset(double length, double low, double high, double value) {
+    const double range = high - low;
+    if (range == 0.0)
+        return 0;
+    return model::RoundHalfEven((length / range) * (value - low));
+}
+
+}  // namespace
+
+PixelPoint GraphPoint(const model::ExperimentSettings& settings, int32_t volume, double pressure) {
+    return {AxisOffset(kPlotWidth, settings.grphWMin, settings.grphWMax, volume),
+            AxisOffset(kPlotHeight, settings.grphHMin, settings.grphHMax, pressure)};
+}
+
+PixelPoint GraphToBox(PixelPoint offset) {
+    return {ClampToInt32(int64_t{offset.x} + kPlotLeft),
+            ClampToInt32(int64_t{kPlotBottom} - offset.y)};
+}
+
+Rgb SettledPointColor(int32_t liquid) {
+    if (liquid == model::Water)
+        return kWaterPointColor;
+    if (liquid == model::Ethanol)
+        return kEthanolPointColor;
+    return kEtherPointColor;
+}
+
+void EraseGraph(Surface& box, GraphState& state) {
+    // Reaches past the box's lower edge: the whole box, labels included, is blanked.
+    box.fillRect(0, 0, 315, 340, kGraphBackgroundColor);
+    // Outside the box, so that the first square after an erase settles nothing visible.
+    state.lastPointX = -10;
+    state.lastPointY = -10;
+}
+
+void DrawGraphFrame(Surface& box, const model::ExperimentSettings& settings, GraphState& state) {
+    EraseGraph(box, state);
+
+    // Volume grid, lowest value first. An axis with equal bounds has no scale and no grid.
+    // The counter is 64-bit so that the step past the 32-bit range ends the loop.
+    const int32_t wMin = settings.grphWMin;
+    const int32_t wMax = settings.grphWMax;
+    if (wMin != wMax) {
+        for (int64_t v = wMin; v <= wMax; v += kVolumeStep) {
+            const int32_t volume = static_cast<int32_t>(v);
+            const int32_t x =
+                SaturatingAdd(GraphPoint(settings, volume, settings.grphHMin).x, kPlotLeft);
+            box.drawLine(x, kPlotBottom, x, kPlotTop, kGridLineColor);
+            box.setTextPosition(SaturatingAdd(x, -5), 325);
+            box.printText(model::IntegerText(volume));
+        }
+    }
+
+    // Pressure grid. p grows by repeated addition, so sums of 0.1 drift (0.30000000000000004)
+    // and the labels' 15 significant digits hide the drift. A p too large to grow by the
+    // step ends the loop.
+    const double hMin = settings.grphHMin;
+    const double hMax = settings.grphHMax;
+    const double step = settings.pressureUnit == model::Atm ? kAtmPressureStep : kOtherPressureStep;
+    if (hMin != hMax) {
+        for (double p = hMin; p <= hMax;) {
+            const int32_t y = ClampToInt32(int64_t{kPlotBottom} - GraphPoint(settings, wMin, p).y);
+            box.drawLine(kPlotLeft, y, kPlotRight, y, kGridLineColor);
+            box.setTextPosition(0, SaturatingAdd(y, -10));
+            box.printText(model::DoubleText(p));
+            const double next = p + step;
+            if (!(next > p))
+                break;
+            p = next;
+        }
+    }
+
+    box.refresh();
+}
+
+void PlotPoint(Surface& box, const model::Experiment& experiment, GraphState& state, int32_t volume,
+               double pressure) {
+    state.plotColor = SettledPointColor(experiment.liquid);
+    const PixelPoint point = GraphToBox(GraphPoint(experiment.settings, volume, pressure));
+    box.fillRect(point.x, point.y, SaturatingAdd(point.x, 2), SaturatingAdd(point.y, 2),
+                 kNewestPointColor);
+    // Painted after the red square: when both fall on the same pixels, the new state shows
+    // in the liquid's colour.
+    box.fillRect(state.lastPointX, state.lastPointY, SaturatingAdd(state.lastPointX, 2),
+                 SaturatingAdd(state.lastPointY, 2), state.plotColor);
+    state.lastPointX = point.x;
+    state.lastPointY = point.y;
+}
+
+}  // namespace kemora::mainwindow
