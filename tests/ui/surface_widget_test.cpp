@@ -1,0 +1,367 @@
+#include "ui/surface_widget.h"
+
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <limits>
+#include <set>
+#include <utility>
+
+#include "mainwindow/graph.h"
+#include "model/equilibrium.h"
+#include "model/vapor_table.h"
+
+namespace kemora::ui {
+namespace {
+
+using mainwindow::Rgb;
+constexpr int32_t kIntMax = std::numeric_limits<int32_t>::max();
+constexpr int32_t kIntMin = std::numeric_limits<int32_t>::min();
+constexpr Rgb kInk{10, 20, 30};
+const QRgb kInkPixel = qRgb(10, 20, 30);
+const QRgb kPaper = qRgb(255, 255, 255);
+
+// The pixels of `surface` that are not white.
+std::set<std::pair<int, int>> InkedPixels(SurfaceWidget& surface) {
+    std::set<std::pair<int, int>> inked;
+    const QImage& image = surface.image();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != kPaper)
+                inked.insert({x, y});
+        }
+    }
+    return inked;
+}
+
+std::set<std::pair<int, int>> Rectangle(int left, int top, int right, int bottom) {
+    std::set<std::pair<int, int>> pixels;
+    for (int y = top; y <= bottom; ++y) {
+        for (int x = left; x <= right; ++x) pixels.insert({x, y});
+    }
+    return pixels;
+}
+
+TEST(SurfaceWidget, KeepsAnImageOfItsExactPixelSize) {
+    SurfaceWidget surface(QSize(371, 457), Qt::black);
+    EXPECT_EQ(surface.size(), QSize(371, 457));
+    EXPECT_EQ(surface.minimumSize(), surface.maximumSize());
+    EXPECT_EQ(surface.image().size(), QSize(371, 457));
+    EXPECT_EQ(surface.image().pixel(370, 456), qRgb(0, 0, 0));
+}
+
+TEST(SurfaceWidget, FillsRectanglesWithBothCornersIncludedAndClips) {
+    struct Case {
+        const char* what;
+        int32_t x1, y1, x2, y2;
+        std::set<std::pair<int, int>> pixels;
+    };
+    const Case cases[] = {
+        {"corners in order", 2, 3, 4, 5, Rectangle(2, 3, 4, 5)},
+        {"corners in reverse", 4, 5, 2, 3, Rectangle(2, 3, 4, 5)},
+        {"mixed corners", 4, 3, 2, 5, Rectangle(2, 3, 4, 5)},
+        {"one pixel", 7, 7, 7, 7, Rectangle(7, 7, 7, 7)},
+        {"over the edges", -10, -10, 2, 1, Rectangle(0, 0, 2, 1)},
+        {"the whole plane", kIntMin, kIntMin, kIntMax, kIntMax, Rectangle(0, 0, 19, 14)},
+        {"past the right edge", 20, 0, kIntMax, 14, {}},
+        {"above the top edge", 0, kIntMin, 19, -1, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SurfaceWidget surface(QSize(20, 15), Qt::white);
+        surface.fillRect(c.x1, c.y1, c.x2, c.y2, kInk);
+        EXPECT_EQ(InkedPixels(surface), c.pixels);
+        if (!c.pixels.empty()) {
+            const auto [x, y] = *c.pixels.begin();
+            EXPECT_EQ(surface.image().pixel(x, y), kInkPixel);
+        }
+    }
+}
+
+TEST(SurfaceWidget, DrawsOnePixelLinesWithBothEnds) {
+    struct Case {
+        const char* what;
+        int32_t x1, y1, x2, y2;
+        std::set<std::pair<int, int>> pixels;
+    };
+    const Case cases[] = {
+        {"horizontal", 2, 3, 6, 3, Rectangle(2, 3, 6, 3)},
+        {"vertical, upward", 5, 9, 5, 1, Rectangle(5, 1, 5, 9)},
+        {"a point", 4, 4, 4, 4, Rectangle(4, 4, 4, 4)},
+        {"diagonal", 1, 1, 4, 4, {{1, 1}, {2, 2}, {3, 3}, {4, 4}}},
+        // Half-pixel steps round towards larger coordinates.
+        {"shallow", 0, 0, 4, 1, {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 1}}},
+        {"shallow, reversed", 4, 1, 0, 0, {{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 1}}},
+        {"steep", 3, 0, 4, 4, {{3, 0}, {3, 1}, {4, 2}, {4, 3}, {4, 4}}},
+        {"rising",
+         0,
+         4,
+         8,
+         0,
+         {{0, 4}, {1, 4}, {2, 3}, {3, 3}, {4, 2}, {5, 2}, {6, 1}, {7, 1}, {8, 0}}},
+        {"across the plane",
+         kIntMin,
+         kIntMin,
+         kIntMax,
+         kIntMax,
+         {{0, 0},
+          {1, 1},
+          {2, 2},
+          {3, 3},
+          {4, 4},
+          {5, 5},
+          {6, 6},
+          {7, 7},
+          {8, 8},
+          {9, 9},
+          {10, 10},
+          {11, 11},
+          {12, 12},
+          {13, 13},
+          {14, 14}}},
+        {"vertical across the plane", 19, kIntMax, 19, kIntMin, Rectangle(19, 0, 19, 14)},
+        {"outside", -100, -5, kIntMax, -3, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SurfaceWidget surface(QSize(20, 15), Qt::white);
+        surface.drawLine(c.x1, c.y1, c.x2, c.y2, kInk);
+        EXPECT_EQ(InkedPixels(surface), c.pixels);
+    }
+}
+
+class SpriteTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        sprite = QImage(10, 10, QImage::Format_RGB32);
+        for (int y = 0; y < 10; ++y) {
+            for (int x = 0; x < 10; ++x) sprite.setPixel(x, y, qRgb(x * 20, y * 20, 7));
+        }
+        surface.setSpriteSource(sprite);
+    }
+
+    QImage sprite;
+    SurfaceWidget surface{QSize(30, 20), Qt::white};
+};
+
+TEST_F(SpriteTest, CopiesTheSpritePlainly) {
+    surface.copySprite(3, 4);
+    const QImage& image = surface.image();
+    for (int y = 0; y < 10; ++y) {
+        for (int x = 0; x < 10; ++x) ASSERT_EQ(image.pixel(3 + x, 4 + y), sprite.pixel(x, y));
+    }
+    EXPECT_EQ(InkedPixels(surface), Rectangle(3, 4, 12, 13));
+}
+
+TEST_F(SpriteTest, ClipsAtEveryEdge) {
+    surface.copySprite(-5, -6);
+    surface.copySprite(25, 17);
+    const QImage& image = surface.image();
+    EXPECT_EQ(image.pixel(0, 0), sprite.pixel(5, 6));
+    EXPECT_EQ(image.pixel(4, 3), sprite.pixel(9, 9));
+    EXPECT_EQ(image.pixel(29, 19), sprite.pixel(4, 2));
+    auto expected = Rectangle(0, 0, 4, 3);
+    expected.merge(Rectangle(25, 17, 29, 19));
+    EXPECT_EQ(InkedPixels(surface), expected);
+    for (auto [x, y] : {std::pair{kIntMax, kIntMax},
+                        {kIntMin, kIntMin},
+                        {kIntMax - 5, 0},
+                        {kIntMin, 5},
+                        {-10, 0},
+                        {30, 0}}) {
+        surface.copySprite(x, y);
+    }
+    EXPECT_EQ(InkedPixels(surface), expected);
+}
+
+TEST_F(SpriteTest, TakesOnlyTheTopLeft10By10OfALargerImage) {
+    QImage large(16, 16, QImage::Format_ARGB32);
+    large.fill(qRgb(1, 2, 3));
+    surface.setSpriteSource(large);
+    surface.copySprite(0, 0);
+    EXPECT_EQ(InkedPixels(surface), Rectangle(0, 0, 9, 9));
+    EXPECT_EQ(surface.image().pixel(9, 9), qRgb(1, 2, 3));
+}
+
+TEST(SurfaceWidget, CopiesNothingWithoutASprite) {
+    SurfaceWidget surface(QSize(20, 20), Qt::white);
+    surface.copySprite(0, 0);
+    EXPECT_TRUE(InkedPixels(surface).empty());
+}
+
+TEST(SurfaceWidget, LabelFontIsThe9PixelProportionalGothic) {
+    const QFont font = GraphLabelFont();
+    EXPECT_EQ(font.pixelSize(), 9);
+    EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("IPAPGothic"));
+    EXPECT_EQ(QFontInfo(font).pixelSize(), 9);
+}
+
+TEST(SurfaceWidget, PrintsBlackTextFromItsTopLeftAndMovesDownALine) {
+    SurfaceWidget surface(QSize(60, 40), Qt::white);
+    surface.setTextFont(GraphLabelFont());
+    surface.fillRect(0, 0, 59, 39, {255, 255, 255});
+    surface.setTextPosition(10, 5);
+    surface.printText("800");
+    const auto first = InkedPixels(surface);
+    ASSERT_FALSE(first.empty());
+    for (auto [x, y] : first) {
+        EXPECT_GE(x, 10);
+        EXPECT_LT(x, 10 + 20);
+        EXPECT_GE(y, 5);
+        EXPECT_LT(y, 5 + 10);
+    }
+    // Black ink, shaded at the edges, on the untouched paper.
+    int black = 0;
+    const QImage& image = surface.image();
+    for (auto [x, y] : first) {
+        const QRgb pixel = image.pixel(x, y);
+        EXPECT_TRUE(qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel));
+        if (qRed(pixel) < 64)
+            ++black;
+    }
+    EXPECT_GT(black, 5);
+
+    surface.printText("1");
+    const auto both = InkedPixels(surface);
+    EXPECT_GT(both.size(), first.size());
+    for (const auto& pixel : both) {
+        if (first.count(pixel) == 0) {
+            EXPECT_GE(pixel.second, 5 + 9);
+        }
+    }
+}
+
+TEST(SurfaceWidget, TextFarOutsideOrEmptyLeavesTheImageAlone) {
+    SurfaceWidget surface(QSize(40, 20), Qt::white);
+    surface.setTextFont(GraphLabelFont());
+    for (auto [x, y] : {std::pair{kIntMax, 0},
+                        {kIntMin, kIntMin},
+                        {0, kIntMax},
+                        {-500, 0},
+                        {0, 100},
+                        {0, -100}}) {
+        surface.setTextPosition(x, y);
+        surface.printText("12345");
+        surface.printText("12345");
+    }
+    surface.setTextPosition(0, 0);
+    surface.printText("");
+    EXPECT_TRUE(InkedPixels(surface).empty());
+}
+
+TEST(SurfaceWidget, ShowsTheOffScreenImageOnRefreshAndKeepsIt) {
+    SurfaceWidget surface(QSize(40, 30), Qt::white);
+    surface.setTextFont(GraphLabelFont());
+    surface.show();
+    surface.fillRect(5, 5, 20, 10, kInk);
+    surface.setTextPosition(2, 15);
+    surface.printText("0.1");
+    surface.refresh();
+    const QImage shown = surface.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, surface.image());
+    // A second refresh with nothing drawn shows the same picture: the image persists.
+    surface.refresh();
+    EXPECT_EQ(surface.grab().toImage().convertToFormat(QImage::Format_RGB32), shown);
+    EXPECT_EQ(surface.image().pixel(20, 10), kInkPixel);
+}
+
+// The graph frame and two plotted states, drawn into the real graph box and read back.
+class GraphBoxTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        box.setTextFont(GraphLabelFont());
+        model::FillVaporPressureTable(experiment.table);
+        model::SetDefaultSettings(experiment.settings);  // 27 °C, 1 mol, 0..700 L, 0..800 mmHg
+        experiment.liquid = model::Water;
+        experiment.satVolume = model::SaturationVolume(experiment);
+        mainwindow::DrawGraphFrame(box, experiment.settings, state);
+    }
+
+    // Pixels in the rectangle (both corners included) darker than the grid.
+    int DarkPixels(int left, int top, int right, int bottom) {
+        const QImage& image = box.image();
+        int dark = 0;
+        for (int y = top; y <= bottom; ++y) {
+            for (int x = left; x <= right; ++x) {
+                if (qGray(image.pixel(x, y)) < 128)
+                    ++dark;
+            }
+        }
+        return dark;
+    }
+
+    SurfaceWidget box{QSize(mainwindow::kGraphBoxWidth, mainwindow::kGraphBoxHeight), Qt::white};
+    model::Experiment experiment;
+    mainwindow::GraphState state;
+};
+
+TEST_F(GraphBoxTest, GridLinesAreGreyOnWhite) {
+    const QImage& image = box.image();
+    const QRgb grey = qRgb(192, 192, 192);
+    // The labels of the pressure lines reach the line at x 15.
+    for (int y : {285, 295, 305}) EXPECT_EQ(image.pixel(15, y), grey);
+    for (int x : {58, 101, 144, 186, 229, 272}) {
+        SCOPED_TRACE(testing::Message() << "x " << x);
+        for (int y = 1; y < 320; y += 7) {
+            if (y % 40 == 0)
+                continue;
+            ASSERT_EQ(image.pixel(x, y), grey) << "y " << y;
+        }
+        EXPECT_EQ(image.pixel(x + 1, 150), kPaper);
+        EXPECT_EQ(image.pixel(x - 1, 150), kPaper);
+    }
+    for (int y : {0, 40, 80, 120, 160, 200, 240, 280, 320}) {
+        SCOPED_TRACE(testing::Message() << "y " << y);
+        for (int x = 16; x < 315; x += 5) ASSERT_EQ(image.pixel(x, y), grey) << "x " << x;
+        if (y > 0) {
+            EXPECT_EQ(image.pixel(40, y - 1), kPaper);
+        }
+        if (y < 320) {
+            EXPECT_EQ(image.pixel(40, y + 1), kPaper);
+        }
+    }
+    // Nothing right of the last line at 315, which is just outside the box, nor below 320
+    // between the labels.
+    EXPECT_EQ(image.pixel(40, 321), kPaper);
+    EXPECT_EQ(image.pixel(35, 333), kPaper);
+}
+
+TEST_F(GraphBoxTest, EachLineHasItsLabel) {
+    // Volume labels below the plot, from (X - 5, 325); "0" at 10, "300" at 139.
+    EXPECT_GT(DarkPixels(10, 325, 16, 333), 3);
+    EXPECT_GT(DarkPixels(139, 325, 155, 333), 8);
+    // Nothing dark between two volume labels.
+    EXPECT_EQ(DarkPixels(160, 321, 178, 333), 0);
+    // Pressure labels left of the plot, 10 pixels above their line: "400" at (0, 150).
+    EXPECT_GT(DarkPixels(0, 150, 14, 159), 8);
+    EXPECT_EQ(DarkPixels(0, 161, 14, 168), 0);
+}
+
+TEST_F(GraphBoxTest, PlotsTheNewestStateRedAndSettlesThePreviousOne) {
+    auto plot = [this](int32_t volume) {
+        mainwindow::PlotPoint(box, experiment, state, volume,
+                              model::PressureAtVolume(experiment, volume));
+    };
+    plot(300);  // (144, 307)
+    const QImage& first = box.image();
+    for (int y = 307; y <= 309; ++y) {
+        for (int x = 144; x <= 146; ++x) ASSERT_EQ(first.pixel(x, y), qRgb(255, 0, 0));
+    }
+    EXPECT_EQ(first.pixel(147, 308), kPaper);
+    EXPECT_EQ(first.pixel(145, 306), kPaper);
+    plot(596);  // (270, 307)
+    const QImage& second = box.image();
+    for (int y = 307; y <= 309; ++y) {
+        for (int x = 144; x <= 146; ++x) ASSERT_EQ(second.pixel(x, y), qRgb(0, 0, 192));
+        for (int x = 270; x <= 272; ++x) ASSERT_EQ(second.pixel(x, y), qRgb(255, 0, 0));
+    }
+    // The same pixels on the screen after the box repaints.
+    box.show();
+    box.refresh();
+    const QImage shown = box.grab().toImage();
+    EXPECT_EQ(shown.pixel(145, 308), qRgb(0, 0, 192));
+    EXPECT_EQ(shown.pixel(271, 308), qRgb(255, 0, 0));
+}
+
+}  // namespace
+}  // namespace kemora::ui
