@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <utility>
 
@@ -18,14 +19,20 @@ QRgb PixelOf(mainwindow::Rgb color) {
     return qRgb(color.r, color.g, color.b);
 }
 
+// value / 255 rounded to the nearest, for values up to 255 × 255.
+int DivideBy255(uint value) {
+    return static_cast<int>((value + (value >> 8) + 0x80) >> 8);
+}
+
 // Exact arithmetic for lines whose ends lie anywhere in the 32-bit plane: differences take
 // 33 bits and their products 66.
 __extension__ typedef __int128 Int128;
 
 Int128 FloorDiv(Int128 numerator, Int128 denominator) {
     Int128 quotient = numerator / denominator;
-    if ((numerator % denominator != 0) && ((numerator < 0) != (denominator < 0)))
+    if ((numerator % denominator != 0) && ((numerator < 0) != (denominator < 0))) {
         --quotient;
+    }
     return quotient;
 }
 
@@ -60,6 +67,7 @@ void SurfaceWidget::setTextFont(const QFont& font) {
     const QFontMetrics metrics(m_textFont);
     m_textAscent = metrics.ascent();
     m_textLineSpacing = metrics.lineSpacing();
+    m_glyphs = {};
     if (m_textPainter)
         m_textPainter->setFont(m_textFont);
 }
@@ -81,10 +89,15 @@ void SurfaceWidget::fillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2,
     const int bottom = std::min(y2, m_image.height() - 1);
     if (left > right || top > bottom)
         return;
-    const QRgb pixel = PixelOf(color);
-    for (int y = top; y <= bottom; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));
-        std::fill(row + left, row + right + 1, pixel);
+    const qsizetype stride = m_image.bytesPerLine();
+    uchar* first = m_image.bits() + top * stride + left * qsizetype{sizeof(QRgb)};
+    const auto count = static_cast<std::size_t>(right - left + 1);
+    auto* firstRow = reinterpret_cast<QRgb*>(first);
+    std::fill(firstRow, firstRow + count, PixelOf(color));
+    // The other rows copy the first: the library's copy beats a fill loop several times
+    // over, and the animation blanks the whole panel every frame.
+    for (int row = 1; row <= bottom - top; ++row) {
+        std::memcpy(first + row * stride, first, count * sizeof(QRgb));
     }
 }
 
@@ -137,22 +150,122 @@ void SurfaceWidget::setTextPosition(int32_t x, int32_t y) {
 }
 
 void SurfaceWidget::printText(std::string_view utf8) {
-    // Qt's painter works in coordinates of about ±2^23 at most; a text further out than the
-    // image's own size cannot touch it and is skipped.
-    const int64_t reach = int64_t{1} << 20;
-    const bool nearImage =
-        m_textX > -reach && m_textX < reach && m_textY > -reach && m_textY < reach;
-    if (nearImage && !utf8.empty()) {
-        if (!m_textPainter) {
-            m_textPainter = std::make_unique<QPainter>(&m_image);
-            m_textPainter->setFont(m_textFont);
-            m_textPainter->setPen(Qt::black);
+    const bool number = std::all_of(utf8.begin(), utf8.end(), [](char c) {
+        return kNumberChars.find(c) != std::string_view::npos;
+    });
+    if (number) {
+        // Labels come by the thousand (a pressure axis in tenths of an atmosphere), and a
+        // painter lays out every text anew: numbers are put together from cached glyphs,
+        // placed as the painter would place them.
+        qreal pen = 0;
+        for (char c : utf8) {
+            const auto quarters = static_cast<int64_t>(std::floor(pen * 4));
+            const Glyph& g = glyph(kNumberChars.find(c), static_cast<int>(quarters & 3));
+            if (!g.coverage.isNull()) {
+                blendBlack(g.coverage, int64_t{m_textX} + (quarters >> 2) + g.left,
+                           int64_t{m_textY} + g.top);
+            }
+            pen += g.advance;
         }
-        m_textPainter->drawText(
-            QPoint(m_textX, m_textY + m_textAscent),
-            QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    } else {
+        paintText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
     }
     m_textY = mainwindow::SaturatingAdd(m_textY, m_textLineSpacing);
+}
+
+const SurfaceWidget::Glyph& SurfaceWidget::glyph(std::size_t numberChar, int quarter) {
+    Glyph& g = m_glyphs[4 * numberChar + static_cast<std::size_t>(quarter)];
+    if (g.ready) {
+        return g;
+    }
+    g.ready = true;
+    const QString text(QChar::fromLatin1(kNumberChars[numberChar]));
+    g.advance = QFontMetricsF(m_textFont).horizontalAdvance(text);
+    // Drawn alone on a transparent canvas with room on every side, then cut to its ink.
+    const QFontMetrics metrics(m_textFont);
+    const int margin = metrics.height() + 2;
+    QImage canvas(metrics.horizontalAdvance(text) + 2 * margin, metrics.height() + 2 * margin,
+                  QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter painter(&canvas);
+        painter.setFont(m_textFont);
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(margin + quarter / 4.0, margin + m_textAscent), text);
+    }
+    int left = canvas.width();
+    int right = -1;
+    int top = canvas.height();
+    int bottom = -1;
+    for (int y = 0; y < canvas.height(); ++y) {
+        for (int x = 0; x < canvas.width(); ++x) {
+            if (qAlpha(canvas.pixel(x, y)) == 0)
+                continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    if (right < 0)
+        return g;
+    g.coverage = QImage(right - left + 1, bottom - top + 1, QImage::Format_Alpha8);
+    for (int y = top; y <= bottom; ++y) {
+        uchar* row = g.coverage.scanLine(y - top);
+        for (int x = left; x <= right; ++x)
+            row[x - left] = static_cast<uchar>(qAlpha(canvas.pixel(x, y)));
+    }
+    g.left = left - margin;
+    g.top = top - margin;
+    return g;
+}
+
+void SurfaceWidget::blendBlack(const QImage& coverage, int64_t x, int64_t y) {
+    const int64_t left = std::max<int64_t>(x, 0);
+    const int64_t right = std::min<int64_t>(x + coverage.width(), m_image.width());
+    const int64_t top = std::max<int64_t>(y, 0);
+    const int64_t bottom = std::min<int64_t>(y + coverage.height(), m_image.height());
+    if (left >= right || top >= bottom)
+        return;
+    const qsizetype stride = m_image.bytesPerLine();
+    const qsizetype coverageStride = coverage.bytesPerLine();
+    uchar* const target = m_image.bits();
+    const uchar* const alphas = coverage.constBits();
+    for (int64_t row = top; row < bottom; ++row) {
+        auto* pixels = reinterpret_cast<QRgb*>(target + row * stride) + left;
+        const uchar* alpha = alphas + (row - y) * coverageStride + (left - x);
+        for (int64_t i = 0; i < right - left; ++i) {
+            const uint a = alpha[i];
+            if (a == 0)
+                continue;
+            if (a == 255) {
+                pixels[i] = qRgb(0, 0, 0);
+                continue;
+            }
+            // Black ink over the pixel: each channel keeps (255 - a) / 255 of itself.
+            const uint keep = 255 - a;
+            const QRgb old = pixels[i];
+            pixels[i] =
+                qRgb(DivideBy255(uint(qRed(old)) * keep), DivideBy255(uint(qGreen(old)) * keep),
+                     DivideBy255(uint(qBlue(old)) * keep));
+        }
+    }
+}
+
+void SurfaceWidget::paintText(const QString& text) {
+    // Qt's painter works in coordinates of about ±2^23 at most; a text further out than
+    // that from the image cannot touch it and is skipped.
+    const int32_t reach = int32_t{1} << 20;
+    const bool nearImage =
+        m_textX > -reach && m_textX < reach && m_textY > -reach && m_textY < reach;
+    if (!nearImage || text.isEmpty())
+        return;
+    if (!m_textPainter) {
+        m_textPainter = std::make_unique<QPainter>(&m_image);
+        m_textPainter->setFont(m_textFont);
+        m_textPainter->setPen(Qt::black);
+    }
+    m_textPainter->drawText(QPoint(m_textX, m_textY + m_textAscent), text);
 }
 
 void SurfaceWidget::copySprite(int32_t x, int32_t y) {
@@ -166,12 +279,21 @@ void SurfaceWidget::copySprite(int32_t x, int32_t y) {
     const int64_t bottom = std::min<int64_t>(int64_t{y} + height, m_image.height());
     if (left >= right || top >= bottom)
         return;
-    const auto bytes = static_cast<std::size_t>(right - left) * sizeof(QRgb);
-    for (int64_t row = top; row < bottom; ++row) {
-        const auto* source = reinterpret_cast<const QRgb*>(
-            std::as_const(m_sprite).scanLine(static_cast<int>(row - y)));
-        auto* target = reinterpret_cast<QRgb*>(m_image.scanLine(static_cast<int>(row)));
-        std::memcpy(target + left, source + (left - x), bytes);
+    // Row pointers are taken once per copy: the animation makes 555 copies a frame.
+    const qsizetype targetStride = m_image.bytesPerLine();
+    const qsizetype sourceStride = m_sprite.bytesPerLine();
+    uchar* target = m_image.bits() + top * targetStride + left * qsizetype{sizeof(QRgb)};
+    const uchar* source = std::as_const(m_sprite).bits() + (top - y) * sourceStride +
+                          (left - x) * qsizetype{sizeof(QRgb)};
+    const auto rowBytes = static_cast<std::size_t>(right - left) * sizeof(QRgb);
+    constexpr std::size_t kFullRow = kSpriteSize * sizeof(QRgb);
+    for (int64_t row = 0; row < bottom - top; ++row) {
+        // A copy of constant size compiles to a few moves instead of a library call.
+        if (rowBytes == kFullRow) {
+            std::memcpy(target + row * targetStride, source + row * sourceStride, kFullRow);
+        } else {
+            std::memcpy(target + row * targetStride, source + row * sourceStride, rowBytes);
+        }
     }
 }
 

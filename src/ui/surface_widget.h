@@ -3,7 +3,9 @@
 #include <QFont>
 #include <QImage>
 #include <QWidget>
+#include <array>
 #include <memory>
+#include <string_view>
 
 #include "mainwindow/surface.h"
 
@@ -43,9 +45,26 @@ class SurfaceWidget : public QWidget, public mainwindow::Surface {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // A character of a number drawn once in the text font at one of four quarter-pixel
+    // offsets, as the painter places glyphs: its coverage (alpha 0 to 255) and where that
+    // lies from the whole pixel of the pen at the top of the text.
+    struct Glyph {
+        bool ready = false;
+        QImage coverage;  // Format_Alpha8; null for a character that leaves no ink
+        int left = 0;     // pixels right of the pen
+        int top = 0;      // pixels below the text's top
+        qreal advance = 0;
+    };
+    // The characters of number texts, whose glyphs the font sets without kerning.
+    static constexpr std::string_view kNumberChars = "0123456789.+-E";
+
     void setPixel(int64_t x, int64_t y, QRgb pixel);
-    // Text goes through a painter that stays open across texts, as opening one per text
-    // costs more than the text; it is closed before the image is read or shown.
+    const Glyph& glyph(std::size_t numberChar, int quarter);
+    void blendBlack(const QImage& coverage, int64_t x, int64_t y);
+    void paintText(const QString& text);
+    // Texts other than numbers go through a painter that stays open across texts, as
+    // opening one per text costs more than the text; it is closed before the image is
+    // read or shown.
     void endTextPainter();
 
     QImage m_image;
@@ -53,6 +72,7 @@ class SurfaceWidget : public QWidget, public mainwindow::Surface {
     QFont m_textFont;
     int m_textAscent = 0;       // pixels from the top of a text to its baseline
     int m_textLineSpacing = 0;  // pixels from one line of text to the next
+    std::array<Glyph, 4 * kNumberChars.size()> m_glyphs{};
     std::unique_ptr<QPainter> m_textPainter;
     int32_t m_textX = 0;
     int32_t m_textY = 0;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QFontMetrics>
+#include <QPainter>
 #include <limits>
 #include <set>
 #include <utility>
@@ -229,6 +231,58 @@ TEST(SurfaceWidget, PrintsBlackTextFromItsTopLeftAndMovesDownALine) {
             EXPECT_GE(pixel.second, 5 + 9);
         }
     }
+}
+
+TEST(SurfaceWidget, NumbersLookAsThePainterDrawsThem) {
+    const QFont font = GraphLabelFont();
+    const int ascent = QFontMetrics(font).ascent();
+    for (const char* text : {"0", "800", "0.1", "-50", "799.900000000113", "1E+20", "2.5E-07"}) {
+        SCOPED_TRACE(text);
+        SurfaceWidget surface(QSize(120, 20), Qt::white);
+        surface.setTextFont(font);
+        surface.drawLine(0, 9, 119, 9, {192, 192, 192});  // ink blends with what lies below
+        surface.setTextPosition(3, 4);
+        surface.printText(text);
+
+        QImage expected(120, 20, QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        QPainter painter(&expected);
+        painter.setPen(QColor(192, 192, 192));
+        painter.drawLine(0, 9, 119, 9);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QPoint(3, 4 + ascent), QString::fromLatin1(text));
+        painter.end();
+        EXPECT_EQ(surface.image(), expected);
+    }
+}
+
+TEST(SurfaceWidget, OtherTextsGoThroughThePainterBetweenDirectDrawing) {
+    SurfaceWidget surface(QSize(60, 30), Qt::white);
+    surface.setTextFont(GraphLabelFont());
+    surface.setTextPosition(2, 2);
+    surface.printText("圧力");
+    surface.fillRect(0, 14, 59, 29, kInk);
+    surface.printText("mmHg");  // one line lower (10 pixels), partly over the fill
+    const auto inked = InkedPixels(surface);
+    int textPixels = 0;
+    for (auto [x, y] : inked) {
+        if (y < 12) {
+            ++textPixels;
+            EXPECT_GE(x, 2);
+            EXPECT_LT(x, 2 + 20);
+        }
+    }
+    EXPECT_GT(textPixels, 20);
+    // The second text darkened part of the fill.
+    int black = 0;
+    for (int y = 14; y < 30; ++y) {
+        for (int x = 0; x < 60; ++x) {
+            if (qGray(surface.image().pixel(x, y)) < qGray(kInkPixel))
+                ++black;
+        }
+    }
+    EXPECT_GT(black, 5);
 }
 
 TEST(SurfaceWidget, TextFarOutsideOrEmptyLeavesTheImageAlone) {
