@@ -72,9 +72,10 @@ void DrawGraphFrame(Surface& box, const model::ExperimentSettings& settings, Gra
         }
     }
 
-    // Pressure grid. p grows by repeated addition, so sums of 0.1 drift (0.30000000000000004)
-    // and the labels' 15 significant digits hide the drift. A p too large to grow by the
-    // step ends the loop.
+    // Pressure grid. p grows by repeated addition, so sums of 0.1 drift: 15 significant
+    // digits print the early sums as 0.3, 0.4, ..., while from 6 atm on the drift shows
+    // (5.99999999999999) where the labels crowd one another anyway. A p too large to grow
+    // by the step ends the loop.
     const double hMin = settings.grphHMin;
     const double hMax = settings.grphHMax;
     const double step = settings.pressureUnit == model::Atm ? kAtmPressureStep : kOtherPressureStep;

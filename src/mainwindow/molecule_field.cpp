@@ -17,6 +17,15 @@ constexpr int32_t kBottomLimit = 447;
 constexpr int32_t kPanelHeight = 457;
 constexpr int32_t kSpriteSize = 10;
 
+// Directions by (layer × column) mod 4: right and down, right and up, left and down,
+// left and up.
+struct Direction {
+    int32_t dx;
+    int32_t dy;
+};
+constexpr std::array<Direction, 4> kDirectionsByProduct{{{1, 1}, {1, -1}, {-1, 1}, {-1, -1}}};
+
+// Speed factors by the draw d from the time of day.
 struct Speeds {
     int32_t kx;
     int32_t ky;
@@ -95,24 +104,11 @@ void InitMolecules(MoleculeField& field, const std::function<float()>& timeOfDay
             m.homeY = m.y = kPanelHeight - kSpriteSize * i;
             m.state = StateAllLiquid;
             m.tick = 1;
-            switch ((i * j) % 4) {
-                case 0:
-                    m.dx = 1, m.dy = 1;
-                    break;
-                case 1:
-                    m.dx = 1, m.dy = -1;
-                    break;
-                case 2:
-                    m.dx = -1, m.dy = 1;
-                    break;
-                default:
-                    m.dx = -1, m.dy = -1;
-                    break;
-            }
+            const Direction& direction = kDirectionsByProduct[static_cast<std::size_t>(i * j % 4)];
             const int32_t d = SpeedDraw(timeOfDay ? timeOfDay() : 0.0f, i * j);
             const Speeds& k = kSpeedsByDraw[static_cast<std::size_t>(d)];
-            m.dx = m.dx * k.kx + j % 3;
-            m.dy = m.dy * k.ky + j % 5;
+            m.dx = direction.dx * k.kx + j % 3;
+            m.dy = direction.dy * k.ky + j % 5;
             if (m.dx == 0 && m.dy == 0)
                 m.dx = m.dy = 1;
             m.phase = d;
