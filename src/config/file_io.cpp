@@ -48,7 +48,17 @@ void CopyPermissions(const std::string& from, int toFd) {
     if (::stat(from.c_str(), &status) == 0) ::fchmod(toFd, status.st_mode & 07777);
 }
 
+// A link is followed, so that the file it names is replaced, not the link.
+std::string ResolvedPath(const std::string& path) {
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (resolved == nullptr) return path;
+    std::string result(resolved);
+    std::free(resolved);
+    return result;
+}
+
 }  // namespace
+
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
     const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
@@ -65,7 +75,8 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
     return bytes;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
+bool WriteFileAtomically(const std::string& target, const std::string& bytes) {
+    const std::string path = ResolvedPath(target);
     std::vector<char> temporary(path.begin(), path.end());
     const std::string suffix = ".tmpXXXXXX";
     temporary.insert(temporary.end(), suffix.begin(), suffix.end());

@@ -40,6 +40,14 @@ TEST_F(FileIoTest, ReplacesALongerFileWhole) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
+TEST_F(FileIoTest, ALinkKeepsPointingAtTheReplacedFile) {
+    ASSERT_TRUE(WriteFileAtomically(pathOf("real"), "old"));
+    fs::create_symlink(folder / "real", folder / "link");
+    ASSERT_TRUE(WriteFileAtomically(pathOf("link"), "new"));
+    EXPECT_TRUE(fs::is_symlink(folder / "link"));
+    EXPECT_EQ(ReadFileBytes(pathOf("real")), "new");
+}
+
 TEST_F(FileIoTest, MissingFileReadsAsNothing) {
     EXPECT_FALSE(ReadFileBytes(pathOf("missing")).has_value());
 }
