@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "model/cp932.h"
+#include "support/qt_application.h"
 #include "support/widget_testing.h"
 
 namespace kemora::dialogs {
@@ -22,7 +23,7 @@ using testing_support::TypeText;
 
 class LimitInputLengthTest : public testing::Test {
   public:
-    static void SetUpTestSuite() { testing_support::EnsureApplication(); }
+    static void SetUpTestSuite() { testing_support::EnsureQtApplication(); }
 
     // A shown field with the limit applied, as a dialog's load leaves it.
     void makeField(int32_t limit) {
@@ -210,7 +211,7 @@ TEST_F(LimitInputLengthTest, ApplyingAgainReplacesTheLimit) {
 }
 
 TEST(LimitInputLengthControls, AnEditableComboBoxIsLimitedInItsEditPart) {
-    testing_support::EnsureApplication();
+    testing_support::EnsureQtApplication();
     QComboBox combo;
     combo.setEditable(true);
     combo.addItems({"mmHg", "atm", "hPa"});
@@ -224,7 +225,7 @@ TEST(LimitInputLengthControls, AnEditableComboBoxIsLimitedInItsEditPart) {
 }
 
 TEST(LimitInputLengthControls, OtherControlsAreLeftAlone) {
-    testing_support::EnsureApplication();
+    testing_support::EnsureQtApplication();
     QComboBox list;  // not editable: it has no text to limit
     list.addItems({"a", "b"});
     LimitInputLength(list, 1);
