@@ -11,7 +11,7 @@ namespace kemora::config {
 
 // Replaces the file with `bytes` in one step: writes a temporary file in the same folder,
 // flushes it to disk and renames it over the target. On any failure the target is left as
-// it was, the temporary file is removed, and the result is false.
+// it was, the temporary file is removed, and the result is false. A link is followed.
 [[nodiscard]] bool WriteFileAtomically(const std::string& path, const std::string& bytes);
 
 }  // namespace kemora::config

@@ -16,15 +16,19 @@ using IconvHandle = std::unique_ptr<void, IconvCloser>;
 
 IconvHandle OpenConverter(const char* to, const char* from) {
     iconv_t handle = iconv_open(to, from);
-    if (handle == reinterpret_cast<iconv_t>(-1)) return nullptr;
+    if (handle == reinterpret_cast<iconv_t>(-1))
+        return nullptr;
     return IconvHandle(handle);
 }
 
 // Length of the UTF-8 sequence that starts with this byte (1 for a stray byte).
 std::size_t Utf8SequenceLength(unsigned char lead) {
-    if (lead >= 0xF0 && lead <= 0xF4) return 4;
-    if (lead >= 0xE0) return lead <= 0xEF ? 3 : 1;
-    if (lead >= 0xC2) return 2;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    if (lead >= 0xE0)
+        return lead <= 0xEF ? 3 : 1;
+    if (lead >= 0xC2)
+        return 2;
     return 1;
 }
 
@@ -35,7 +39,8 @@ std::string Convert(const char* to, const char* from, std::string_view input,
                     std::string_view replacement, Skip skip) {
     std::string output;
     const IconvHandle converter = OpenConverter(to, from);
-    if (!converter) return output;
+    if (!converter)
+        return output;
     const auto handle = static_cast<iconv_t>(converter.get());
     char* in = const_cast<char*>(input.data());
     std::size_t inLeft = input.size();
@@ -45,7 +50,8 @@ std::string Convert(const char* to, const char* from, std::string_view input,
         std::size_t outLeft = sizeof buffer;
         const std::size_t result = iconv(handle, &in, &inLeft, &out, &outLeft);
         output.append(buffer, static_cast<std::size_t>(out - buffer));
-        if (result != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
+        if (result != static_cast<std::size_t>(-1) || errno == E2BIG)
+            continue;
         // EILSEQ or EINVAL: replace the sequence and go on after it.
         output += replacement;
         const std::size_t step = std::min(inLeft, skip(static_cast<unsigned char>(*in)));
@@ -64,11 +70,12 @@ std::string ToCp932(std::string_view utf8) {
 }
 
 std::string FromCp932(std::string_view cp932) {
-    return Convert("UTF-8", "CP932", cp932, kUtf8Replacement, [](unsigned char lead) {
-        return std::size_t{IsCp932LeadByte(lead) ? 2u : 1u};
-    });
+    return Convert("UTF-8", "CP932", cp932, kUtf8Replacement,
+                   [](unsigned char lead) { return std::size_t{IsCp932LeadByte(lead) ? 2u : 1u}; });
 }
 
-std::size_t Cp932Length(std::string_view utf8) { return ToCp932(utf8).size(); }
+std::size_t Cp932Length(std::string_view utf8) {
+    return ToCp932(utf8).size();
+}
 
 }  // namespace kemora::model

@@ -20,8 +20,10 @@ double TableVaporPressure(const Experiment& experiment, int64_t celsius) {
     for (int slot = kFirstVaporRow; slot <= kLastVaporRow; ++slot) {
         const VaporPressureRow& row = experiment.table[slot];
         if (row.celsius >= celsius) {
-            if (experiment.liquid == Water) return row.water;
-            if (experiment.liquid == Ethanol) return row.ethanol;
+            if (experiment.liquid == Water)
+                return row.water;
+            if (experiment.liquid == Ethanol)
+                return row.ethanol;
             return row.diethylEther;
         }
     }
@@ -33,16 +35,19 @@ double TableVaporPressure(const Experiment& experiment, int64_t celsius) {
 double VaporPressureAt(const Experiment& experiment, int32_t temperature) {
     const double mmHg = TableVaporPressure(experiment, CelsiusOf(experiment.settings, temperature));
     const int32_t unit = experiment.settings.pressureUnit;
-    if (unit == MmHg) return mmHg;
-    if (unit == Atm) return mmHg / kMmHgPerAtm;
+    if (unit == MmHg)
+        return mmHg;
+    if (unit == Atm)
+        return mmHg / kMmHgPerAtm;
     return (kHPaPerAtm / kMmHgPerAtm) * mmHg;
 }
 
 int32_t SaturationVolume(const Experiment& experiment) {
     const ExperimentSettings& settings = experiment.settings;
-    const double p = TableVaporPressure(experiment, CelsiusOf(settings, settings.temperature)) /
-                     kMmHgPerAtm;
-    if (p == 0.0) return 0;
+    const double p =
+        TableVaporPressure(experiment, CelsiusOf(settings, settings.temperature)) / kMmHgPerAtm;
+    if (p == 0.0)
+        return 0;
     const double kelvin = settings.temperatureUnit == Kelvin
                               ? static_cast<double>(settings.temperature)
                               : static_cast<double>(settings.temperature) + kAbsoluteZeroOffset;
@@ -50,17 +55,21 @@ int32_t SaturationVolume(const Experiment& experiment) {
     return RoundHalfEven(volume);
 }
 
-int32_t LiquidVolume() { return 0; }
+int32_t LiquidVolume() {
+    return 0;
+}
 
 double PressureAtVolume(const Experiment& experiment, int32_t volume) {
     const double p = VaporPressureAt(experiment, experiment.settings.temperature);
-    if (volume < experiment.satVolume || volume == 0) return p;
+    if (volume < experiment.satVolume || volume == 0)
+        return p;
     return (p * experiment.satVolume) / volume;
 }
 
 int32_t VaporRowCount(const Experiment& experiment, int32_t volume) {
     double d = (static_cast<double>(experiment.satVolume) - experiment.liqVolume) / 15.0;
-    if (d == 0.0) d = 1.0;
+    if (d == 0.0)
+        d = 1.0;
     return RoundHalfEven(volume / d);
 }
 

@@ -9,8 +9,12 @@
 namespace kemora::model {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -23,20 +27,24 @@ std::string_view TrimBlanks(std::string_view text) {
 bool HasNumberForm(std::string_view text) {
     std::size_t i = 0;
     const std::size_t n = text.size();
-    if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+    if (i < n && (text[i] == '+' || text[i] == '-'))
+        ++i;
     std::size_t mantissaDigits = 0;
     while (i < n && IsDigit(text[i])) ++i, ++mantissaDigits;
     if (i < n && text[i] == '.') {
         ++i;
         while (i < n && IsDigit(text[i])) ++i, ++mantissaDigits;
     }
-    if (mantissaDigits == 0) return false;
+    if (mantissaDigits == 0)
+        return false;
     if (i < n && (text[i] == 'E' || text[i] == 'e')) {
         ++i;
-        if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+        if (i < n && (text[i] == '+' || text[i] == '-'))
+            ++i;
         std::size_t exponentDigits = 0;
         while (i < n && IsDigit(text[i])) ++i, ++exponentDigits;
-        if (exponentDigits == 0) return false;
+        if (exponentDigits == 0)
+            return false;
     }
     return i == n;
 }
@@ -44,18 +52,21 @@ bool HasNumberForm(std::string_view text) {
 // The decimal order of magnitude of a text of number form: 2 for "123", -3 for "0.00123",
 // 0 for "1e0"; only its sign matters, for numbers beyond the range of a double.
 long long DecimalOrder(std::string_view text) {
-    if (text.front() == '+' || text.front() == '-') text.remove_prefix(1);
+    if (text.front() == '+' || text.front() == '-')
+        text.remove_prefix(1);
     const auto exponentAt = text.find_first_of("Ee");
     const std::string_view mantissa = text.substr(0, exponentAt);
     const auto point = std::min(mantissa.find('.'), mantissa.size());
     const auto firstNonZero = mantissa.find_first_not_of("0.");
-    if (firstNonZero == std::string_view::npos) return 0;
+    if (firstNonZero == std::string_view::npos)
+        return 0;
     long long order = firstNonZero < point ? static_cast<long long>(point - firstNonZero) - 1
                                            : -static_cast<long long>(firstNonZero - point);
     if (exponentAt != std::string_view::npos) {
         std::string_view exponent = text.substr(exponentAt + 1);
         const bool negative = exponent.front() == '-';
-        if (exponent.front() == '+' || exponent.front() == '-') exponent.remove_prefix(1);
+        if (exponent.front() == '+' || exponent.front() == '-')
+            exponent.remove_prefix(1);
         long long magnitude = 0;
         for (char c : exponent) {
             magnitude = std::min(magnitude * 10 + (c - '0'), 1'000'000'000LL);
@@ -72,52 +83,67 @@ constexpr double kInt32Max = std::numeric_limits<int32_t>::max();
 
 std::optional<double> ParseNumber(std::string_view text) {
     text = TrimBlanks(text);
-    if (!HasNumberForm(text)) return std::nullopt;
+    if (!HasNumberForm(text))
+        return std::nullopt;
     // from_chars takes no '+' and, unlike strtod, ignores the locale's decimal point.
-    if (text.front() == '+') text.remove_prefix(1);
+    if (text.front() == '+')
+        text.remove_prefix(1);
     double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error == std::errc::result_out_of_range) {
         // Too small to tell from zero is zero; too large for a double is no number.
-        if (DecimalOrder(text) < 0) return text.front() == '-' ? -0.0 : 0.0;
+        if (DecimalOrder(text) < 0)
+            return text.front() == '-' ? -0.0 : 0.0;
         return std::nullopt;
     }
-    if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+    if (error != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
     return value;
 }
 
 int32_t RoundHalfEven(double value) {
-    if (std::isnan(value)) return 0;
-    if (value >= kInt32Max) return std::numeric_limits<int32_t>::max();
-    if (value <= kInt32Min) return std::numeric_limits<int32_t>::min();
+    if (std::isnan(value))
+        return 0;
+    if (value >= kInt32Max)
+        return std::numeric_limits<int32_t>::max();
+    if (value <= kInt32Min)
+        return std::numeric_limits<int32_t>::min();
     return static_cast<int32_t>(std::nearbyint(value));
 }
 
 std::optional<int32_t> ParseWholeNumber(std::string_view text) {
     const auto number = ParseNumber(text);
-    if (!number) return std::nullopt;
+    if (!number)
+        return std::nullopt;
     const double rounded = std::nearbyint(*number);
-    if (rounded < kInt32Min || rounded > kInt32Max) return std::nullopt;
+    if (rounded < kInt32Min || rounded > kInt32Max)
+        return std::nullopt;
     return static_cast<int32_t>(rounded);
 }
 
-std::string IntegerText(int64_t value) { return std::to_string(value); }
+std::string IntegerText(int64_t value) {
+    return std::to_string(value);
+}
 
 std::string DoubleText(double value) {
-    if (!std::isfinite(value) || value == 0.0) return "0";
+    if (!std::isfinite(value) || value == 0.0)
+        return "0";
     char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     std::string text(buffer, result.ptr);
     for (char& c : text) {
-        if (c == 'e') c = 'E';
+        if (c == 'e')
+            c = 'E';
     }
     return text;
 }
 
 std::string FixedText(double value, int decimals) {
-    if (!std::isfinite(value)) return "0";
-    if (decimals < 0) decimals = 0;
+    if (!std::isfinite(value))
+        return "0";
+    if (decimals < 0)
+        decimals = 0;
     // The decimal form with 15 significant digits: d.dddddddddddddde±x.
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::abs(value),
@@ -126,7 +152,8 @@ std::string FixedText(double value, int decimals) {
     const auto ePos = scientific.find('e');
     std::string digits;  // the 15 significant digits
     for (char c : scientific.substr(0, ePos)) {
-        if (IsDigit(c)) digits += c;
+        if (IsDigit(c))
+            digits += c;
     }
     int exponent = 0;
     std::from_chars(scientific.data() + ePos + 1 + (scientific[ePos + 1] == '+'),
@@ -159,7 +186,8 @@ std::string FixedText(double value, int decimals) {
     }
     // At least one digit before the point, exactly `decimals` after it.
     const auto width = static_cast<std::size_t>(decimals) + 1;
-    if (units.size() < width) units.insert(0, width - units.size(), '0');
+    if (units.size() < width)
+        units.insert(0, width - units.size(), '0');
     const bool isZero = units.find_first_not_of('0') == std::string::npos;
     std::string text = (value < 0 && !isZero) ? "-" : "";
     const std::size_t integerDigits = units.size() - static_cast<std::size_t>(decimals);

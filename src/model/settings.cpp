@@ -14,8 +14,10 @@ void SetDefaultSettings(ExperimentSettings& settings) {
 }
 
 std::string_view PressureUnitText(int32_t pressureUnit) {
-    if (pressureUnit == MmHg) return "mmHg";
-    if (pressureUnit == Atm) return "atm";
+    if (pressureUnit == MmHg)
+        return "mmHg";
+    if (pressureUnit == Atm)
+        return "atm";
     return "hPa";
 }
 

@@ -26,8 +26,8 @@ double RoundToSevenDigits(double value) {
 }
 
 double RuleValue(const Substance& substance, int celsius) {
-    const double exponent = substance.constant * (1.0 / (substance.boilingCelsius + 273.15) -
-                                                  1.0 / (celsius + 273.15));
+    const double exponent =
+        substance.constant * (1.0 / (substance.boilingCelsius + 273.15) - 1.0 / (celsius + 273.15));
     return RoundToSevenDigits(760.0 * std::exp(exponent));
 }
 
@@ -70,7 +70,9 @@ constexpr VaporPressureRow kReferenceRows[] = {
     {200, 12124.83, 27561.71, 202636.7},
 };
 
-constexpr int SlotOf(int celsius) { return celsius + 101; }
+constexpr int SlotOf(int celsius) {
+    return celsius + 101;
+}
 
 }  // namespace
 

@@ -14,7 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class FileIoTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folder = fs::temp_directory_path() /
                  ("kemora-file-io-" + std::to_string(::getpid()) + "-" +
@@ -40,6 +40,14 @@ TEST_F(FileIoTest, ReplacesALongerFileWhole) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
+TEST_F(FileIoTest, ALinkKeepsPointingAtTheReplacedFile) {
+    ASSERT_TRUE(WriteFileAtomically(pathOf("real"), "old"));
+    fs::create_symlink(folder / "real", folder / "link");
+    ASSERT_TRUE(WriteFileAtomically(pathOf("link"), "new"));
+    EXPECT_TRUE(fs::is_symlink(folder / "link"));
+    EXPECT_EQ(ReadFileBytes(pathOf("real")), "new");
+}
+
 TEST_F(FileIoTest, MissingFileReadsAsNothing) {
     EXPECT_FALSE(ReadFileBytes(pathOf("missing")).has_value());
 }
@@ -50,7 +58,8 @@ TEST_F(FileIoTest, ReadOnlyFolderRefusesTheWriteAndKeepsTheOldFile) {
                                 fs::perms::others_read | fs::perms::others_exec);
     fs::permissions(pathOf("f"), fs::perms::all);
     const std::string path = pathOf("f");
-    EXPECT_TRUE(testing_support::RunUnprivileged([&] { return !WriteFileAtomically(path, "new"); }));
+    EXPECT_TRUE(
+        testing_support::RunUnprivileged([&] { return !WriteFileAtomically(path, "new"); }));
     EXPECT_EQ(ReadFileBytes(path), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }

@@ -11,12 +11,8 @@ TEST(Cp932, ConvertsBothWays) {
         std::string cp932;
     };
     const Case cases[] = {
-        {"", ""},
-        {"abc 123", "abc 123"},
-        {"実験1", "\x8E\xC0\x8C\xB1\x31"},
-        {"水", "\x90\x85"},
-        {"ｱﾌﾟﾘ", "\xB1\xCC\xDF\xD8"},
-        {"～", "\x81\x60"},
+        {"", ""},           {"abc 123", "abc 123"},       {"実験1", "\x8E\xC0\x8C\xB1\x31"},
+        {"水", "\x90\x85"}, {"ｱﾌﾟﾘ", "\xB1\xCC\xDF\xD8"}, {"～", "\x81\x60"},
         {"℃", "\x81\x8E"},
     };
     for (const Case& c : cases) {
@@ -37,7 +33,9 @@ TEST(Cp932, CharactersItCannotHoldBecomeAQuestionMark) {
     EXPECT_EQ(ToCp932("a😀b"), "a?b");
     EXPECT_EQ(ToCp932("é"), "?");
     EXPECT_EQ(Cp932Length("😀😀"), 2u);
-    EXPECT_EQ(ToCp932("a\xFF" "b"), "a?b");  // broken UTF-8
+    EXPECT_EQ(ToCp932("a\xFF"
+                      "b"),
+              "a?b");  // broken UTF-8
 }
 
 TEST(Cp932, BytesThatAreNotCp932BecomeTheReplacementCharacter) {

@@ -71,9 +71,9 @@ TEST(EquilibriumModel, PressureAtVolume) {
         double pressure;  // mmHg at 27 °C, 1 mol
     };
     const Case cases[] = {
-        {Water, 300, 31.37707},      {Water, 595, 31.37707},      {Water, 596, 31.37707},
-        {Water, 700, 26.7153},       {Ethanol, 524, 35.6543},     {DiethylEther, 72, 262.1347},
-        {DiethylEther, 700, 26.9624}, {Water, 0, 31.37707},       {Water, -20, 31.37707},
+        {Water, 300, 31.37707},       {Water, 595, 31.37707},  {Water, 596, 31.37707},
+        {Water, 700, 26.7153},        {Ethanol, 524, 35.6543}, {DiethylEther, 72, 262.1347},
+        {DiethylEther, 700, 26.9624}, {Water, 0, 31.37707},    {Water, -20, 31.37707},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "liquid " << c.liquid << " at " << c.volume << " L");
@@ -156,7 +156,9 @@ TEST(EquilibriumModel, VaporRowCount) {
     EXPECT_EQ(VaporRowCount(experiment, 7), 7);
 }
 
-TEST(EquilibriumModel, LiquidVolumeIsAlwaysZero) { EXPECT_EQ(LiquidVolume(), 0); }
+TEST(EquilibriumModel, LiquidVolumeIsAlwaysZero) {
+    EXPECT_EQ(LiquidVolume(), 0);
+}
 
 }  // namespace
 }  // namespace kemora::model

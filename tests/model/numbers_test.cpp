@@ -14,10 +14,10 @@ TEST(ParseNumber, AcceptsDecimalForms) {
         double value;
     };
     const Case cases[] = {
-        {"0", 0.0},          {"27", 27.0},           {"-50", -50.0},     {"+3", 3.0},
-        {"  12.5  ", 12.5},  {"\t7\t", 7.0},         {"0.25", 0.25},     {".5", 0.5},
-        {"5.", 5.0},         {"1E3", 1000.0},        {"1e3", 1000.0},    {"2.5e-1", 0.25},
-        {"-1.5E+2", -150.0}, {"1013.25", 1013.25},   {"1e-400", 0.0},    {"007", 7.0},
+        {"0", 0.0},          {"27", 27.0},         {"-50", -50.0},  {"+3", 3.0},
+        {"  12.5  ", 12.5},  {"\t7\t", 7.0},       {"0.25", 0.25},  {".5", 0.5},
+        {"5.", 5.0},         {"1E3", 1000.0},      {"1e3", 1000.0}, {"2.5e-1", 0.25},
+        {"-1.5E+2", -150.0}, {"1013.25", 1013.25}, {"1e-400", 0.0}, {"007", 7.0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -28,9 +28,9 @@ TEST(ParseNumber, AcceptsDecimalForms) {
 }
 
 TEST(ParseNumber, RefusesTextThatHoldsNoNumber) {
-    const char* cases[] = {"",    " ",     "-",   "+",  ".",    "abc", "1a",   "1 2", "1,5",
-                           "1e",  "1e+",   "e5",  "--1", "0x10", "１２", "1e999", "nan", "inf",
-                           "- 1", "1.2.3", "1e5.0"};
+    const char* cases[] = {"",     " ",     "-",   "+",   ".",   "abc",   "1a",
+                           "1 2",  "1,5",   "1e",  "1e+", "e5",  "--1",   "0x10",
+                           "１２", "1e999", "nan", "inf", "- 1", "1.2.3", "1e5.0"};
     for (const char* text : cases) {
         SCOPED_TRACE(text);
         EXPECT_FALSE(ParseNumber(text).has_value());
@@ -76,12 +76,19 @@ TEST(ParseWholeNumber, RoundsOrRefuses) {
         std::optional<int32_t> value;
     };
     const Case cases[] = {
-        {"12.5", 12},          {"13.5", 14},          {" 2.5 ", 2},
-        {"-0.5", 0},           {"1.5", 2},            {"2147483647", 2147483647},
+        {"12.5", 12},
+        {"13.5", 14},
+        {" 2.5 ", 2},
+        {"-0.5", 0},
+        {"1.5", 2},
+        {"2147483647", 2147483647},
         {"-2147483648", std::numeric_limits<int32_t>::min()},
-        {"2147483647.5", std::nullopt},               {"2147483648", std::nullopt},
-        {"-2147483649", std::nullopt},                {"1e10", std::nullopt},
-        {"", std::nullopt},    {"abc", std::nullopt},
+        {"2147483647.5", std::nullopt},
+        {"2147483648", std::nullopt},
+        {"-2147483649", std::nullopt},
+        {"1e10", std::nullopt},
+        {"", std::nullopt},
+        {"abc", std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -126,8 +133,8 @@ TEST(DoubleText, FifteenSignificantDigitsWithoutTrailingZeros) {
 }
 
 TEST(DoubleText, ReadsBackToTheSameValue) {
-    const double values[] = {0.25,   1013.25, -0.001,  12345.6789, 1e15,
-                             1.5e-7, 9.87e300, 4.9e-300, 800.0,     123456789012345.0};
+    const double values[] = {0.25,   1013.25,  -0.001,   12345.6789, 1e15,
+                             1.5e-7, 9.87e300, 4.9e-300, 800.0,      123456789012345.0};
     for (double value : values) {
         SCOPED_TRACE(value);
         const auto parsed = ParseNumber(DoubleText(value));

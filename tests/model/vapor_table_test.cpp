@@ -6,7 +6,7 @@ namespace kemora::model {
 namespace {
 
 class VaporPressureTableTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override { FillVaporPressureTable(table); }
     VaporPressureTable table{};
 };

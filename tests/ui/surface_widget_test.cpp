@@ -12,6 +12,7 @@
 #include "mainwindow/graph.h"
 #include "model/equilibrium.h"
 #include "model/vapor_table.h"
+#include "support/qt_application.h"
 
 namespace kemora::ui {
 namespace {
@@ -22,6 +23,12 @@ constexpr int32_t kIntMin = std::numeric_limits<int32_t>::min();
 constexpr Rgb kInk{10, 20, 30};
 const QRgb kInkPixel = qRgb(10, 20, 30);
 const QRgb kPaper = qRgb(255, 255, 255);
+
+// Widget tests need the application object before their first widget.
+class SurfaceWidgetTest : public testing::Test {
+  protected:
+    SurfaceWidgetTest() { testing_support::EnsureQtApplication(); }
+};
 
 // The pixels of `surface` that are not white.
 std::set<std::pair<int, int>> InkedPixels(SurfaceWidget& surface) {
@@ -44,7 +51,7 @@ std::set<std::pair<int, int>> Rectangle(int left, int top, int right, int bottom
     return pixels;
 }
 
-TEST(SurfaceWidget, KeepsAnImageOfItsExactPixelSize) {
+TEST_F(SurfaceWidgetTest, KeepsAnImageOfItsExactPixelSize) {
     SurfaceWidget surface(QSize(371, 457), Qt::black);
     EXPECT_EQ(surface.size(), QSize(371, 457));
     EXPECT_EQ(surface.minimumSize(), surface.maximumSize());
@@ -52,7 +59,7 @@ TEST(SurfaceWidget, KeepsAnImageOfItsExactPixelSize) {
     EXPECT_EQ(surface.image().pixel(370, 456), qRgb(0, 0, 0));
 }
 
-TEST(SurfaceWidget, FillsRectanglesWithBothCornersIncludedAndClips) {
+TEST_F(SurfaceWidgetTest, FillsRectanglesWithBothCornersIncludedAndClips) {
     struct Case {
         const char* what;
         int32_t x1, y1, x2, y2;
@@ -80,7 +87,7 @@ TEST(SurfaceWidget, FillsRectanglesWithBothCornersIncludedAndClips) {
     }
 }
 
-TEST(SurfaceWidget, DrawsOnePixelLinesWithBothEnds) {
+TEST_F(SurfaceWidgetTest, DrawsOnePixelLinesWithBothEnds) {
     struct Case {
         const char* what;
         int32_t x1, y1, x2, y2;
@@ -132,7 +139,7 @@ TEST(SurfaceWidget, DrawsOnePixelLinesWithBothEnds) {
     }
 }
 
-class SpriteTest : public testing::Test {
+class SpriteTest : public SurfaceWidgetTest {
   protected:
     void SetUp() override {
         sprite = QImage(10, 10, QImage::Format_RGB32);
@@ -185,20 +192,20 @@ TEST_F(SpriteTest, TakesOnlyTheTopLeft10By10OfALargerImage) {
     EXPECT_EQ(surface.image().pixel(9, 9), qRgb(1, 2, 3));
 }
 
-TEST(SurfaceWidget, CopiesNothingWithoutASprite) {
+TEST_F(SurfaceWidgetTest, CopiesNothingWithoutASprite) {
     SurfaceWidget surface(QSize(20, 20), Qt::white);
     surface.copySprite(0, 0);
     EXPECT_TRUE(InkedPixels(surface).empty());
 }
 
-TEST(SurfaceWidget, LabelFontIsThe9PixelProportionalGothic) {
+TEST_F(SurfaceWidgetTest, LabelFontIsThe9PixelProportionalGothic) {
     const QFont font = GraphLabelFont();
     EXPECT_EQ(font.pixelSize(), 9);
     EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("IPAPGothic"));
     EXPECT_EQ(QFontInfo(font).pixelSize(), 9);
 }
 
-TEST(SurfaceWidget, PrintsBlackTextFromItsTopLeftAndMovesDownALine) {
+TEST_F(SurfaceWidgetTest, PrintsBlackTextFromItsTopLeftAndMovesDownALine) {
     SurfaceWidget surface(QSize(60, 40), Qt::white);
     surface.setTextFont(GraphLabelFont());
     surface.fillRect(0, 0, 59, 39, {255, 255, 255});
@@ -233,7 +240,7 @@ TEST(SurfaceWidget, PrintsBlackTextFromItsTopLeftAndMovesDownALine) {
     }
 }
 
-TEST(SurfaceWidget, NumbersLookAsThePainterDrawsThem) {
+TEST_F(SurfaceWidgetTest, NumbersLookAsThePainterDrawsThem) {
     const QFont font = GraphLabelFont();
     const int ascent = QFontMetrics(font).ascent();
     for (const char* text : {"0", "800", "0.1", "-50", "799.900000000113", "1E+20", "2.5E-07"}) {
@@ -257,7 +264,7 @@ TEST(SurfaceWidget, NumbersLookAsThePainterDrawsThem) {
     }
 }
 
-TEST(SurfaceWidget, OtherTextsGoThroughThePainterBetweenDirectDrawing) {
+TEST_F(SurfaceWidgetTest, OtherTextsGoThroughThePainterBetweenDirectDrawing) {
     SurfaceWidget surface(QSize(60, 30), Qt::white);
     surface.setTextFont(GraphLabelFont());
     surface.setTextPosition(2, 2);
@@ -285,7 +292,7 @@ TEST(SurfaceWidget, OtherTextsGoThroughThePainterBetweenDirectDrawing) {
     EXPECT_GT(black, 5);
 }
 
-TEST(SurfaceWidget, TextFarOutsideOrEmptyLeavesTheImageAlone) {
+TEST_F(SurfaceWidgetTest, TextFarOutsideOrEmptyLeavesTheImageAlone) {
     SurfaceWidget surface(QSize(40, 20), Qt::white);
     surface.setTextFont(GraphLabelFont());
     for (auto [x, y] : {std::pair{kIntMax, 0},
@@ -303,7 +310,7 @@ TEST(SurfaceWidget, TextFarOutsideOrEmptyLeavesTheImageAlone) {
     EXPECT_TRUE(InkedPixels(surface).empty());
 }
 
-TEST(SurfaceWidget, ShowsTheOffScreenImageOnRefreshAndKeepsIt) {
+TEST_F(SurfaceWidgetTest, ShowsTheOffScreenImageOnRefreshAndKeepsIt) {
     SurfaceWidget surface(QSize(40, 30), Qt::white);
     surface.setTextFont(GraphLabelFont());
     surface.show();
@@ -320,7 +327,7 @@ TEST(SurfaceWidget, ShowsTheOffScreenImageOnRefreshAndKeepsIt) {
 }
 
 // The graph frame and two plotted states, drawn into the real graph box and read back.
-class GraphBoxTest : public testing::Test {
+class GraphBoxTest : public SurfaceWidgetTest {
   protected:
     void SetUp() override {
         box.setTextFont(GraphLabelFont());

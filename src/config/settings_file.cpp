@@ -1,0 +1,119 @@
+#include "config/settings_file.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "config/file_io.h"
+#include "config/ini_file.h"
+#include "model/numbers.h"
+
+namespace kemora::config {
+namespace {
+
+using model::ExperimentSettings;
+
+constexpr std::string_view kSection = "DATA";
+constexpr std::string_view kFileName = "CONFIG2.INI";
+constexpr std::size_t kValueWidth = 50;
+
+// The fields in the order of kSettingKeys: six whole numbers, then the two doubles.
+constexpr std::size_t kIntegerCount = 6;
+constexpr std::array<int32_t ExperimentSettings::*, kIntegerCount> kIntegerFields{
+    &ExperimentSettings::temperature,     &ExperimentSettings::mol,
+    &ExperimentSettings::temperatureUnit, &ExperimentSettings::pressureUnit,
+    &ExperimentSettings::grphWMin,        &ExperimentSettings::grphWMax,
+};
+constexpr std::array<double ExperimentSettings::*, 2> kDoubleFields{
+    &ExperimentSettings::grphHMin,
+    &ExperimentSettings::grphHMax,
+};
+static_assert(kIntegerFields.size() + kDoubleFields.size() == model::kSettingKeys.size());
+
+// Whole numbers round half to even. Reading `temperature` as a double and rounding it gives
+// the same value as rounding the text directly, so all six keys share this conversion.
+int32_t WholeNumberOr(std::string_view text, std::string_view fallback) {
+    if (const auto value = model::ParseWholeNumber(text))
+        return *value;
+    return model::ParseWholeNumber(fallback).value_or(0);
+}
+
+double NumberOr(std::string_view text, std::string_view fallback) {
+    if (const auto value = model::ParseNumber(text))
+        return *value;
+    return model::ParseNumber(fallback).value_or(0.0);
+}
+
+std::string Padded(std::string text) {
+    if (text.size() < kValueWidth)
+        text.append(kValueWidth - text.size(), ' ');
+    return text;
+}
+
+// The file's present content, empty when there is none; nullopt when the save must not go
+// on: a file that is there but cannot be read (the save would drop what it could not see),
+// or one the user made read-only (the rename would replace it all the same).
+std::optional<std::string> ContentBeforeSave(const std::string& path) {
+    if (auto bytes = ReadFileBytes(path)) {
+        if (::access(path.c_str(), W_OK) != 0)
+            return std::nullopt;
+        return bytes;
+    }
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0 && errno == ENOENT)
+        return std::string();
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string ConfigFilePathIn(std::string_view folder) {
+    std::string path(folder);
+    if (!path.empty() && path.back() != '/')
+        path += '/';
+    path += kFileName;
+    return path;
+}
+
+std::string ConfigFilePath() {
+    std::error_code error;
+    // The kernel resolves this link to the program's real file, whatever link started it.
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        return ConfigFilePathIn("");
+    return ConfigFilePathIn(program.parent_path().string());
+}
+
+void LoadSettings(ExperimentSettings& settings, const std::string& path) {
+    const std::string content = ReadFileBytes(path).value_or(std::string());
+    for (std::size_t i = 0; i < model::kSettingKeys.size(); ++i) {
+        const auto& key = model::kSettingKeys[i];
+        const std::string text = ReadProfileString(content, kSection, key.name, key.fallbackText);
+        if (i < kIntegerCount) {
+            settings.*kIntegerFields[i] = WholeNumberOr(text, key.fallbackText);
+        } else {
+            settings.*kDoubleFields[i - kIntegerCount] = NumberOr(text, key.fallbackText);
+        }
+    }
+}
+
+bool SaveSettings(const ExperimentSettings& settings, const std::string& path) {
+    auto content = ContentBeforeSave(path);
+    if (!content)
+        return false;
+    for (std::size_t i = 0; i < model::kSettingKeys.size(); ++i) {
+        const std::string text =
+            i < kIntegerCount ? model::IntegerText(settings.*kIntegerFields[i])
+                              : model::DoubleText(settings.*kDoubleFields[i - kIntegerCount]);
+        *content =
+            WriteProfileString(*content, kSection, model::kSettingKeys[i].name, Padded(text));
+    }
+    return WriteFileAtomically(path, *content);
+}
+
+}  // namespace kemora::config

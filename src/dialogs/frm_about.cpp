@@ -1,0 +1,161 @@
+#include "dialogs/frm_about.h"
+
+#include <QByteArray>
+#include <QColor>
+#include <QFile>
+#include <QFont>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPalette>
+#include <QProcess>
+#include <QPushButton>
+#include <QRect>
+#include <utility>
+
+#include "dialogs/app_identity.h"
+
+namespace kemora::dialogs {
+namespace {
+
+// The layout is kept in twips as designed; 15 twips make a pixel at 96 dots per inch.
+constexpr int kTwipsPerPixel = 15;
+
+constexpr QRect Twips(int left, int top, int width, int height) {
+    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+                 height / kTwipsPerPixel);
+}
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLabel* AddLabel(QWidget* parent, const char* name, QRect place, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+QPushButton* AddButton(QWidget* parent, const char* name, QRect place, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    return button;
+}
+
+// One stroke of the etched separator: a filled strip in pixels, its last pixel included.
+void AddLine(QWidget* parent, const char* name, QRect place, QColor colour) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(name);
+    line->setFrameShape(QFrame::NoFrame);
+    line->setGeometry(place);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, colour);
+    line->setPalette(palette);
+    line->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+bool ProcessLauncher::start(const std::string& program) {
+    const QString name =
+        QFile::decodeName(QByteArray(program.data(), static_cast<qsizetype>(program.size())));
+    return QProcess::startDetached(name, {});
+}
+
+frmAbout::frmAbout(Registry& registry, Launcher& launcher, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      m_registry(registry),
+      m_launcher(launcher),
+      m_messageBox([](QWidget* owner, const QString& text, const QString& caption) {
+          QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
+          box.exec();
+      }) {
+    setObjectName("frmAbout");
+    setModal(true);
+    setFixedSize(Twips(0, 0, 5730, 3555).size());
+
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setPixelSize(12);
+    setFont(font);
+
+    m_lblTitle = AddLabel(this, "lblTitle", Twips(1050, 240, 3885, 480), {});
+    m_lblVersion = AddLabel(this, "lblVersion", Twips(1050, 780, 3885, 225), {});
+    AddLabel(this, "lblDescription", Twips(1050, 1125, 3885, 1170),
+             QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝの説明"));
+    AddLabel(this, "lblDisclaimer", Twips(255, 2625, 3870, 825), QStringLiteral("警告: ..."));
+
+    // The etched separator: a grey line from (90, 2445) and under it a white one, two pixels
+    // thick, from (105, 2460), both to 5654 twips.
+    AddLine(this, "Line1_1",
+            QRect(QPoint(90 / kTwipsPerPixel, 2445 / kTwipsPerPixel),
+                  QPoint(5654 / kTwipsPerPixel, 2445 / kTwipsPerPixel)),
+            QColor(128, 128, 128));
+    AddLine(this, "Line1_0",
+            QRect(QPoint(105 / kTwipsPerPixel, 2460 / kTwipsPerPixel),
+                  QPoint(5654 / kTwipsPerPixel, 2460 / kTwipsPerPixel + 1)),
+            QColor(255, 255, 255));
+
+    m_cmdOK = AddButton(this, "cmdOK", Twips(4245, 2625, 1380, 345), QStringLiteral("OK"));
+    m_cmdOK->setDefault(true);
+    auto* cmdSysInfo = AddButton(this, "cmdSysInfo", Twips(4260, 3075, 1380, 345),
+                                 QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
+    setTabOrder(m_cmdOK, cmdSysInfo);
+    m_cmdOK->setFocus();
+
+    connect(m_cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+
+    Form_Load();
+}
+
+void frmAbout::setMessageBox(MessageBoxFunction messageBox) {
+    m_messageBox = std::move(messageBox);
+}
+
+void frmAbout::Form_Load() {
+    const QString title = FromView(kAppTitle);
+    setWindowTitle(title + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
+    m_lblVersion->setText(QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + QString::number(kVersionMajor) + "." +
+                          QString::number(kVersionMinor) + "." + QString::number(kVersionRevision));
+    m_lblTitle->setText(title);
+}
+
+void frmAbout::cmdOK_Click() {
+    accept();
+}
+
+void frmAbout::cmdSysInfo_Click() {
+    StartSysInfo();
+}
+
+void frmAbout::StartSysInfo() {
+    if (dialogs::StartSysInfo(m_registry, m_launcher) == SysInfoStart::Started)
+        return;
+    if (m_messageBox) {
+        m_messageBox(this, QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"),
+                     FromView(kAppTitle));
+    }
+}
+
+bool frmAbout::GetKeyValue(uint32_t keyRoot, std::string_view keyName, std::string_view subKeyRef,
+                           std::string& keyVal) {
+    return dialogs::GetKeyValue(m_registry, keyRoot, keyName, subKeyRef, keyVal);
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* event) {
+    // Esc presses OK, as Enter does, rather than cancelling.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_cmdOK->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace kemora::dialogs

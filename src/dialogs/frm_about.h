@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "dialogs/system_info.h"
+
+class QKeyEvent;
+class QLabel;
+class QPushButton;
+
+namespace kemora::dialogs {
+
+// Starts a program detached from this one; its end is not watched. On a Linux desktop the new
+// window opens normally and takes the focus by itself.
+class ProcessLauncher final : public Launcher {
+  public:
+    [[nodiscard]] bool start(const std::string& program) override;
+};
+
+// The modal version dialog: the application's title and version, and a button that starts the
+// system-information tool. Owns its controls only; the registry and the launcher belong to the
+// caller and must outlive the dialog.
+class frmAbout : public QDialog {
+    Q_OBJECT
+  public:
+    // Shows a message with only an OK button and waits until it is answered.
+    using MessageBoxFunction =
+        std::function<void(QWidget* parent, const QString& text, const QString& caption)>;
+
+    frmAbout(Registry& registry, Launcher& launcher, QWidget* parent = nullptr);
+
+    // Replaces the modal message box, so that tests can read the message instead.
+    void setMessageBox(MessageBoxFunction messageBox);
+
+    void StartSysInfo();
+    [[nodiscard]] bool GetKeyValue(uint32_t keyRoot, std::string_view keyName,
+                                   std::string_view subKeyRef, std::string& keyVal);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void Form_Load();
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+
+    Registry& m_registry;
+    Launcher& m_launcher;
+    MessageBoxFunction m_messageBox;
+    QLabel* m_lblTitle = nullptr;
+    QLabel* m_lblVersion = nullptr;
+    QPushButton* m_cmdOK = nullptr;
+};
+
+}  // namespace kemora::dialogs
