@@ -1,0 +1,250 @@
+#include "dialogs/frm_system.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRect>
+#include <QShowEvent>
+#include <string_view>
+#include <utility>
+
+#include "config/settings_file.h"
+#include "dialogs/limit_input_length.h"
+#include "model/numbers.h"
+
+namespace kemora::dialogs {
+namespace {
+
+// The layout is kept in twips as designed; 15 twips make a pixel at 96 dots per inch.
+constexpr int kTwipsPerPixel = 15;
+
+constexpr QRect Twips(int left, int top, int width, int height) {
+    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+                 height / kTwipsPerPixel);
+}
+
+const QString kCaption = QStringLiteral("物質量");
+
+// The names by which messages point at the fields.
+const QString kMolName = QStringLiteral("物質量（mol）");
+const QString kTemperatureName = QStringLiteral("温度（℃）");
+const QString kVolumeMinName = QStringLiteral("グラフの容量範囲の最小値");
+const QString kVolumeMaxName = QStringLiteral("グラフの容量範囲の最大値");
+const QString kPressureMinName = QStringLiteral("グラフの圧力範囲の最小値");
+const QString kPressureMaxName = QStringLiteral("グラフの圧力範囲の最大値");
+
+template <typename Control>
+Control* Add(QWidget* parent, const char* name, QRect place) {
+    auto* control = new Control(parent);
+    control->setObjectName(name);
+    control->setGeometry(place);
+    return control;
+}
+
+void AddLabel(QWidget* parent, const char* name, QRect place, const QString& text, bool bold) {
+    auto* label = Add<QLabel>(parent, name, place);
+    label->setText(text);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+}
+
+QPushButton* AddButton(QWidget* parent, const char* name, QRect place, const QString& text) {
+    auto* button = Add<QPushButton>(parent, name, place);
+    button->setText(text);
+    // Enter must not press a button, not even the one that has the focus.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+frmSystem::frmSystem(model::ExperimentSettings& settings, std::string configPath, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      m_settings(settings),
+      m_configPath(std::move(configPath)),
+      m_messageBox([](QWidget* owner, const QString& text, const QString& caption) {
+          QMessageBox::warning(owner, caption, text);
+      }) {
+    setObjectName("frmSystem");
+    setWindowTitle(kCaption);
+    setModal(true);
+    setFixedSize(Twips(0, 0, 4335, 3075).size());
+
+    // "ＭＳ Ｐゴシック" 9 pt at 96 dots per inch; IPAPGothic has the same metrics.
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setPixelSize(12);
+    setFont(font);
+
+    // Created in focus order, which the explicit chain below confirms.
+    m_txtMol = Add<QLineEdit>(this, "txtMol", Twips(1920, 120, 855, 270));
+    m_txtContainer = Add<QLineEdit>(this, "txtContainer", Twips(1920, 600, 855, 270));
+    m_cmbPressUnit = Add<QComboBox>(this, "cmbPressUnit", Twips(1920, 1080, 1095, 300));
+    for (int32_t unit : {model::MmHg, model::Atm, model::HPa})
+        m_cmbPressUnit->addItem(FromUtf8(model::PressureUnitText(unit)));
+    m_txtGrphWMin = Add<QLineEdit>(this, "txtGrphWMin", Twips(1920, 1560, 855, 270));
+    m_txtGrphWMax = Add<QLineEdit>(this, "txtGrphWMax", Twips(3240, 1560, 855, 270));
+    m_txtPressWMin = Add<QLineEdit>(this, "txtPressWMin", Twips(1920, 2040, 855, 270));
+    m_txtPressWMax = Add<QLineEdit>(this, "txtPressWMax", Twips(3240, 2040, 855, 270));
+    auto* cmdDefault =
+        AddButton(this, "cmdDefault", Twips(120, 2520, 1095, 375), QStringLiteral("初期値"));
+    auto* cmdClose =
+        AddButton(this, "cmdClose", Twips(3120, 2520, 1095, 375), QStringLiteral("閉じる"));
+
+    AddLabel(this, "Label1", Twips(240, 120, 1575, 255), QStringLiteral("物質量　（mol）"), true);
+    AddLabel(this, "Label2", Twips(240, 600, 1575, 255), QStringLiteral("温度　(℃)"), true);
+    AddLabel(this, "Label4", Twips(240, 1080, 1575, 255), QStringLiteral("圧力の単位"), true);
+    AddLabel(this, "Label5", Twips(240, 1560, 1575, 255), QStringLiteral("グラフの容量範囲"), true);
+    AddLabel(this, "Label6", Twips(240, 2040, 1575, 255), QStringLiteral("グラフの圧力範囲"), true);
+    AddLabel(this, "Label7", Twips(2880, 1560, 375, 255), QStringLiteral("～"), false);
+    AddLabel(this, "Label8", Twips(2880, 2040, 375, 255), QStringLiteral("～"), false);
+
+    QWidget* const order[] = {m_txtMol,       m_txtContainer, m_cmbPressUnit,
+                              m_txtGrphWMin,  m_txtGrphWMax,  m_txtPressWMin,
+                              m_txtPressWMax, cmdDefault,     cmdClose};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    connect(cmdDefault, &QPushButton::clicked, this, &frmSystem::cmdDefault_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmSystem::cmdClose_Click);
+
+    Form_Load();
+}
+
+void frmSystem::setMessageBox(MessageBoxFunction messageBox) {
+    m_messageBox = std::move(messageBox);
+}
+
+void frmSystem::showEvent(QShowEvent* event) {
+    // The fields are filled when the dialog first appears. Later activations, such as the
+    // return from one of its own message boxes, keep what the user has typed.
+    if (!m_filled) {
+        m_filled = true;
+        Form_Activate();
+        m_txtMol->setFocus();
+    }
+    QDialog::showEvent(event);
+}
+
+void frmSystem::keyPressEvent(QKeyEvent* event) {
+    // Enter and Esc do nothing here; the dialog closes by its buttons or its close box.
+    if (event->matches(QKeySequence::Cancel) || event->key() == Qt::Key_Return ||
+        event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmSystem::Form_Load() {
+    LimitInputLength(*m_txtMol, 3);
+    LimitInputLength(*m_txtContainer, 3);
+    LimitInputLength(*m_txtGrphWMin, 3);
+    LimitInputLength(*m_txtGrphWMax, 3);
+    LimitInputLength(*m_txtPressWMin, 4);
+    LimitInputLength(*m_txtPressWMax, 4);
+}
+
+void frmSystem::Form_Activate() {
+    // A unit outside the list selects nothing; "閉じる" then asks for one.
+    const int32_t unit = m_settings.pressureUnit;
+    m_cmbPressUnit->setCurrentIndex(unit >= 0 && unit < m_cmbPressUnit->count() ? unit : -1);
+    m_txtGrphWMin->setText(FromUtf8(model::IntegerText(m_settings.grphWMin)));
+    m_txtGrphWMax->setText(FromUtf8(model::IntegerText(m_settings.grphWMax)));
+    m_txtPressWMin->setText(FromUtf8(model::DoubleText(m_settings.grphHMin)));
+    m_txtPressWMax->setText(FromUtf8(model::DoubleText(m_settings.grphHMax)));
+    m_txtContainer->setText(FromUtf8(model::IntegerText(m_settings.temperature)));
+    m_txtMol->setText(FromUtf8(model::IntegerText(m_settings.mol)));
+}
+
+void frmSystem::cmdDefault_Click() {
+    model::SetDefaultSettings(m_settings);
+    Form_Activate();
+}
+
+void frmSystem::cmdClose_Click() {
+    // Every field is checked, top to bottom, before anything is stored, so that a field the
+    // program cannot use leaves both the settings and the file as they were.
+    const auto mol = wholeNumberIn(*m_txtMol, kMolName);
+    if (!mol)
+        return;
+    const auto temperature = wholeNumberIn(*m_txtContainer, kTemperatureName);
+    if (!temperature)
+        return;
+    const int unit = m_cmbPressUnit->currentIndex();
+    if (unit < 0) {
+        refuseField(*m_cmbPressUnit, QStringLiteral("圧力の単位を選んでください。"));
+        return;
+    }
+    const auto volumeMin = wholeNumberIn(*m_txtGrphWMin, kVolumeMinName);
+    if (!volumeMin)
+        return;
+    const auto volumeMax = wholeNumberIn(*m_txtGrphWMax, kVolumeMaxName);
+    if (!volumeMax)
+        return;
+    const auto pressureMin = numberIn(*m_txtPressWMin, kPressureMinName);
+    if (!pressureMin)
+        return;
+    const auto pressureMax = numberIn(*m_txtPressWMax, kPressureMaxName);
+    if (!pressureMax)
+        return;
+
+    model::ExperimentSettings next = m_settings;
+    next.pressureUnit = unit;
+    next.grphWMin = *volumeMin;
+    next.grphWMax = *volumeMax;
+    next.grphHMin = *pressureMin;
+    next.grphHMax = *pressureMax;
+    next.temperature = *temperature;
+    next.mol = *mol;
+    // A file that cannot be written keeps the dialog open, so that the user knows and can
+    // close it without saving; the main window would put the file's values back anyway.
+    if (!config::SaveSettings(next, m_configPath)) {
+        m_messageBox(this,
+                     QStringLiteral("設定を保存できませんでした。\n") + FromUtf8(m_configPath),
+                     kCaption);
+        return;
+    }
+    m_settings = next;
+    accept();
+}
+
+void frmSystem::refuseField(QWidget& control, const QString& text) {
+    m_messageBox(this, text, kCaption);
+    control.setFocus();
+    if (auto* field = qobject_cast<QLineEdit*>(&control))
+        field->selectAll();
+}
+
+std::optional<int32_t> frmSystem::wholeNumberIn(QLineEdit& field, const QString& name) {
+    const std::string text = field.text().toStdString();
+    if (const auto value = model::ParseWholeNumber(text))
+        return value;
+    if (model::ParseNumber(text))
+        refuseField(field, name + QStringLiteral("の数値が扱える範囲を超えています。"));
+    else
+        refuseField(field, name + QStringLiteral("に数値を入力してください。"));
+    return std::nullopt;
+}
+
+std::optional<double> frmSystem::numberIn(QLineEdit& field, const QString& name) {
+    if (const auto value = model::ParseNumber(field.text().toStdString()))
+        return value;
+    refuseField(field, name + QStringLiteral("に数値を入力してください。"));
+    return std::nullopt;
+}
+
+}  // namespace kemora::dialogs
