@@ -20,6 +20,7 @@
 #include <string>
 #include <utility>
 
+#include "dialogs/limit_input_length.h"
 #include "model/numbers.h"
 #include "scenario/scenario_file.h"
 
@@ -75,17 +76,19 @@ QLineEdit* AddField(QWidget* parent, const char* name, QRect place) {
 QString FieldName(scenario::StepField field) {
     switch (field) {
         case scenario::StepField::GrphWMin:
+            return QStringLiteral("グラフの容量範囲の最小値");
         case scenario::StepField::GrphWMax:
-            return QStringLiteral("グラフの容量範囲");
+            return QStringLiteral("グラフの容量範囲の最大値");
         case scenario::StepField::GrphHMin:
+            return QStringLiteral("グラフの圧力範囲の最小値");
         case scenario::StepField::GrphHMax:
-            return QStringLiteral("グラフの圧力範囲");
+            return QStringLiteral("グラフの圧力範囲の最大値");
         case scenario::StepField::Temperature:
-            return QStringLiteral("温度");
+            return QStringLiteral("温度（℃）");
         case scenario::StepField::Mol:
-            return QStringLiteral("物質量");
+            return QStringLiteral("物質量（mol）");
         case scenario::StepField::Volume:
-            return QStringLiteral("容量");
+            return QStringLiteral("容量（リットル）");
         case scenario::StepField::PressureUnit:
         case scenario::StepField::None:
             break;
@@ -292,6 +295,15 @@ void frmSinario::PlacePageControls() {
 }
 
 void frmSinario::OpenEditor() {
+    LimitInputLength(*m_txtTTl, 30);
+    LimitInputLength(*m_txtMol, 3);
+    LimitInputLength(*m_txtContainer, 3);
+    LimitInputLength(*m_txtGrphWMin, 3);
+    LimitInputLength(*m_txtGrphWMax, 3);
+    LimitInputLength(*m_txtPressWMin, 4);
+    LimitInputLength(*m_txtPressWMax, 4);
+    LimitInputLength(*m_txtTemp, 4);
+
     // A unit outside the list selects no entry; an Add then asks for one.
     m_cmbPressUnit->setCurrentIndex(m_settings.pressureUnit >= 0 &&
                                             m_settings.pressureUnit < m_cmbPressUnit->count()
@@ -404,15 +416,21 @@ void frmSinario::ReportUnusableField(scenario::StepField field) {
         case scenario::StepField::None:
             return;
     }
-    ShowMessage(field == scenario::StepField::PressureUnit
-                    ? QStringLiteral("圧力の単位を選んでください。")
-                    : QStringLiteral("「%1」には数値を入力してください。").arg(FieldName(field)));
     for (int i = 0; i < m_SSTabMenu->count(); ++i) {
         if (m_SSTabMenu->widget(i)->isAncestorOf(control))
             m_SSTabMenu->setCurrentIndex(i);
     }
+    auto* edit = qobject_cast<QLineEdit*>(control);
+    if (edit == nullptr) {
+        ShowMessage(QStringLiteral("圧力の単位を選んでください。"));
+    } else if (model::ParseNumber(ToUtf8(edit->text()))) {
+        // A number all the same, but no whole number fits in the step's 32 bits.
+        ShowMessage(FieldName(field) + QStringLiteral("の数値が扱える範囲を超えています。"));
+    } else {
+        ShowMessage(FieldName(field) + QStringLiteral("に数値を入力してください。"));
+    }
     control->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(control))
+    if (edit != nullptr)
         edit->selectAll();
 }
 

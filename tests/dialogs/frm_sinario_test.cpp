@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,6 +26,7 @@
 #include "config/file_io.h"
 #include "scenario/scenario_file.h"
 #include "support/qt_application.h"
+#include "support/widget_testing.h"
 
 // Readable failure messages for texts, lists of texts and places.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -78,17 +78,6 @@ ScenarioStep Step(int16_t kind, int32_t value = 0, int32_t gradual = 0) {
     step.value = value;
     step.gradual = gradual;
     return step;
-}
-
-// Types the text one character at a time, as a keyboard with a Japanese input method
-// delivers it; QTest's own key clicks know only Latin-1.
-void TypeText(QWidget* widget, const QString& text) {
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &release);
-    }
 }
 
 QStringList Lines(QListWidget* list) {
@@ -150,7 +139,7 @@ class FrmSinarioTest : public ::testing::Test {
         auto* field = control<QLineEdit>(name);
         field->selectAll();
         QTest::keyClick(field, Qt::Key_Delete);
-        TypeText(field, text);
+        testing_support::TypeText(*field, text);
     }
 
     void ShowPage(int index) { control<QTabWidget>("SSTabMenu")->setCurrentIndex(index); }
@@ -343,6 +332,44 @@ TEST_F(FrmSinarioTest, OpensWithTheSettingsTheTitleAsHeldAndTheStepList) {
     EXPECT_EQ(currentScenario, before);
 }
 
+TEST_F(FrmSinarioTest, TypedInputIsLimitedInCodePage932Bytes) {
+    struct Case {
+        const char* field;
+        QString typed;
+        QString kept;
+    };
+    const Case cases[] = {
+        {"txtMol", "1234", "123"},
+        {"txtContainer", "1234", "123"},
+        {"txtGrphWMin", "-1234", "-12"},
+        {"txtGrphWMax", "1234", "123"},
+        {"txtPressWMin", "12345", "1234"},
+        {"txtPressWMax", "12.345", "12.3"},
+        {"txtTemp", "12345", "1234"},
+        {"txtTemp", QStringLiteral("１２３"), QStringLiteral("１２")},
+        {"txtTTl", QString(16, QChar(0x3042)), QString(15, QChar(0x3042))},
+        {"txtTTl", QString(31, 'a'), QString(30, 'a')},
+    };
+    Open();
+    Show();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
+        control<QTabWidget>("SSTabMenu")
+            ->setCurrentWidget(control<QWidget>(c.field)->parentWidget());
+        Type(c.field, c.typed);
+        EXPECT_EQ(control<QLineEdit>(c.field)->text(), c.kept);
+    }
+
+    // A title the program puts in is not cut, even at 33 bytes; typing more is refused.
+    scenario::AssignTitle(currentScenario, "実験1");
+    Open();
+    auto* txtTTl = control<QLineEdit>("txtTTl");
+    EXPECT_EQ(txtTTl->text(), QStringLiteral("実験1") + QString(27, ' '));
+    txtTTl->end(false);
+    testing_support::TypeText(*txtTTl, "x");
+    EXPECT_EQ(txtTTl->text(), QStringLiteral("実験1") + QString(27, ' '));
+}
+
 TEST_F(FrmSinarioTest, ANeverAssignedTitleShowsEmptyAndStaysUnassignedUntilTyped) {
     Open();
     Show();
@@ -382,7 +409,7 @@ TEST_F(FrmSinarioTest, PressureUnitsOutsideTheListSelectNoEntryAndAnAddAsksForOn
 TEST_F(FrmSinarioTest, ComposeSaveAndLoadBack) {
     Open();
     Show();
-    TypeText(control<QLineEdit>("txtTTl"), QStringLiteral("実験1"));
+    testing_support::TypeText(*control<QLineEdit>("txtTTl"), QStringLiteral("実験1"));
 
     ShowPage(0);
     control<QComboBox>("cmbPressUnit")->setCurrentIndex(1);
@@ -415,7 +442,7 @@ TEST_F(FrmSinarioTest, ComposeSaveAndLoadBack) {
     cmbBussitu->setCurrentIndex(1);
     Click("cmdAdd5");
     cmbBussitu->lineEdit()->selectAll();
-    TypeText(cmbBussitu->lineEdit(), QStringLiteral("ベンゼン"));
+    testing_support::TypeText(*cmbBussitu->lineEdit(), QStringLiteral("ベンゼン"));
     Click("cmdAdd5");
 
     // Water goes before the selected line 1; then line 3 is deleted.
@@ -552,15 +579,22 @@ TEST_F(FrmSinarioTest, AnAddFromAFieldWithoutANumberStoresNothingAndFocusesTheFi
         const char* button;
         QString message;
     };
+    const QString enterANumber = QStringLiteral("に数値を入力してください。");
     const Case cases[] = {
-        {1, "txtTemp", "", "cmdAdd2", QStringLiteral("「容量」には数値を入力してください。")},
-        {1, "txtTemp", "abc", "cmdAdd2", QStringLiteral("「容量」には数値を入力してください。")},
-        {0, "txtMol", "x", "cmdAdd1", QStringLiteral("「物質量」には数値を入力してください。")},
-        {0, "txtContainer", "", "cmdAdd1", QStringLiteral("「温度」には数値を入力してください。")},
+        {1, "txtTemp", "", "cmdAdd2", QStringLiteral("容量（リットル）") + enterANumber},
+        {1, "txtTemp", "abc", "cmdAdd2", QStringLiteral("容量（リットル）") + enterANumber},
+        {1, "txtTemp", "9e99", "cmdAdd2",
+         QStringLiteral("容量（リットル）の数値が扱える範囲を超えています。")},
+        {0, "txtMol", "x", "cmdAdd1", QStringLiteral("物質量（mol）") + enterANumber},
+        {0, "txtContainer", "", "cmdAdd1", QStringLiteral("温度（℃）") + enterANumber},
+        {0, "txtGrphWMin", "1e", "cmdAdd1",
+         QStringLiteral("グラフの容量範囲の最小値") + enterANumber},
         {0, "txtGrphWMax", "-", "cmdAdd1",
-         QStringLiteral("「グラフの容量範囲」には数値を入力してください。")},
+         QStringLiteral("グラフの容量範囲の最大値") + enterANumber},
         {0, "txtPressWMin", "1,5", "cmdAdd1",
-         QStringLiteral("「グラフの圧力範囲」には数値を入力してください。")},
+         QStringLiteral("グラフの圧力範囲の最小値") + enterANumber},
+        {0, "txtPressWMax", "3e10", "cmdAdd1",
+         QStringLiteral("グラフの圧力範囲の最大値の数値が扱える範囲を超えています。")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field);
@@ -618,7 +652,7 @@ TEST_F(FrmSinarioTest, LiquidStepsTakeTheEntryOrMinusOneForTypedText) {
         SCOPED_TRACE(c.typed);
         cmbBussitu->lineEdit()->selectAll();
         QTest::keyClick(cmbBussitu->lineEdit(), Qt::Key_Delete);
-        TypeText(cmbBussitu->lineEdit(), QString::fromUtf8(c.typed));
+        testing_support::TypeText(*cmbBussitu->lineEdit(), QString::fromUtf8(c.typed));
         // Enter must not turn the typed text into an entry.
         QTest::keyClick(cmbBussitu->lineEdit(), Qt::Key_Return);
         Click("cmdAdd5");
