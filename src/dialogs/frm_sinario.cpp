@@ -1,0 +1,530 @@
+#include "dialogs/frm_sinario.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFont>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QStringList>
+#include <QTabWidget>
+#include <string>
+#include <utility>
+
+#include "dialogs/limit_input_length.h"
+#include "model/numbers.h"
+#include "scenario/scenario_file.h"
+
+namespace kemora::dialogs {
+namespace {
+
+// The layout is kept in twips as designed; 15 twips make a pixel at 96 dots per inch.
+constexpr int kTwipsPerPixel = 15;
+
+constexpr QRect Twips(int left, int top, int width, int height) {
+    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+                 height / kTwipsPerPixel);
+}
+
+// Every page has its 追加 button at the same place.
+constexpr QRect kAddButtonPlace = Twips(5880, 1560, 975, 375);
+
+const QString kCaption = QStringLiteral("シナリオ作成");
+const QString kLoadTitle = QStringLiteral("シナリオデータを読み込む");
+const QString kSaveTitle = QStringLiteral("シナリオデータを保存する");
+const QString kFilter = QStringLiteral("シナリオデータ(*.so2)");
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToUtf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+// The name as the file system knows it.
+std::string LocalPath(const QString& name) {
+    return QFile::encodeName(name).toStdString();
+}
+
+QPushButton* AddButton(QWidget* parent, const char* name, QRect place, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    // Enter in a field presses no button.
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit* AddField(QWidget* parent, const char* name, QRect place) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setGeometry(place);
+    return field;
+}
+
+// What a message names an input by, for the fields that must hold a number.
+QString FieldName(scenario::StepField field) {
+    switch (field) {
+        case scenario::StepField::GrphWMin:
+            return QStringLiteral("グラフの容量範囲の最小値");
+        case scenario::StepField::GrphWMax:
+            return QStringLiteral("グラフの容量範囲の最大値");
+        case scenario::StepField::GrphHMin:
+            return QStringLiteral("グラフの圧力範囲の最小値");
+        case scenario::StepField::GrphHMax:
+            return QStringLiteral("グラフの圧力範囲の最大値");
+        case scenario::StepField::Temperature:
+            return QStringLiteral("温度（℃）");
+        case scenario::StepField::Mol:
+            return QStringLiteral("物質量（mol）");
+        case scenario::StepField::Volume:
+            return QStringLiteral("容量（リットル）");
+        case scenario::StepField::PressureUnit:
+        case scenario::StepField::None:
+            break;
+    }
+    return {};
+}
+
+QString ReadFailureReason(scenario::ScenarioFileResult result) {
+    switch (result) {
+        case scenario::ScenarioFileResult::TooShort:
+            return QStringLiteral("\nファイルが短すぎます。");
+        case scenario::ScenarioFileResult::BadStepCount:
+            return QStringLiteral("\nステップ数が正しくありません。");
+        default:
+            return {};
+    }
+}
+
+}  // namespace
+
+void PrepareScenarioFileDialog(QFileDialog& dialog, const ScenarioFileRequest& request) {
+    dialog.setWindowTitle(request.title);
+    dialog.setAcceptMode(request.forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // Any name is taken as typed; a missing file is the reader's to report.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(request.filter);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setDefaultSuffix(QString());
+}
+
+QString AskScenarioFileName(QWidget* parent, const ScenarioFileRequest& request) {
+    QFileDialog dialog(parent);
+    PrepareScenarioFileDialog(dialog, request);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList names = dialog.selectedFiles();
+    return names.isEmpty() ? QString() : names.front();
+}
+
+frmSinario::frmSinario(scenario::Scenario& currentScenario,
+                       const model::ExperimentSettings& settings, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      m_currentScenario(currentScenario),
+      m_settings(settings),
+      m_fileNamePrompt(AskScenarioFileName),
+      m_messageBox([](QWidget* owner, const QString& text, const QString& caption) {
+          QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
+          box.exec();
+      }) {
+    setObjectName("frmSinario");
+    setWindowTitle(kCaption);
+    setModal(true);
+    setFixedSize(Twips(0, 0, 7350, 7200).size());
+
+    // The Japanese proportional Gothic of the layout.
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setPixelSize(12);
+    setFont(font);
+
+    BuildControls();
+    OpenEditor();
+}
+
+void frmSinario::setFileNamePrompt(FileNamePrompt prompt) {
+    m_fileNamePrompt = std::move(prompt);
+}
+
+void frmSinario::setMessageBox(MessageBoxFunction messageBox) {
+    m_messageBox = std::move(messageBox);
+}
+
+QWidget* frmSinario::AddPage(const char* name, const QString& tabText) {
+    auto* page = new QWidget;
+    page->setObjectName(name);
+    m_SSTabMenu->addTab(page, tabText);
+    return page;
+}
+
+template <typename Control, typename... Arguments>
+Control* frmSinario::AddToPage(QWidget* page, const char* name, QRect place,
+                               Arguments&&... arguments) {
+    auto* control = new Control(std::forward<Arguments>(arguments)..., page);
+    control->setObjectName(name);
+    m_pagePlaces.push_back({control, place});
+    return control;
+}
+
+QPushButton* frmSinario::AddPageButton(QWidget* page, const char* name) {
+    auto* button = AddButton(page, name, kAddButtonPlace, QStringLiteral("追加"));
+    m_pagePlaces.push_back({button, kAddButtonPlace});
+    return button;
+}
+
+void frmSinario::BuildControls() {
+    // Created in the order the focus moves through them.
+    m_txtTTl = AddField(this, "txtTTl", Twips(120, 120, 6975, 375));
+    m_txtTTl->installEventFilter(this);
+
+    m_SSTabMenu = new QTabWidget(this);
+    m_SSTabMenu->setObjectName("SSTabMenu");
+    m_SSTabMenu->setGeometry(Twips(120, 600, 7095, 2055));
+
+    QWidget* initial = AddPage("pageInitialSettings", QStringLiteral("初期設定"));
+    AddToPage<QLabel>(initial, "lblMol", Twips(120, 480, 1575, 255),
+                      QStringLiteral("物質量　（mol）"));
+    m_txtMol = AddToPage<QLineEdit>(initial, "txtMol", Twips(1800, 480, 855, 270));
+    AddToPage<QLabel>(initial, "lblContainer", Twips(120, 840, 1575, 255),
+                      QStringLiteral("温度　(℃)"));
+    m_txtContainer = AddToPage<QLineEdit>(initial, "txtContainer", Twips(1800, 840, 855, 270));
+    AddToPage<QLabel>(initial, "lblPressUnit", Twips(120, 1200, 1575, 255),
+                      QStringLiteral("圧力の単位"));
+    m_cmbPressUnit = AddToPage<QComboBox>(initial, "cmbPressUnit", Twips(1800, 1200, 1095, 300));
+    m_cmbPressUnit->addItems(
+        {QStringLiteral("mmHg"), QStringLiteral("atm"), QStringLiteral("hPa")});
+    AddToPage<QLabel>(initial, "lblGrphW", Twips(3120, 480, 1575, 255),
+                      QStringLiteral("グラフの容量範囲"));
+    m_txtGrphWMin = AddToPage<QLineEdit>(initial, "txtGrphWMin", Twips(4800, 480, 855, 270));
+    AddToPage<QLabel>(initial, "lblGrphWTo", Twips(5760, 480, 375, 255), QStringLiteral("～"));
+    m_txtGrphWMax = AddToPage<QLineEdit>(initial, "txtGrphWMax", Twips(6120, 480, 855, 270));
+    AddToPage<QLabel>(initial, "lblPressW", Twips(3120, 840, 1575, 255),
+                      QStringLiteral("グラフの圧力範囲"));
+    m_txtPressWMin = AddToPage<QLineEdit>(initial, "txtPressWMin", Twips(4800, 840, 855, 270));
+    AddToPage<QLabel>(initial, "lblPressWTo", Twips(5760, 840, 375, 255), QStringLiteral("～"));
+    m_txtPressWMax = AddToPage<QLineEdit>(initial, "txtPressWMax", Twips(6120, 840, 855, 270));
+    QPushButton* cmdAdd1 = AddPageButton(initial, "cmdAdd1");
+
+    QWidget* volume = AddPage("pageSetVolume", QStringLiteral("容量設定"));
+    AddToPage<QLabel>(volume, "lblVolume", Twips(360, 720, 615, 375), QStringLiteral("容量を"));
+    m_txtTemp = AddToPage<QLineEdit>(volume, "txtTemp", Twips(960, 600, 735, 390));
+    AddToPage<QLabel>(volume, "lblVolumeUnit", Twips(1800, 720, 2655, 255),
+                      QStringLiteral("リットルに設定します。"));
+    m_chkAddTemp = AddToPage<QCheckBox>(volume, "chkAddTemp", Twips(360, 1200, 4410, 255),
+                                        QStringLiteral("5リットルずつ変化する。"));
+    QPushButton* cmdAdd2 = AddPageButton(volume, "cmdAdd2");
+
+    QWidget* graph = AddPage("pageGraph", QStringLiteral("グラフ表示"));
+    m_OptGrphOn = AddToPage<QRadioButton>(graph, "OptGrphOn", Twips(480, 600, 1695, 255),
+                                          QStringLiteral("グラフ表示"));
+    m_optGrphOff = AddToPage<QRadioButton>(graph, "optGrphOff", Twips(480, 960, 2775, 255),
+                                           QStringLiteral("グラフ非表示"));
+    QPushButton* cmdAdd3 = AddPageButton(graph, "cmdAdd3");
+
+    QWidget* clear = AddPage("pageClearGraph", QStringLiteral("グラフ消去"));
+    AddToPage<QLabel>(clear, "lblClearGraph", Twips(360, 720, 4455, 495),
+                      QStringLiteral("描画されているグラフを消去します。"));
+    QPushButton* cmdAdd4 = AddPageButton(clear, "cmdAdd4");
+
+    QWidget* liquid = AddPage("pageLiquid", QStringLiteral("物質変更"));
+    AddToPage<QLabel>(liquid, "lblBussitu", Twips(240, 600, 3375, 255),
+                      QStringLiteral("物質を変更します。"));
+    m_cmbBussitu = AddToPage<QComboBox>(liquid, "cmbBussitu", Twips(840, 1080, 3135, 300));
+    m_cmbBussitu->setEditable(true);
+    // Typed text never becomes an entry of the list.
+    m_cmbBussitu->setInsertPolicy(QComboBox::NoInsert);
+    m_cmbBussitu->addItems(
+        {QStringLiteral("水"), QStringLiteral("エタノール"), QStringLiteral("ジエチルエーテル")});
+    QPushButton* cmdAdd5 = AddPageButton(liquid, "cmdAdd5");
+
+    for (const PagePlace& place : m_pagePlaces) {
+        if (auto* label = qobject_cast<QLabel*>(place.control)) {
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setWordWrap(true);
+        }
+    }
+
+    // The pages sit below the tab bar, whose height the style decides; the controls keep
+    // their places measured from the tab control's top left whenever the pages move.
+    m_pageArea = initial->parentWidget();
+    if (m_pageArea != nullptr)
+        m_pageArea->installEventFilter(this);
+    PlacePageControls();
+
+    QPushButton* cmdDel =
+        AddButton(this, "cmdDel", Twips(6000, 2760, 975, 255), QStringLiteral("削除"));
+    m_listSinario = new QListWidget(this);
+    m_listSinario->setObjectName("listSinario");
+    m_listSinario->setGeometry(Twips(120, 3000, 7095, 3480));
+    m_listSinario->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_listSinario->setSortingEnabled(false);
+    QPushButton* cmdLoad =
+        AddButton(this, "cmdLoad", Twips(120, 6720, 1095, 375), QStringLiteral("読込"));
+    QPushButton* cmdSave =
+        AddButton(this, "cmdSave", Twips(1440, 6720, 1095, 375), QStringLiteral("保存"));
+    QPushButton* cmdClose =
+        AddButton(this, "cmdClose", Twips(6240, 6720, 975, 375), QStringLiteral("閉じる"));
+
+    connect(cmdAdd1, &QPushButton::clicked, this, &frmSinario::cmdAdd1_Click);
+    connect(cmdAdd2, &QPushButton::clicked, this, &frmSinario::cmdAdd2_Click);
+    connect(cmdAdd3, &QPushButton::clicked, this, &frmSinario::cmdAdd3_Click);
+    connect(cmdAdd4, &QPushButton::clicked, this, &frmSinario::cmdAdd4_Click);
+    connect(cmdAdd5, &QPushButton::clicked, this, &frmSinario::cmdAdd5_Click);
+    connect(cmdDel, &QPushButton::clicked, this, &frmSinario::cmdDel_Click);
+    connect(cmdLoad, &QPushButton::clicked, this, &frmSinario::cmdLoad_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmSinario::cmdSave_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmSinario::cmdClose_Click);
+}
+
+void frmSinario::PlacePageControls() {
+    const QPoint pageOrigin = m_SSTabMenu->widget(0)->mapTo(m_SSTabMenu, QPoint(0, 0));
+    for (const PagePlace& place : m_pagePlaces)
+        place.control->setGeometry(place.place.translated(-pageOrigin));
+}
+
+void frmSinario::OpenEditor() {
+    LimitInputLength(*m_txtTTl, 30);
+    LimitInputLength(*m_txtMol, 3);
+    LimitInputLength(*m_txtContainer, 3);
+    LimitInputLength(*m_txtGrphWMin, 3);
+    LimitInputLength(*m_txtGrphWMax, 3);
+    LimitInputLength(*m_txtPressWMin, 4);
+    LimitInputLength(*m_txtPressWMax, 4);
+    LimitInputLength(*m_txtTemp, 4);
+
+    // A unit outside the list selects no entry; an Add then asks for one.
+    m_cmbPressUnit->setCurrentIndex(m_settings.pressureUnit >= 0 &&
+                                            m_settings.pressureUnit < m_cmbPressUnit->count()
+                                        ? m_settings.pressureUnit
+                                        : -1);
+    m_txtGrphWMin->setText(FromUtf8(model::IntegerText(m_settings.grphWMin)));
+    m_txtGrphWMax->setText(FromUtf8(model::IntegerText(m_settings.grphWMax)));
+    m_txtPressWMin->setText(FromUtf8(model::DoubleText(m_settings.grphHMin)));
+    m_txtPressWMax->setText(FromUtf8(model::DoubleText(m_settings.grphHMax)));
+    m_txtContainer->setText(FromUtf8(model::IntegerText(m_settings.temperature)));
+    m_txtMol->setText(FromUtf8(model::IntegerText(m_settings.mol)));
+    m_cmbBussitu->setCurrentIndex(0);
+    m_txtTTl->setText(FromUtf8(scenario::TitleText(m_currentScenario)));
+
+    m_txtTemp->clear();
+    m_chkAddTemp->setChecked(false);
+    m_OptGrphOn->setChecked(true);
+    m_SSTabMenu->setCurrentIndex(0);
+    RefreshStepList();
+}
+
+bool frmSinario::AddStep(const scenario::ScenarioStep& step) {
+    if (scenario::AddStep(m_currentScenario, step, SelectedLine()))
+        return true;
+    ShowMessage(QStringLiteral("ステップは%1個までしか作れません。").arg(scenario::kMaxStepCount));
+    return false;
+}
+
+void frmSinario::RefreshStepList() {
+    m_listSinario->clear();
+    for (const std::string& line : scenario::StepListLines(m_currentScenario))
+        m_listSinario->addItem(FromUtf8(line));
+    m_listSinario->clearSelection();
+    m_listSinario->setCurrentRow(-1);
+}
+
+bool frmSinario::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_txtTTl && event->type() == QEvent::FocusOut)
+        txtTTl_LostFocus();
+    else if (watched == m_pageArea && event->type() == QEvent::Move)
+        PlacePageControls();
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmSinario::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    PlacePageControls();
+}
+
+void frmSinario::keyPressEvent(QKeyEvent* event) {
+    // Esc does not close the editor: there is nothing to cancel, only 閉じる.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmSinario::done(int result) {
+    // The close box keeps a typed title, as 閉じる does.
+    txtTTl_LostFocus();
+    QDialog::done(result);
+}
+
+void frmSinario::txtTTl_LostFocus() {
+    // Only a title the user has edited is stored: a focus change alone must not turn a
+    // never-assigned title into spaces or change the title of a loaded file.
+    if (!m_txtTTl->isModified())
+        return;
+    scenario::AssignTitle(m_currentScenario, ToUtf8(m_txtTTl->text()));
+    m_txtTTl->setModified(false);
+}
+
+void frmSinario::AddBuiltStep(const scenario::StepBuild& built) {
+    if (!built.step) {
+        ReportUnusableField(built.unusableField);
+        return;
+    }
+    if (AddStep(*built.step))
+        RefreshStepList();
+}
+
+void frmSinario::ReportUnusableField(scenario::StepField field) {
+    QWidget* control = nullptr;
+    switch (field) {
+        case scenario::StepField::PressureUnit:
+            control = m_cmbPressUnit;
+            break;
+        case scenario::StepField::GrphWMin:
+            control = m_txtGrphWMin;
+            break;
+        case scenario::StepField::GrphWMax:
+            control = m_txtGrphWMax;
+            break;
+        case scenario::StepField::GrphHMin:
+            control = m_txtPressWMin;
+            break;
+        case scenario::StepField::GrphHMax:
+            control = m_txtPressWMax;
+            break;
+        case scenario::StepField::Temperature:
+            control = m_txtContainer;
+            break;
+        case scenario::StepField::Mol:
+            control = m_txtMol;
+            break;
+        case scenario::StepField::Volume:
+            control = m_txtTemp;
+            break;
+        case scenario::StepField::None:
+            return;
+    }
+    for (int i = 0; i < m_SSTabMenu->count(); ++i) {
+        if (m_SSTabMenu->widget(i)->isAncestorOf(control))
+            m_SSTabMenu->setCurrentIndex(i);
+    }
+    auto* edit = qobject_cast<QLineEdit*>(control);
+    if (edit == nullptr) {
+        ShowMessage(QStringLiteral("圧力の単位を選んでください。"));
+    } else if (model::ParseNumber(ToUtf8(edit->text()))) {
+        // A number all the same, but no whole number fits in the step's 32 bits.
+        ShowMessage(FieldName(field) + QStringLiteral("の数値が扱える範囲を超えています。"));
+    } else {
+        ShowMessage(FieldName(field) + QStringLiteral("に数値を入力してください。"));
+    }
+    control->setFocus(Qt::OtherFocusReason);
+    if (edit != nullptr)
+        edit->selectAll();
+}
+
+std::optional<int> frmSinario::SelectedLine() const {
+    const QList<QListWidgetItem*> selected = m_listSinario->selectedItems();
+    if (selected.isEmpty())
+        return std::nullopt;
+    return m_listSinario->row(selected.front());
+}
+
+int frmSinario::SelectedLiquidIndex() const {
+    // Typed text that is no entry selects none.
+    return m_cmbBussitu->findText(m_cmbBussitu->currentText(),
+                                  Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+void frmSinario::ShowMessage(const QString& text) {
+    if (m_messageBox)
+        m_messageBox(this, text, kCaption);
+}
+
+void frmSinario::cmdAdd1_Click() {
+    txtTTl_LostFocus();
+    scenario::InitialSettingsPage page;
+    page.pressureUnitIndex = m_cmbPressUnit->currentIndex();
+    page.grphWMin = ToUtf8(m_txtGrphWMin->text());
+    page.grphWMax = ToUtf8(m_txtGrphWMax->text());
+    page.grphHMin = ToUtf8(m_txtPressWMin->text());
+    page.grphHMax = ToUtf8(m_txtPressWMax->text());
+    page.temperature = ToUtf8(m_txtContainer->text());
+    page.mol = ToUtf8(m_txtMol->text());
+    AddBuiltStep(scenario::BuildInitialSettingsStep(page));
+}
+
+void frmSinario::cmdAdd2_Click() {
+    txtTTl_LostFocus();
+    AddBuiltStep(
+        scenario::BuildSetVolumeStep(ToUtf8(m_txtTemp->text()), m_chkAddTemp->isChecked()));
+}
+
+void frmSinario::cmdAdd3_Click() {
+    txtTTl_LostFocus();
+    AddBuiltStep({scenario::BuildGraphStep(m_OptGrphOn->isChecked()), {}});
+}
+
+void frmSinario::cmdAdd4_Click() {
+    txtTTl_LostFocus();
+    AddBuiltStep({scenario::BuildClearGraphStep(), {}});
+}
+
+void frmSinario::cmdAdd5_Click() {
+    txtTTl_LostFocus();
+    AddBuiltStep({scenario::BuildChangeLiquidStep(SelectedLiquidIndex()), {}});
+}
+
+void frmSinario::cmdDel_Click() {
+    txtTTl_LostFocus();
+    if (scenario::DeleteStep(m_currentScenario, SelectedLine()))
+        RefreshStepList();
+}
+
+void frmSinario::cmdLoad_Click() {
+    txtTTl_LostFocus();
+    const QString name =
+        m_fileNamePrompt ? m_fileNamePrompt(this, {kLoadTitle, kFilter, false}) : QString();
+    if (name.isEmpty())
+        return;
+    const scenario::ScenarioFileResult result =
+        scenario::ReadScenarioFile(m_currentScenario, LocalPath(name));
+    if (result != scenario::ScenarioFileResult::Ok) {
+        ShowMessage(QStringLiteral("シナリオデータを読み込めませんでした。\n") +
+                    QDir::toNativeSeparators(name) + ReadFailureReason(result));
+        return;
+    }
+    m_txtTTl->setText(FromUtf8(scenario::TrimmedTitleText(m_currentScenario)));
+    RefreshStepList();
+}
+
+void frmSinario::cmdSave_Click() {
+    txtTTl_LostFocus();
+    const QString name =
+        m_fileNamePrompt ? m_fileNamePrompt(this, {kSaveTitle, kFilter, true}) : QString();
+    if (name.isEmpty())
+        return;
+    if (scenario::WriteScenarioFile(m_currentScenario, LocalPath(name)) !=
+        scenario::ScenarioFileResult::Ok) {
+        ShowMessage(QStringLiteral("シナリオデータを保存できませんでした。\n") +
+                    QDir::toNativeSeparators(name));
+    }
+}
+
+void frmSinario::cmdClose_Click() {
+    txtTTl_LostFocus();
+    accept();
+}
+
+}  // namespace kemora::dialogs
