@@ -1,0 +1,191 @@
+#include "mainwindow/main_window_logic.h"
+
+#include <optional>
+#include <utility>
+
+#include "config/settings_file.h"
+#include "mainwindow/scenario_playback.h"
+#include "model/numbers.h"
+
+namespace kemora::mainwindow {
+namespace {
+
+constexpr Rgb kCylinderColor{0, 0, 0};
+constexpr int32_t kCylinderRight = 371;
+constexpr int32_t kCylinderBottom = 457;
+constexpr int32_t kLidAtZero = 250;  // y of the lid's top edge at volume 0
+
+// The volume field's number as whole litres; nullopt while it holds no number (empty, a
+// lone "-" on the way to a negative number, or beyond the 32-bit range).
+std::optional<int32_t> VolumeOf(const MainView& view) {
+    return model::ParseWholeNumber(view.volumeText());
+}
+
+void RefreshModelValues(model::Experiment& experiment) {
+    experiment.satVolume = model::SaturationVolume(experiment);
+    experiment.liqVolume = model::LiquidVolume();
+}
+
+}  // namespace
+
+std::string MainCaption(const scenario::Scenario& scenario) {
+    return "蒸気圧曲線　-　" + scenario::TitleText(scenario);
+}
+
+int PressureDecimals(int32_t pressureUnit) {
+    if (pressureUnit == model::MmHg)
+        return 1;
+    if (pressureUnit == model::Atm)
+        return 3;
+    return 0;
+}
+
+int32_t LidTopFor(const model::ExperimentSettings& settings, int32_t volume) {
+    const double width = static_cast<double>(settings.grphWMax) - settings.grphWMin;
+    if (width == 0.0)
+        return kLidAtZero;
+    return model::RoundHalfEven(kLidAtZero - (kLidAtZero / width) * volume);
+}
+
+int16_t FrameWaitFor(const model::Experiment& experiment, double volume) {
+    const double q = (static_cast<double>(experiment.satVolume) - experiment.liqVolume) / 15.0;
+    const int32_t k = q == 0.0 ? 0 : model::RoundHalfEven(volume / q);
+    const int32_t h = k < 0 ? 15 : (k > 15 ? 0 : 15 - k);
+    return static_cast<int16_t>(model::RoundHalfEven(h / 2.0 + 1));
+}
+
+MainWindowLogic::MainWindowLogic(MainState& state, MainView& view, std::string configPath,
+                                 std::function<float()> timeOfDay)
+    : m_state(state),
+      m_view(view),
+      m_configPath(std::move(configPath)),
+      m_timeOfDay(std::move(timeOfDay)) {}
+
+void MainWindowLogic::Form_Load() {
+    InitMolecules(m_state.field, m_timeOfDay);
+    model::FillVaporPressureTable(m_state.experiment.table);
+    m_state.scenarioMode = 0;
+    m_view.setButtonLit(PictureButton::GrphSw, true);
+    m_state.graph.graphVisible = 1;
+    m_state.experiment.liquid = model::Water;
+    m_state.experiment.satVolume = 100;
+    m_state.experiment.liqVolume = 0;
+    m_state.frameWait = 0;
+}
+
+void MainWindowLogic::Form_Activate() {
+    model::Experiment& experiment = m_state.experiment;
+    m_view.setCaption(MainCaption(m_state.currentScenario));
+    config::LoadSettings(experiment.settings, m_configPath);
+    DrawGraphFrame(m_view.graphBox(), experiment.settings, m_state.graph);
+    m_view.setUnitLabel(model::PressureUnitText(experiment.settings.pressureUnit));
+    m_view.setLiquidIndex(experiment.liquid);
+    RefreshModelValues(experiment);
+    m_view.setButtonLit(PictureButton::Sinario, m_state.scenarioMode != 0);
+    m_view.setVolumeMaximum(experiment.settings.grphWMax);
+    m_view.repaintWindow();
+}
+
+void MainWindowLogic::txtValue_Change() {
+    // A field without a number (empty, or typed on the way to one) leaves everything shown.
+    const std::optional<int32_t> volume = VolumeOf(m_view);
+    if (!volume)
+        return;
+    const model::Experiment& experiment = m_state.experiment;
+
+    m_state.field.lidTop = LidTopFor(experiment.settings, *volume);
+    m_view.setLidTop(m_state.field.lidTop);
+
+    const double pressure = model::PressureAtVolume(experiment, *volume);
+    m_view.setPressureText(
+        model::FixedText(pressure, PressureDecimals(experiment.settings.pressureUnit)));
+
+    if (m_state.graph.graphVisible != 0) {
+        PlotPoint(m_view.graphBox(), experiment, m_state.graph, *volume, pressure);
+    }
+    if (*volume <= experiment.liqVolume)
+        InitMolecules(m_state.field, m_timeOfDay);
+}
+
+void MainWindowLogic::Timer1_Timer() {
+    // An empty field, or one without a number, pauses the animation and the gradual change.
+    std::optional<int32_t> volume = VolumeOf(m_view);
+    if (!volume)
+        return;
+    if (m_state.frameWait > 0) {
+        --m_state.frameWait;
+        return;
+    }
+
+    if (m_state.gradualActive != 0) {
+        m_view.setVolumeText(model::IntegerText(int64_t{*volume} + m_state.gradualStep));
+        volume = VolumeOf(m_view);
+        if (!volume) {  // stepped beyond the 32-bit range: nothing more to change
+            m_state.gradualActive = 0;
+            return;
+        }
+        if ((m_state.gradualStep > 0 && m_state.gradualTarget <= *volume) ||
+            (m_state.gradualStep <= 0 && m_state.gradualTarget >= *volume)) {
+            m_state.gradualActive = 0;
+        }
+    }
+
+    model::Experiment& experiment = m_state.experiment;
+    const int32_t selected = m_view.liquidIndex();
+    if (selected != experiment.liquid) {
+        experiment.liquid = selected;
+        RefreshModelValues(experiment);
+    }
+
+    // The pace reads the number as typed, before rounding to whole litres.
+    const double typedVolume = model::ParseNumber(m_view.volumeText()).value_or(*volume);
+    m_state.frameWait = FrameWaitFor(experiment, typedVolume);
+
+    SetLayerStates(m_state.field, experiment, *volume);
+    Surface& cylinder = m_view.cylinder();
+    cylinder.fillRect(0, 0, kCylinderRight, kCylinderBottom, kCylinderColor);
+    // The bottom layer is drawn last, over the others.
+    for (int layer = MoleculeField::kLayers; layer >= 1; --layer) {
+        for (int column = 1; column <= MoleculeField::kColumns; ++column) {
+            MoveMolecule(m_state.field, column, layer);
+            const Molecule& molecule = m_state.field.at(layer, column);
+            cylinder.copySprite(molecule.x, molecule.y);
+        }
+    }
+    cylinder.refresh();
+}
+
+void MainWindowLogic::picGrphSw_Click() {
+    if (m_state.graph.graphVisible == 0) {
+        m_view.setButtonLit(PictureButton::GrphSw, true);
+        DrawGraphFrame(m_view.graphBox(), m_state.experiment.settings, m_state.graph);
+        m_state.graph.graphVisible = 1;
+    } else {
+        m_view.setButtonLit(PictureButton::GrphSw, false);
+        EraseGraph(m_view.graphBox(), m_state.graph);
+        m_state.graph.graphVisible = 0;
+    }
+}
+
+void MainWindowLogic::picGrphCls_Click() {
+    // The button stays lit for as long as the graph takes to redraw.
+    m_view.setButtonLit(PictureButton::GrphCls, true);
+    m_view.repaintWindow();
+    if (m_state.graph.graphVisible == 1) {
+        DrawGraphFrame(m_view.graphBox(), m_state.experiment.settings, m_state.graph);
+    }
+    m_view.setButtonLit(PictureButton::GrphCls, false);
+    m_view.repaintWindow();
+}
+
+void MainWindowLogic::picSinario_Click() {
+    ToggleScenarioMode(m_state, m_view);
+}
+
+void MainWindowLogic::Form_KeyUp(int keyCode) {
+    const bool playbackKey = keyCode == kKeyDown || keyCode == kKeyEnter || keyCode == kKeySpace;
+    if (playbackKey && m_state.scenarioMode == 1)
+        RunNextScenarioStep(m_state, m_view);
+}
+
+}  // namespace kemora::mainwindow

@@ -1,0 +1,55 @@
+#pragma once
+// A MainView for tests: keeps each control's value, runs the volume handler on a changed
+// volume text as the real field does, and draws into fake surfaces.
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "fake_surface.h"
+#include "mainwindow/main_view.h"
+
+namespace kemora::mainwindow {
+
+class FakeMainView : public MainView {
+  public:
+    [[nodiscard]] std::string volumeText() const override { return volume; }
+    void setVolumeText(std::string_view text) override {
+        if (volume == text)
+            return;
+        volume = std::string(text);
+        ++volumeChanges;
+        if (onVolumeChange)
+            onVolumeChange();
+    }
+    void setPressureText(std::string_view text) override { pressure = std::string(text); }
+    void setLidTop(int32_t top) override { lidTop = top; }
+    void setUnitLabel(std::string_view text) override { unitLabel = std::string(text); }
+    void setVolumeMaximum(int32_t maximum) override { volumeMaximum = maximum; }
+    [[nodiscard]] int32_t liquidIndex() const override { return liquid; }
+    void setLiquidIndex(int32_t index) override { liquid = index; }
+    void setCaption(std::string_view text) override { caption = std::string(text); }
+    void setButtonLit(PictureButton button, bool lit) override { buttonLit[button] = lit; }
+    void repaintWindow() override { ++repaints; }
+    [[nodiscard]] Surface& cylinder() override { return cylinderSurface; }
+    [[nodiscard]] Surface& graphBox() override { return graphSurface; }
+
+    // Types a text into the volume field, as the user would.
+    void type(std::string_view text) { setVolumeText(text); }
+
+    std::function<void()> onVolumeChange;
+    std::string volume = "0";
+    int volumeChanges = 0;
+    std::string pressure = "0";
+    int32_t lidTop = 250;
+    std::string unitLabel = "mmHg";
+    int32_t volumeMaximum = 200;
+    int32_t liquid = -1;
+    std::string caption;
+    std::map<PictureButton, bool> buttonLit;
+    int repaints = 0;
+    FakeSurface cylinderSurface{371, 457};
+    FakeSurface graphSurface{315, 334, Rgb{255, 255, 255}};
+};
+
+}  // namespace kemora::mainwindow

@@ -1,0 +1,207 @@
+#include "mainwindow/scenario_playback.h"
+
+#include <gtest/gtest.h>
+
+#include "main_window_fixture.h"
+
+namespace kemora::mainwindow {
+namespace {
+
+scenario::ScenarioStep StepOf(int16_t kind, int32_t value = 0, int32_t gradual = 0) {
+    scenario::ScenarioStep step;
+    step.kind = kind;
+    step.value = value;
+    step.gradual = gradual;
+    return step;
+}
+
+class PlaybackTest : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        startWith27Degrees();
+    }
+    void load(std::initializer_list<scenario::ScenarioStep> steps) {
+        int32_t n = 0;
+        for (const scenario::ScenarioStep& step : steps) state.currentScenario.steps[++n] = step;
+        state.currentScenario.stepCount = n;
+    }
+    void key(int code = kKeyDown) { logic->Form_KeyUp(code); }
+};
+
+TEST_F(PlaybackTest, KeysRunTheStepsInTurnWithTheNumberInTheCaption) {
+    scenario::AssignTitle(state.currentScenario, "実験");
+    load({StepOf(scenario::StepSetVolume, 100), StepOf(scenario::StepSetVolume, 200),
+          StepOf(scenario::StepSetVolume, 300)});
+    key();  // mode off: nothing
+    EXPECT_EQ(view.volume, "0");
+    logic->picSinario_Click();
+    EXPECT_TRUE(view.buttonLit[PictureButton::Sinario]);
+    const std::string title = "蒸気圧曲線　-　実験" + std::string(28, ' ');
+    const int keys[] = {kKeyDown, kKeyEnter, kKeySpace};
+    const char* volumes[] = {"100", "200", "300"};
+    for (int i = 0; i < 3; ++i) {
+        key(keys[i]);
+        EXPECT_EQ(view.caption, title + "[" + std::to_string(i + 1) + "]");
+        EXPECT_EQ(view.volume, volumes[i]);
+    }
+    for (int i = 0; i < 2; ++i) {
+        key();
+        EXPECT_EQ(view.caption, title + "[4]");
+        EXPECT_EQ(view.volume, "300");
+        EXPECT_EQ(state.nextStep, 4);
+    }
+    key('A');
+    EXPECT_EQ(view.caption, title + "[4]");
+}
+
+TEST_F(PlaybackTest, EmptyScenarioOnlyShowsStepOne) {
+    logic->picSinario_Click();
+    key();
+    EXPECT_EQ(view.caption, "蒸気圧曲線　-　[1]");
+    EXPECT_EQ(state.nextStep, 1);
+}
+
+TEST_F(PlaybackTest, SwitchingTheModeOffAndOnRestartsAtStepOne) {
+    load({StepOf(scenario::StepSetVolume, 100), StepOf(scenario::StepSetVolume, 200)});
+    logic->picSinario_Click();
+    key();
+    key();
+    logic->picSinario_Click();
+    EXPECT_EQ(state.scenarioMode, 0);
+    EXPECT_FALSE(view.buttonLit[PictureButton::Sinario]);
+    EXPECT_EQ(state.nextStep, 3);
+    logic->picSinario_Click();
+    key();
+    EXPECT_EQ(view.volume, "100");
+}
+
+TEST_F(PlaybackTest, GradualStepsRunOnTheTimer) {
+    struct Case {
+        const char* from;
+        int32_t target;
+        const char* end;
+    };
+    const Case cases[] = {{"30", 42, "45"}, {"30", 30, "25"}, {"50", 40, "40"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from << " to " << c.target);
+        load({StepOf(scenario::StepSetVolume, c.target, 1)});
+        view.type(c.from);
+        state.scenarioMode = 0;
+        logic->picSinario_Click();
+        key();
+        EXPECT_EQ(view.volume, c.from);  // the step itself does not touch the field
+        for (int frame = 0; frame < 8; ++frame) drawNextFrame();
+        EXPECT_EQ(view.volume, c.end);
+        EXPECT_EQ(state.gradualActive, 0);
+    }
+}
+
+TEST_F(PlaybackTest, AKeyDuringAGradualChangeStopsItAndRunsTheNextStep) {
+    load({StepOf(scenario::StepSetVolume, 100, 1), StepOf(scenario::StepClearGraph)});
+    view.type("30");
+    logic->picSinario_Click();
+    key();
+    drawNextFrame();
+    drawNextFrame();
+    ASSERT_EQ(view.volume, "40");
+    key();
+    EXPECT_EQ(state.gradualActive, 0);
+    EXPECT_EQ(state.graph.lastPointX, -10);
+    for (int frame = 0; frame < 3; ++frame) drawNextFrame();
+    EXPECT_EQ(view.volume, "40");
+}
+
+TEST_F(PlaybackTest, GraphSteps) {
+    load({StepOf(scenario::StepClearGraph), StepOf(scenario::StepHideGraph),
+          StepOf(scenario::StepShowGraph)});
+    view.type("300");
+    logic->picSinario_Click();
+
+    key();  // clear: blank box, no grid, still plotting
+    EXPECT_EQ(view.graphSurface.pixel(15, 100), (Rgb{255, 255, 255}));
+    EXPECT_EQ(state.graph.graphVisible, 1);
+    view.type("100");
+    EXPECT_EQ(view.graphSurface.pixel(state.graph.lastPointX, state.graph.lastPointY),
+              (Rgb{255, 0, 0}));
+
+    key();  // hide
+    EXPECT_EQ(state.graph.graphVisible, 0);
+    EXPECT_FALSE(view.buttonLit[PictureButton::GrphSw]);
+
+    key();  // show: the frame again
+    EXPECT_EQ(state.graph.graphVisible, 1);
+    EXPECT_TRUE(view.buttonLit[PictureButton::GrphSw]);
+    EXPECT_EQ(view.graphSurface.pixel(15, 100), (Rgb{192, 192, 192}));
+}
+
+TEST_F(PlaybackTest, InitialSettingsStepChangesTheSettingsInMemoryOnly) {
+    scenario::ScenarioStep step = StepOf(scenario::StepInitialSettings);
+    step.mol = 2;
+    step.temperatureUnit = model::Kelvin;
+    step.pressureUnit = model::Atm;
+    step.grphWMin = 10;
+    step.grphWMax = 500;
+    step.grphHMin = 0;
+    step.grphHMax = 800;
+    const std::pair<double, int32_t> temperatures[] = {{2.5, 2}, {3.5, 4}, {24.5, 24}, {25.5, 26}};
+    for (const auto& [typed, stored] : temperatures) {
+        SCOPED_TRACE(typed);
+        step.temperature = typed;
+        load({step});
+        state.scenarioMode = 0;
+        logic->picSinario_Click();
+        key();
+        EXPECT_EQ(
+            state.experiment.settings,
+            (model::ExperimentSettings{stored, 2, model::Kelvin, model::Atm, 10, 500, 0.0, 800.0}));
+    }
+    EXPECT_EQ(view.unitLabel, "mmHg");  // nothing else follows the new values
+    EXPECT_EQ(state.experiment.satVolume, 596);
+    logic->Form_Activate();  // the file's values come back
+    EXPECT_EQ(state.experiment.settings.temperature, 27);
+}
+
+TEST_F(PlaybackTest, LiquidStepsChangeTheModelAndTheSelector) {
+    load({StepOf(scenario::StepChangeLiquid, model::Ethanol),
+          StepOf(scenario::StepChangeLiquid, -1), StepOf(scenario::StepChangeLiquid, 7), StepOf(99),
+          StepOf(scenario::StepSetVolume, 50)});
+    logic->picSinario_Click();
+    key();
+    EXPECT_EQ(state.experiment.liquid, model::Ethanol);
+    EXPECT_EQ(view.liquid, model::Ethanol);
+    EXPECT_EQ(state.experiment.satVolume, 262);
+    key();
+    EXPECT_EQ(state.experiment.liquid, -1);
+    EXPECT_EQ(view.liquid, -1);
+    EXPECT_EQ(state.experiment.satVolume, 36);  // read as diethyl ether
+    drawNextFrame();
+    EXPECT_EQ(state.experiment.liquid, -1);  // the timer sees no difference
+    key();                                   // a value outside -1..2: skipped
+    EXPECT_EQ(state.experiment.liquid, -1);
+    key();  // a kind outside 0..5: nothing
+    EXPECT_EQ(state.nextStep, 5);
+    key();
+    EXPECT_EQ(view.volume, "50");
+}
+
+TEST_F(PlaybackTest, GradualStepWithoutANumberInTheFieldIsSkipped) {
+    load({StepOf(scenario::StepSetVolume, 100, 1)});
+    view.type("abc");
+    logic->picSinario_Click();
+    key();
+    EXPECT_EQ(state.gradualActive, 0);
+    EXPECT_EQ(state.nextStep, 2);
+}
+
+TEST_F(PlaybackTest, ActivationShowsTheTitleWithoutTheStepNumber) {
+    scenario::AssignTitle(state.currentScenario, "T");
+    logic->picSinario_Click();
+    key();
+    logic->Form_Activate();
+    EXPECT_EQ(view.caption, "蒸気圧曲線　-　T" + std::string(29, ' '));
+    EXPECT_TRUE(view.buttonLit[PictureButton::Sinario]);
+}
+
+}  // namespace
+}  // namespace kemora::mainwindow
