@@ -1,5 +1,9 @@
 #include "mainwindow/graph.h"
 
+#include <cmath>
+#include <limits>
+#include <string>
+
 #include "mainwindow/saturating.h"
 #include "model/numbers.h"
 
@@ -15,6 +19,10 @@ constexpr double kPlotHeight = 320.0;
 constexpr int32_t kVolumeStep = 100;        // litres
 constexpr double kAtmPressureStep = 0.1;    // atm
 constexpr double kOtherPressureStep = 100;  // mmHg or hPa
+// More lines than any range typed without an exponent needs (-999..9999 atm in tenths is
+// about 110,000); beyond it the lines only pile onto the same pixels, and drawing billions
+// of them would freeze the window.
+constexpr int64_t kMaxGridLines = 200'000;
 
 // Pixels of `value` above `low` on an axis of `length` pixels from `low` to `high`. The
 // quotient is formed first: the rounding of every grid line and square depends on that
@@ -62,7 +70,8 @@ void DrawGraphFrame(Surface& box, const model::ExperimentSettings& settings, Gra
     const int32_t wMin = settings.grphWMin;
     const int32_t wMax = settings.grphWMax;
     if (wMin != wMax) {
-        for (int64_t v = wMin; v <= wMax; v += kVolumeStep) {
+        int64_t lines = 0;
+        for (int64_t v = wMin; v <= wMax && lines < kMaxGridLines; v += kVolumeStep, ++lines) {
             const int32_t volume = static_cast<int32_t>(v);
             const int32_t x =
                 SaturatingAdd(GraphPoint(settings, volume, settings.grphHMin).x, kPlotLeft);
@@ -72,23 +81,30 @@ void DrawGraphFrame(Surface& box, const model::ExperimentSettings& settings, Gra
         }
     }
 
-    // Pressure grid. p grows by repeated addition, so sums of 0.1 drift: 15 significant
-    // digits print the early sums as 0.3, 0.4, ..., while from 6 atm on the drift shows
-    // (5.99999999999999) where the labels crowd one another anyway. A p too large to grow
-    // by the step ends the loop.
+    // Pressure grid. The n-th line lies at the lower bound plus n steps, counted rather than
+    // summed, so that tenths of an atmosphere print as 0.1, 0.2, ..., 6, ..., 800 all the way
+    // up: repeated addition would drift into labels such as 5.99999999999999 and lose the
+    // top line. A p too large to grow by the step ends the loop.
     const double hMin = settings.grphHMin;
     const double hMax = settings.grphHMax;
     const double step = settings.pressureUnit == model::Atm ? kAtmPressureStep : kOtherPressureStep;
     if (hMin != hMax) {
-        for (double p = hMin; p <= hMax;) {
+        double previous = -std::numeric_limits<double>::infinity();
+        for (int64_t n = 0; n < kMaxGridLines; ++n) {
+            // Taken as the 15-digit decimal its label shows, so that an upper bound such as
+            // 9999 atm is met exactly rather than missed by the last bit of n × 0.1.
+            const double sum = hMin + static_cast<double>(n) * step;
+            if (!std::isfinite(sum))
+                break;
+            const std::string label = model::DoubleText(sum);
+            const double p = model::ParseNumber(label).value_or(sum);
+            if (!(p <= hMax) || !(p > previous))
+                break;
+            previous = p;
             const int32_t y = ClampToInt32(int64_t{kPlotBottom} - GraphPoint(settings, wMin, p).y);
             box.drawLine(kPlotLeft, y, kPlotRight, y, kGridLineColor);
             box.setTextPosition(0, SaturatingAdd(y, -10));
-            box.printText(model::DoubleText(p));
-            const double next = p + step;
-            if (!(next > p))
-                break;
-            p = next;
+            box.printText(label);
         }
     }
 
