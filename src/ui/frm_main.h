@@ -1,14 +1,99 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "mainwindow/main_state.h"
+#include "mainwindow/main_view.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTimer;
+
+namespace kemora::mainwindow {
+class MainWindowLogic;
+}
 
 namespace kemora::ui {
 
-// The program's main window.
-class frmMain : public QMainWindow {
+class ImageButton;
+class SurfaceWidget;
+class UpDown;
+
+// The program's main window: the cylinder with its lid, the graph box, the picture buttons,
+// the volume and pressure fields, the liquid selector, the menus and the animation timer.
+// Owns its controls and the logic that drives them; the shared state belongs to the caller
+// and must outlive the window. Every control carries its name as objectName.
+class frmMain : public QMainWindow, private mainwindow::MainView {
     Q_OBJECT
-public:
-    explicit frmMain(QWidget* parent = nullptr);
+  public:
+    // Shows one of the program's modal dialogs over `owner` and returns once it has closed;
+    // false when no dialog was shown.
+    using ModalDialog = std::function<bool(QWidget& owner)>;
+
+    // `configPath` is the settings file read at every activation. Runs Form_Load; the first
+    // display runs Form_Activate and starts the timer.
+    frmMain(mainwindow::MainState& state, std::string configPath, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The dialogs behind the menu items; an item without one does nothing.
+    void setSettingsDialog(ModalDialog dialog);  // menu_Init
+    void setScenarioEditor(ModalDialog dialog);  // menu_Sinario
+    void setVersionDialog(ModalDialog dialog);   // menu_ver
+
+  protected:
+    // Sees every key release of the window before the focused control does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void createControls();
+    void createMenus();
+    void showModal(const ModalDialog& dialog);
+
+    // MainView
+    [[nodiscard]] std::string volumeText() const override;
+    void setVolumeText(std::string_view text) override;
+    void setPressureText(std::string_view text) override;
+    void setLidTop(int32_t top) override;
+    void setUnitLabel(std::string_view text) override;
+    void setVolumeMaximum(int32_t maximum) override;
+    [[nodiscard]] int32_t liquidIndex() const override;
+    void setLiquidIndex(int32_t index) override;
+    void setCaption(std::string_view text) override;
+    void setButtonLit(mainwindow::PictureButton button, bool lit) override;
+    void repaintWindow() override;
+    [[nodiscard]] mainwindow::Surface& cylinder() override;
+    [[nodiscard]] mainwindow::Surface& graphBox() override;
+
+    std::unique_ptr<mainwindow::MainWindowLogic> m_logic;
+    ModalDialog m_settingsDialog;
+    ModalDialog m_scenarioEditor;
+    ModalDialog m_versionDialog;
+    bool m_activated = false;  // the first display has run Form_Activate
+
+    QLabel* m_picTenjyou = nullptr;
+    SurfaceWidget* m_picBack = nullptr;
+    SurfaceWidget* m_picGrph = nullptr;
+    QLabel* m_picSp = nullptr;
+    ImageButton* m_picSinario = nullptr;
+    ImageButton* m_picGrphSw = nullptr;
+    ImageButton* m_picGrphCls = nullptr;
+    QLabel* m_picSinarioOn = nullptr;
+    QLabel* m_picSinarioOff = nullptr;
+    QLabel* m_picGrphSwOn = nullptr;
+    QLabel* m_picGrphSwOff = nullptr;
+    QLabel* m_picGrphClsOn = nullptr;
+    QLabel* m_picGrphClsOff = nullptr;
+    QLineEdit* m_txtValue = nullptr;
+    UpDown* m_upDownOndo = nullptr;
+    QLineEdit* m_txtAturyoku = nullptr;
+    QLabel* m_lblPress = nullptr;
+    QComboBox* m_cmbLiquid = nullptr;
+    QTimer* m_timer1 = nullptr;
 };
 
 }  // namespace kemora::ui

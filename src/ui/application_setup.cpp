@@ -1,0 +1,30 @@
+#include "ui/application_setup.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace kemora::ui {
+
+QFont FormFont(int pixels, bool bold) {
+    QFont font(QString::fromLatin1(kFontFamily));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+void PrepareApplication(QApplication& application) {
+    QFont font = QApplication::font();
+    font.setFamily(QString::fromLatin1(kFontFamily));
+    QApplication::setFont(font);
+
+    auto* translator = new QTranslator(&application);
+    if (translator->load(QStringLiteral("qtbase_ja"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(translator);
+    } else {
+        delete translator;  // without the translations Qt's own texts stay in English
+    }
+}
+
+}  // namespace kemora::ui

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QFont>
+
+class QApplication;
+
+namespace kemora::ui {
+
+// The proportional Gothic face that every text of the program uses.
+inline constexpr const char* kFontFamily = "IPAPGothic";
+
+// A font of the program's face sized in pixels, so that the screen's resolution does not
+// change the layout.
+[[nodiscard]] QFont FormFont(int pixels, bool bold);
+
+// Gives the application its Japanese face: the Gothic font as the default for every text and
+// Qt's own dialogs and buttons in Japanese (when the translations are installed).
+void PrepareApplication(QApplication& application);
+
+}  // namespace kemora::ui
