@@ -152,14 +152,17 @@ std::string WriteProfileString(std::string_view content, std::string_view sectio
                                std::string_view key, std::string_view value) {
     const std::vector<Line> lines = SplitLines(content);
     const std::string_view lineEnd = LineEndOf(lines);
-    std::string keyLine = std::string(key) + "=" + std::string(value) + std::string(lineEnd);
+    const std::string keyLine = std::string(key) + "=" + std::string(value) + std::string(lineEnd);
 
     const auto sectionLines = FindSection(content, lines, section);
     if (!sectionLines) {
         std::string result(content);
         if (!lines.empty() && lines.back().end == lines.back().textEnd)
             result += lineEnd;
-        result += "[" + std::string(section) + "]" + std::string(lineEnd);
+        result += '[';
+        result += section;
+        result += ']';
+        result += lineEnd;
         result += keyLine;
         return result;
     }
@@ -179,9 +182,9 @@ std::string WriteProfileString(std::string_view content, std::string_view sectio
         --last;
     }
     const Line& after = lines[last];
-    if (after.end == after.textEnd)
-        keyLine.insert(0, lineEnd);
     std::string result(content.substr(0, after.end));
+    if (after.end == after.textEnd)
+        result += lineEnd;
     result += keyLine;
     result += content.substr(after.end);
     return result;
