@@ -17,7 +17,7 @@ while [[ $# -gt 0 ]]; do
     esac
 done
 bench="$build/bench/window_bench"
-program="$build/src/app/kemora"
+program="$build/kemora"
 for file in "$bench" "$program"; do
     [[ -x $file ]] || { echo "missing $file: build the targets window_bench and kemora" >&2; exit 1; }
 done
