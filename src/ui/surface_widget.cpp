@@ -79,6 +79,7 @@ const QImage& SurfaceWidget::image() {
 
 void SurfaceWidget::fillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2,
                              mainwindow::Rgb color) {
+    showWhenIdle();
     if (x1 > x2)
         std::swap(x1, x2);
     if (y1 > y2)
@@ -103,6 +104,7 @@ void SurfaceWidget::fillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2,
 
 void SurfaceWidget::drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2,
                              mainwindow::Rgb color) {
+    showWhenIdle();
     // Horizontal and vertical lines, the grid's, are rectangles one pixel wide.
     if (x1 == x2 || y1 == y2) {
         fillRect(x1, y1, x2, y2, color);
@@ -150,6 +152,7 @@ void SurfaceWidget::setTextPosition(int32_t x, int32_t y) {
 }
 
 void SurfaceWidget::printText(std::string_view utf8) {
+    showWhenIdle();
     const bool number = std::all_of(utf8.begin(), utf8.end(), [](char c) {
         return kNumberChars.find(c) != std::string_view::npos;
     });
@@ -269,6 +272,7 @@ void SurfaceWidget::paintText(const QString& text) {
 }
 
 void SurfaceWidget::copySprite(int32_t x, int32_t y) {
+    showWhenIdle();
     if (m_sprite.isNull())
         return;
     const int64_t width = std::min(kSpriteSize, m_sprite.width());
@@ -297,12 +301,20 @@ void SurfaceWidget::copySprite(int32_t x, int32_t y) {
     }
 }
 
+void SurfaceWidget::showWhenIdle() {
+    if (m_showPending)
+        return;
+    m_showPending = true;
+    update();
+}
+
 void SurfaceWidget::refresh() {
     endTextPainter();
     repaint();
 }
 
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
+    m_showPending = false;
     endTextPainter();
     QPainter painter(this);
     painter.drawImage(event->rect(), m_image, event->rect());

@@ -18,7 +18,8 @@ namespace kemora::ui {
 [[nodiscard]] QFont GraphLabelFont();
 
 // A picture box: a widget of fixed pixel size that keeps a persistent off-screen image,
-// draws into that image only, and shows it on refresh() and whenever Qt repaints it.
+// draws into that image only, and shows it on refresh() at once, or else as soon as the
+// handler that drew has returned to the event loop.
 // Owned by its Qt parent; the logic draws into it through mainwindow::Surface.
 class SurfaceWidget : public QWidget, public mainwindow::Surface {
     Q_OBJECT
@@ -45,6 +46,9 @@ class SurfaceWidget : public QWidget, public mainwindow::Surface {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // Asks for one paint once the current handler is done; refresh() paints at once.
+    void showWhenIdle();
+
     // A character of a number drawn once in the text font at one of four quarter-pixel
     // offsets, as the painter places glyphs: its coverage (alpha 0 to 255) and where that
     // lies from the whole pixel of the pen at the top of the text.
@@ -74,6 +78,7 @@ class SurfaceWidget : public QWidget, public mainwindow::Surface {
     int m_textLineSpacing = 0;  // pixels from one line of text to the next
     std::array<Glyph, 4 * kNumberChars.size()> m_glyphs{};
     std::unique_ptr<QPainter> m_textPainter;
+    bool m_showPending = false;  // a paint has been asked for and not yet done
     int32_t m_textX = 0;
     int32_t m_textY = 0;
 };

@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QTest>
 #include <limits>
 #include <set>
 #include <utility>
@@ -324,6 +325,34 @@ TEST_F(SurfaceWidgetTest, ShowsTheOffScreenImageOnRefreshAndKeepsIt) {
     surface.refresh();
     EXPECT_EQ(surface.grab().toImage().convertToFormat(QImage::Format_RGB32), shown);
     EXPECT_EQ(surface.image().pixel(20, 10), kInkPixel);
+}
+
+// Counts the paint events that reach a widget.
+class PaintCounter : public QObject {
+  public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+    int paints = 0;
+};
+
+TEST_F(SurfaceWidgetTest, DrawingWithoutRefreshShowsOnceTheHandlerHasReturned) {
+    SurfaceWidget surface(QSize(40, 30), Qt::white);
+    surface.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&surface));
+    QCoreApplication::processEvents();
+    PaintCounter counter;
+    surface.installEventFilter(&counter);
+    // A plotted square: drawn, never refreshed.
+    surface.fillRect(5, 5, 7, 7, kInk);
+    surface.fillRect(9, 5, 11, 7, kInk);
+    EXPECT_EQ(counter.paints, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return counter.paints > 0; }, 2000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1);  // one paint for everything drawn meanwhile
+    EXPECT_EQ(surface.grab().toImage().pixel(6, 6), kInkPixel);
 }
 
 // The graph frame and two plotted states, drawn into the real graph box and read back.
