@@ -15,17 +15,10 @@
 #include <utility>
 
 #include "dialogs/app_identity.h"
+#include "dialogs/twips.h"
 
 namespace kemora::dialogs {
 namespace {
-
-// The layout is kept in twips as designed; 15 twips make a pixel at 96 dots per inch.
-constexpr int kTwipsPerPixel = 15;
-
-constexpr QRect Twips(int left, int top, int width, int height) {
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                 height / kTwipsPerPixel);
-}
 
 QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -21,19 +21,12 @@
 #include <utility>
 
 #include "dialogs/limit_input_length.h"
+#include "dialogs/twips.h"
 #include "model/numbers.h"
 #include "scenario/scenario_file.h"
 
 namespace kemora::dialogs {
 namespace {
-
-// The layout is kept in twips as designed; 15 twips make a pixel at 96 dots per inch.
-constexpr int kTwipsPerPixel = 15;
-
-constexpr QRect Twips(int left, int top, int width, int height) {
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                 height / kTwipsPerPixel);
-}
 
 // Every page has its 追加 button at the same place.
 constexpr QRect kAddButtonPlace = Twips(5880, 1560, 975, 375);

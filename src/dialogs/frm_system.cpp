@@ -14,18 +14,11 @@
 
 #include "config/settings_file.h"
 #include "dialogs/limit_input_length.h"
+#include "dialogs/twips.h"
 #include "model/numbers.h"
 
 namespace kemora::dialogs {
 namespace {
-
-// The layout is kept in twips as designed; 15 twips make a pixel at 96 dots per inch.
-constexpr int kTwipsPerPixel = 15;
-
-constexpr QRect Twips(int left, int top, int width, int height) {
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                 height / kTwipsPerPixel);
-}
 
 const QString kCaption = QStringLiteral("物質量");
 
