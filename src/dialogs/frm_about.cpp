@@ -16,13 +16,10 @@
 
 #include "dialogs/app_identity.h"
 #include "dialogs/twips.h"
+#include "ui/utf8_text.h"
 
 namespace kemora::dialogs {
 namespace {
-
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLabel* AddLabel(QWidget* parent, const char* name, QRect place, const QString& text) {
     auto* label = new QLabel(text, parent);
@@ -113,7 +110,7 @@ void frmAbout::setMessageBox(MessageBoxFunction messageBox) {
 }
 
 void frmAbout::Form_Load() {
-    const QString title = FromView(kAppTitle);
+    const QString title = ui::FromUtf8(kAppTitle);
     setWindowTitle(title + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
     m_lblVersion->setText(QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + QString::number(kVersionMajor) + "." +
                           QString::number(kVersionMinor) + "." + QString::number(kVersionRevision));
@@ -133,7 +130,7 @@ void frmAbout::StartSysInfo() {
         return;
     if (m_messageBox) {
         m_messageBox(this, QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"),
-                     FromView(kAppTitle));
+                     ui::FromUtf8(kAppTitle));
     }
 }
 

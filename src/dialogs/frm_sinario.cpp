@@ -24,6 +24,7 @@
 #include "dialogs/twips.h"
 #include "model/numbers.h"
 #include "scenario/scenario_file.h"
+#include "ui/utf8_text.h"
 
 namespace kemora::dialogs {
 namespace {
@@ -35,14 +36,6 @@ const QString kCaption = QStringLiteral("シナリオ作成");
 const QString kLoadTitle = QStringLiteral("シナリオデータを読み込む");
 const QString kSaveTitle = QStringLiteral("シナリオデータを保存する");
 const QString kFilter = QStringLiteral("シナリオデータ(*.so2)");
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string ToUtf8(const QString& text) {
-    return text.toUtf8().toStdString();
-}
 
 // The name as the file system knows it.
 std::string LocalPath(const QString& name) {
@@ -302,14 +295,14 @@ void frmSinario::OpenEditor() {
                                             m_settings.pressureUnit < m_cmbPressUnit->count()
                                         ? m_settings.pressureUnit
                                         : -1);
-    m_txtGrphWMin->setText(FromUtf8(model::IntegerText(m_settings.grphWMin)));
-    m_txtGrphWMax->setText(FromUtf8(model::IntegerText(m_settings.grphWMax)));
-    m_txtPressWMin->setText(FromUtf8(model::DoubleText(m_settings.grphHMin)));
-    m_txtPressWMax->setText(FromUtf8(model::DoubleText(m_settings.grphHMax)));
-    m_txtContainer->setText(FromUtf8(model::IntegerText(m_settings.temperature)));
-    m_txtMol->setText(FromUtf8(model::IntegerText(m_settings.mol)));
+    m_txtGrphWMin->setText(ui::FromUtf8(model::IntegerText(m_settings.grphWMin)));
+    m_txtGrphWMax->setText(ui::FromUtf8(model::IntegerText(m_settings.grphWMax)));
+    m_txtPressWMin->setText(ui::FromUtf8(model::DoubleText(m_settings.grphHMin)));
+    m_txtPressWMax->setText(ui::FromUtf8(model::DoubleText(m_settings.grphHMax)));
+    m_txtContainer->setText(ui::FromUtf8(model::IntegerText(m_settings.temperature)));
+    m_txtMol->setText(ui::FromUtf8(model::IntegerText(m_settings.mol)));
     m_cmbBussitu->setCurrentIndex(0);
-    m_txtTTl->setText(FromUtf8(scenario::TitleText(m_currentScenario)));
+    m_txtTTl->setText(ui::FromUtf8(scenario::TitleText(m_currentScenario)));
 
     m_txtTemp->clear();
     m_chkAddTemp->setChecked(false);
@@ -328,7 +321,7 @@ bool frmSinario::AddStep(const scenario::ScenarioStep& step) {
 void frmSinario::RefreshStepList() {
     m_listSinario->clear();
     for (const std::string& line : scenario::StepListLines(m_currentScenario))
-        m_listSinario->addItem(FromUtf8(line));
+        m_listSinario->addItem(ui::FromUtf8(line));
     m_listSinario->clearSelection();
     m_listSinario->setCurrentRow(-1);
 }
@@ -366,7 +359,7 @@ void frmSinario::txtTTl_LostFocus() {
     // never-assigned title into spaces or change the title of a loaded file.
     if (!m_txtTTl->isModified())
         return;
-    scenario::AssignTitle(m_currentScenario, ToUtf8(m_txtTTl->text()));
+    scenario::AssignTitle(m_currentScenario, ui::ToUtf8(m_txtTTl->text()));
     m_txtTTl->setModified(false);
 }
 
@@ -416,7 +409,7 @@ void frmSinario::ReportUnusableField(scenario::StepField field) {
     auto* edit = qobject_cast<QLineEdit*>(control);
     if (edit == nullptr) {
         ShowMessage(QStringLiteral("圧力の単位を選んでください。"));
-    } else if (model::ParseNumber(ToUtf8(edit->text()))) {
+    } else if (model::ParseNumber(ui::ToUtf8(edit->text()))) {
         // A number all the same, but no whole number fits in the step's 32 bits.
         ShowMessage(FieldName(field) + QStringLiteral("の数値が扱える範囲を超えています。"));
     } else {
@@ -449,19 +442,19 @@ void frmSinario::cmdAdd1_Click() {
     txtTTl_LostFocus();
     scenario::InitialSettingsPage page;
     page.pressureUnitIndex = m_cmbPressUnit->currentIndex();
-    page.grphWMin = ToUtf8(m_txtGrphWMin->text());
-    page.grphWMax = ToUtf8(m_txtGrphWMax->text());
-    page.grphHMin = ToUtf8(m_txtPressWMin->text());
-    page.grphHMax = ToUtf8(m_txtPressWMax->text());
-    page.temperature = ToUtf8(m_txtContainer->text());
-    page.mol = ToUtf8(m_txtMol->text());
+    page.grphWMin = ui::ToUtf8(m_txtGrphWMin->text());
+    page.grphWMax = ui::ToUtf8(m_txtGrphWMax->text());
+    page.grphHMin = ui::ToUtf8(m_txtPressWMin->text());
+    page.grphHMax = ui::ToUtf8(m_txtPressWMax->text());
+    page.temperature = ui::ToUtf8(m_txtContainer->text());
+    page.mol = ui::ToUtf8(m_txtMol->text());
     AddBuiltStep(scenario::BuildInitialSettingsStep(page));
 }
 
 void frmSinario::cmdAdd2_Click() {
     txtTTl_LostFocus();
     AddBuiltStep(
-        scenario::BuildSetVolumeStep(ToUtf8(m_txtTemp->text()), m_chkAddTemp->isChecked()));
+        scenario::BuildSetVolumeStep(ui::ToUtf8(m_txtTemp->text()), m_chkAddTemp->isChecked()));
 }
 
 void frmSinario::cmdAdd3_Click() {
@@ -498,7 +491,7 @@ void frmSinario::cmdLoad_Click() {
                     QDir::toNativeSeparators(name) + ReadFailureReason(result));
         return;
     }
-    m_txtTTl->setText(FromUtf8(scenario::TrimmedTitleText(m_currentScenario)));
+    m_txtTTl->setText(ui::FromUtf8(scenario::TrimmedTitleText(m_currentScenario)));
     RefreshStepList();
 }
 

@@ -9,13 +9,13 @@
 #include <QPushButton>
 #include <QRect>
 #include <QShowEvent>
-#include <string_view>
 #include <utility>
 
 #include "config/settings_file.h"
 #include "dialogs/limit_input_length.h"
 #include "dialogs/twips.h"
 #include "model/numbers.h"
+#include "ui/utf8_text.h"
 
 namespace kemora::dialogs {
 namespace {
@@ -58,10 +58,6 @@ QPushButton* AddButton(QWidget* parent, const char* name, QRect place, const QSt
     return button;
 }
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 frmSystem::frmSystem(model::ExperimentSettings& settings, std::string configPath, QWidget* parent)
@@ -88,7 +84,7 @@ frmSystem::frmSystem(model::ExperimentSettings& settings, std::string configPath
     m_txtContainer = Add<QLineEdit>(this, "txtContainer", Twips(1920, 600, 855, 270));
     m_cmbPressUnit = Add<QComboBox>(this, "cmbPressUnit", Twips(1920, 1080, 1095, 300));
     for (int32_t unit : {model::MmHg, model::Atm, model::HPa})
-        m_cmbPressUnit->addItem(FromUtf8(model::PressureUnitText(unit)));
+        m_cmbPressUnit->addItem(ui::FromUtf8(model::PressureUnitText(unit)));
     m_txtGrphWMin = Add<QLineEdit>(this, "txtGrphWMin", Twips(1920, 1560, 855, 270));
     m_txtGrphWMax = Add<QLineEdit>(this, "txtGrphWMax", Twips(3240, 1560, 855, 270));
     m_txtPressWMin = Add<QLineEdit>(this, "txtPressWMin", Twips(1920, 2040, 855, 270));
@@ -155,12 +151,12 @@ void frmSystem::Form_Activate() {
     // A unit outside the list selects nothing; "閉じる" then asks for one.
     const int32_t unit = m_settings.pressureUnit;
     m_cmbPressUnit->setCurrentIndex(unit >= 0 && unit < m_cmbPressUnit->count() ? unit : -1);
-    m_txtGrphWMin->setText(FromUtf8(model::IntegerText(m_settings.grphWMin)));
-    m_txtGrphWMax->setText(FromUtf8(model::IntegerText(m_settings.grphWMax)));
-    m_txtPressWMin->setText(FromUtf8(model::DoubleText(m_settings.grphHMin)));
-    m_txtPressWMax->setText(FromUtf8(model::DoubleText(m_settings.grphHMax)));
-    m_txtContainer->setText(FromUtf8(model::IntegerText(m_settings.temperature)));
-    m_txtMol->setText(FromUtf8(model::IntegerText(m_settings.mol)));
+    m_txtGrphWMin->setText(ui::FromUtf8(model::IntegerText(m_settings.grphWMin)));
+    m_txtGrphWMax->setText(ui::FromUtf8(model::IntegerText(m_settings.grphWMax)));
+    m_txtPressWMin->setText(ui::FromUtf8(model::DoubleText(m_settings.grphHMin)));
+    m_txtPressWMax->setText(ui::FromUtf8(model::DoubleText(m_settings.grphHMax)));
+    m_txtContainer->setText(ui::FromUtf8(model::IntegerText(m_settings.temperature)));
+    m_txtMol->setText(ui::FromUtf8(model::IntegerText(m_settings.mol)));
 }
 
 void frmSystem::cmdDefault_Click() {
@@ -207,7 +203,7 @@ void frmSystem::cmdClose_Click() {
     // close it without saving; the main window would put the file's values back anyway.
     if (!config::SaveSettings(next, m_configPath)) {
         m_messageBox(this,
-                     QStringLiteral("設定を保存できませんでした。\n") + FromUtf8(m_configPath),
+                     QStringLiteral("設定を保存できませんでした。\n") + ui::FromUtf8(m_configPath),
                      kCaption);
         return;
     }
