@@ -7,7 +7,6 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPalette>
 #include <QProcess>
 #include <QPushButton>
@@ -63,10 +62,7 @@ frmAbout::frmAbout(Registry& registry, Launcher& launcher, QWidget* parent)
                           Qt::MSWindowsFixedSizeDialogHint),
       m_registry(registry),
       m_launcher(launcher),
-      m_messageBox([](QWidget* owner, const QString& text, const QString& caption) {
-          QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
-          box.exec();
-      }) {
+      m_messageBox(ShowPlainMessage) {
     setObjectName("frmAbout");
     setModal(true);
     setFixedSize(Twips(0, 0, 5730, 3555).size());

@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -122,10 +121,7 @@ frmSinario::frmSinario(scenario::Scenario& currentScenario,
       m_currentScenario(currentScenario),
       m_settings(settings),
       m_fileNamePrompt(AskScenarioFileName),
-      m_messageBox([](QWidget* owner, const QString& text, const QString& caption) {
-          QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
-          box.exec();
-      }) {
+      m_messageBox(ShowPlainMessage) {
     setObjectName("frmSinario");
     setWindowTitle(kCaption);
     setModal(true);

@@ -3,10 +3,10 @@
 #include <QDialog>
 #include <QString>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 
+#include "dialogs/message_box.h"
 #include "model/settings.h"
 
 class QComboBox;
@@ -24,10 +24,6 @@ namespace kemora::dialogs {
 class frmSystem : public QDialog {
     Q_OBJECT
   public:
-    // Shows a message with only an OK button and waits until it is answered.
-    using MessageBoxFunction =
-        std::function<void(QWidget* parent, const QString& text, const QString& caption)>;
-
     frmSystem(model::ExperimentSettings& settings, std::string configPath,
               QWidget* parent = nullptr);
 
