@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "dialogs/app_identity.h"
+#include "dialogs/dialog_controls.h"
 #include "dialogs/twips.h"
 #include "ui/utf8_text.h"
 
@@ -21,27 +22,16 @@ namespace kemora::dialogs {
 namespace {
 
 QLabel* AddLabel(QWidget* parent, const char* name, QRect place, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(place);
+    auto* label = AddControl<QLabel>(parent, name, place, text);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     return label;
 }
 
-QPushButton* AddButton(QWidget* parent, const char* name, QRect place, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(place);
-    return button;
-}
-
 // One stroke of the etched separator: a filled strip in pixels, its last pixel included.
 void AddLine(QWidget* parent, const char* name, QRect place, QColor colour) {
-    auto* line = new QFrame(parent);
-    line->setObjectName(name);
+    auto* line = AddControl<QFrame>(parent, name, place);
     line->setFrameShape(QFrame::NoFrame);
-    line->setGeometry(place);
     QPalette palette = line->palette();
     palette.setColor(QPalette::Window, colour);
     line->setPalette(palette);
@@ -88,10 +78,11 @@ frmAbout::frmAbout(Registry& registry, Launcher& launcher, QWidget* parent)
                   QPoint(5654 / kTwipsPerPixel, 2460 / kTwipsPerPixel + 1)),
             QColor(255, 255, 255));
 
-    m_cmdOK = AddButton(this, "cmdOK", Twips(4245, 2625, 1380, 345), QStringLiteral("OK"));
+    m_cmdOK =
+        AddControl<QPushButton>(this, "cmdOK", Twips(4245, 2625, 1380, 345), QStringLiteral("OK"));
     m_cmdOK->setDefault(true);
-    auto* cmdSysInfo = AddButton(this, "cmdSysInfo", Twips(4260, 3075, 1380, 345),
-                                 QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
+    auto* cmdSysInfo = AddControl<QPushButton>(this, "cmdSysInfo", Twips(4260, 3075, 1380, 345),
+                                               QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
     setTabOrder(m_cmdOK, cmdSysInfo);
     m_cmdOK->setFocus();
 

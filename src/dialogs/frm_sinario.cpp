@@ -19,6 +19,7 @@
 #include <string>
 #include <utility>
 
+#include "dialogs/dialog_controls.h"
 #include "dialogs/limit_input_length.h"
 #include "dialogs/twips.h"
 #include "model/numbers.h"
@@ -39,22 +40,6 @@ const QString kFilter = QStringLiteral("シナリオデータ(*.so2)");
 // The name as the file system knows it.
 std::string LocalPath(const QString& name) {
     return QFile::encodeName(name).toStdString();
-}
-
-QPushButton* AddButton(QWidget* parent, const char* name, QRect place, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(place);
-    // Enter in a field presses no button.
-    button->setAutoDefault(false);
-    return button;
-}
-
-QLineEdit* AddField(QWidget* parent, const char* name, QRect place) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
-    field->setGeometry(place);
-    return field;
 }
 
 // What a message names an input by, for the fields that must hold a number.
@@ -161,19 +146,17 @@ Control* frmSinario::AddToPage(QWidget* page, const char* name, QRect place,
 }
 
 QPushButton* frmSinario::AddPageButton(QWidget* page, const char* name) {
-    auto* button = AddButton(page, name, kAddButtonPlace, QStringLiteral("追加"));
+    auto* button = AddPlainButton(page, name, kAddButtonPlace, QStringLiteral("追加"));
     m_pagePlaces.push_back({button, kAddButtonPlace});
     return button;
 }
 
 void frmSinario::BuildControls() {
     // Created in the order the focus moves through them.
-    m_txtTTl = AddField(this, "txtTTl", Twips(120, 120, 6975, 375));
+    m_txtTTl = AddControl<QLineEdit>(this, "txtTTl", Twips(120, 120, 6975, 375));
     m_txtTTl->installEventFilter(this);
 
-    m_SSTabMenu = new QTabWidget(this);
-    m_SSTabMenu->setObjectName("SSTabMenu");
-    m_SSTabMenu->setGeometry(Twips(120, 600, 7095, 2055));
+    m_SSTabMenu = AddControl<QTabWidget>(this, "SSTabMenu", Twips(120, 600, 7095, 2055));
 
     QWidget* initial = AddPage("pageInitialSettings", QStringLiteral("初期設定"));
     AddToPage<QLabel>(initial, "lblMol", Twips(120, 480, 1575, 255),
@@ -246,18 +229,16 @@ void frmSinario::BuildControls() {
     PlacePageControls();
 
     QPushButton* cmdDel =
-        AddButton(this, "cmdDel", Twips(6000, 2760, 975, 255), QStringLiteral("削除"));
-    m_listSinario = new QListWidget(this);
-    m_listSinario->setObjectName("listSinario");
-    m_listSinario->setGeometry(Twips(120, 3000, 7095, 3480));
+        AddPlainButton(this, "cmdDel", Twips(6000, 2760, 975, 255), QStringLiteral("削除"));
+    m_listSinario = AddControl<QListWidget>(this, "listSinario", Twips(120, 3000, 7095, 3480));
     m_listSinario->setSelectionMode(QAbstractItemView::SingleSelection);
     m_listSinario->setSortingEnabled(false);
     QPushButton* cmdLoad =
-        AddButton(this, "cmdLoad", Twips(120, 6720, 1095, 375), QStringLiteral("読込"));
+        AddPlainButton(this, "cmdLoad", Twips(120, 6720, 1095, 375), QStringLiteral("読込"));
     QPushButton* cmdSave =
-        AddButton(this, "cmdSave", Twips(1440, 6720, 1095, 375), QStringLiteral("保存"));
+        AddPlainButton(this, "cmdSave", Twips(1440, 6720, 1095, 375), QStringLiteral("保存"));
     QPushButton* cmdClose =
-        AddButton(this, "cmdClose", Twips(6240, 6720, 975, 375), QStringLiteral("閉じる"));
+        AddPlainButton(this, "cmdClose", Twips(6240, 6720, 975, 375), QStringLiteral("閉じる"));
 
     connect(cmdAdd1, &QPushButton::clicked, this, &frmSinario::cmdAdd1_Click);
     connect(cmdAdd2, &QPushButton::clicked, this, &frmSinario::cmdAdd2_Click);

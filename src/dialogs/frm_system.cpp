@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "config/settings_file.h"
+#include "dialogs/dialog_controls.h"
 #include "dialogs/limit_input_length.h"
 #include "dialogs/twips.h"
 #include "model/numbers.h"
@@ -30,32 +31,14 @@ const QString kVolumeMaxName = QStringLiteral("グラフの容量範囲の最大
 const QString kPressureMinName = QStringLiteral("グラフの圧力範囲の最小値");
 const QString kPressureMaxName = QStringLiteral("グラフの圧力範囲の最大値");
 
-template <typename Control>
-Control* Add(QWidget* parent, const char* name, QRect place) {
-    auto* control = new Control(parent);
-    control->setObjectName(name);
-    control->setGeometry(place);
-    return control;
-}
-
 void AddLabel(QWidget* parent, const char* name, QRect place, const QString& text, bool bold) {
-    auto* label = Add<QLabel>(parent, name, place);
-    label->setText(text);
+    auto* label = AddControl<QLabel>(parent, name, place, text);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (bold) {
         QFont font = label->font();
         font.setBold(true);
         label->setFont(font);
     }
-}
-
-QPushButton* AddButton(QWidget* parent, const char* name, QRect place, const QString& text) {
-    auto* button = Add<QPushButton>(parent, name, place);
-    button->setText(text);
-    // Enter must not press a button, not even the one that has the focus.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
 }
 
 }  // namespace
@@ -80,19 +63,19 @@ frmSystem::frmSystem(model::ExperimentSettings& settings, std::string configPath
     setFont(font);
 
     // Created in focus order, which the explicit chain below confirms.
-    m_txtMol = Add<QLineEdit>(this, "txtMol", Twips(1920, 120, 855, 270));
-    m_txtContainer = Add<QLineEdit>(this, "txtContainer", Twips(1920, 600, 855, 270));
-    m_cmbPressUnit = Add<QComboBox>(this, "cmbPressUnit", Twips(1920, 1080, 1095, 300));
+    m_txtMol = AddControl<QLineEdit>(this, "txtMol", Twips(1920, 120, 855, 270));
+    m_txtContainer = AddControl<QLineEdit>(this, "txtContainer", Twips(1920, 600, 855, 270));
+    m_cmbPressUnit = AddControl<QComboBox>(this, "cmbPressUnit", Twips(1920, 1080, 1095, 300));
     for (int32_t unit : {model::MmHg, model::Atm, model::HPa})
         m_cmbPressUnit->addItem(ui::FromUtf8(model::PressureUnitText(unit)));
-    m_txtGrphWMin = Add<QLineEdit>(this, "txtGrphWMin", Twips(1920, 1560, 855, 270));
-    m_txtGrphWMax = Add<QLineEdit>(this, "txtGrphWMax", Twips(3240, 1560, 855, 270));
-    m_txtPressWMin = Add<QLineEdit>(this, "txtPressWMin", Twips(1920, 2040, 855, 270));
-    m_txtPressWMax = Add<QLineEdit>(this, "txtPressWMax", Twips(3240, 2040, 855, 270));
+    m_txtGrphWMin = AddControl<QLineEdit>(this, "txtGrphWMin", Twips(1920, 1560, 855, 270));
+    m_txtGrphWMax = AddControl<QLineEdit>(this, "txtGrphWMax", Twips(3240, 1560, 855, 270));
+    m_txtPressWMin = AddControl<QLineEdit>(this, "txtPressWMin", Twips(1920, 2040, 855, 270));
+    m_txtPressWMax = AddControl<QLineEdit>(this, "txtPressWMax", Twips(3240, 2040, 855, 270));
     auto* cmdDefault =
-        AddButton(this, "cmdDefault", Twips(120, 2520, 1095, 375), QStringLiteral("初期値"));
+        AddPlainButton(this, "cmdDefault", Twips(120, 2520, 1095, 375), QStringLiteral("初期値"));
     auto* cmdClose =
-        AddButton(this, "cmdClose", Twips(3120, 2520, 1095, 375), QStringLiteral("閉じる"));
+        AddPlainButton(this, "cmdClose", Twips(3120, 2520, 1095, 375), QStringLiteral("閉じる"));
 
     AddLabel(this, "Label1", Twips(240, 120, 1575, 255), QStringLiteral("物質量　（mol）"), true);
     AddLabel(this, "Label2", Twips(240, 600, 1575, 255), QStringLiteral("温度　(℃)"), true);
