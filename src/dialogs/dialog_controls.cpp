@@ -2,7 +2,13 @@
 
 #include <QPushButton>
 
+#include "ui/application_setup.h"
+
 namespace kemora::dialogs {
+
+QFont DialogFont() {
+    return ui::FormFont(12, false);
+}
 
 QPushButton* AddPlainButton(QWidget* parent, const char* name, QRect place, const QString& text) {
     auto* button = AddControl<QPushButton>(parent, name, place, text);

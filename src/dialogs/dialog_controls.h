@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QRect>
 #include <QString>
 #include <utility>
@@ -8,6 +9,10 @@ class QPushButton;
 class QWidget;
 
 namespace kemora::dialogs {
+
+// The dialogs' text: the program's Gothic face at 12 pixels (9 points at 96 dots per inch), the
+// metrics their layouts were designed with.
+[[nodiscard]] QFont DialogFont();
 
 // A control made from `arguments`, owned by `parent`, named `name` and put at `place` (pixels).
 template <typename Control, typename... Arguments>

@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QColor>
 #include <QFile>
-#include <QFont>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -57,9 +56,7 @@ frmAbout::frmAbout(Registry& registry, Launcher& launcher, QWidget* parent)
     setModal(true);
     setFixedSize(Twips(0, 0, 5730, 3555).size());
 
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(DialogFont());
 
     m_lblTitle = AddLabel(this, "lblTitle", Twips(1050, 240, 3885, 480), {});
     m_lblVersion = AddLabel(this, "lblVersion", Twips(1050, 780, 3885, 225), {});

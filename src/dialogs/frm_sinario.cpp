@@ -6,7 +6,6 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileDialog>
-#include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -112,10 +111,7 @@ frmSinario::frmSinario(scenario::Scenario& currentScenario,
     setModal(true);
     setFixedSize(Twips(0, 0, 7350, 7200).size());
 
-    // The Japanese proportional Gothic of the layout.
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(DialogFont());
 
     BuildControls();
     OpenEditor();

@@ -57,10 +57,7 @@ frmSystem::frmSystem(model::ExperimentSettings& settings, std::string configPath
     setModal(true);
     setFixedSize(Twips(0, 0, 4335, 3075).size());
 
-    // "ＭＳ Ｐゴシック" 9 pt at 96 dots per inch; IPAPGothic has the same metrics.
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(DialogFont());
 
     // Created in focus order, which the explicit chain below confirms.
     m_txtMol = AddControl<QLineEdit>(this, "txtMol", Twips(1920, 120, 855, 270));
