@@ -20,6 +20,7 @@
 
 #include "dialogs/dialog_controls.h"
 #include "dialogs/limit_input_length.h"
+#include "dialogs/settings_fields.h"
 #include "dialogs/twips.h"
 #include "model/numbers.h"
 #include "scenario/scenario_file.h"
@@ -254,26 +255,15 @@ void frmSinario::PlacePageControls() {
 }
 
 void frmSinario::OpenEditor() {
+    const SettingsFields settingsFields{m_txtMol,      m_txtContainer, m_cmbPressUnit,
+                                        m_txtGrphWMin, m_txtGrphWMax,  m_txtPressWMin,
+                                        m_txtPressWMax};
     LimitInputLength(*m_txtTTl, 30);
-    LimitInputLength(*m_txtMol, 3);
-    LimitInputLength(*m_txtContainer, 3);
-    LimitInputLength(*m_txtGrphWMin, 3);
-    LimitInputLength(*m_txtGrphWMax, 3);
-    LimitInputLength(*m_txtPressWMin, 4);
-    LimitInputLength(*m_txtPressWMax, 4);
+    LimitSettingsFields(settingsFields);
     LimitInputLength(*m_txtTemp, 4);
 
     // A unit outside the list selects no entry; an Add then asks for one.
-    m_cmbPressUnit->setCurrentIndex(m_settings.pressureUnit >= 0 &&
-                                            m_settings.pressureUnit < m_cmbPressUnit->count()
-                                        ? m_settings.pressureUnit
-                                        : -1);
-    m_txtGrphWMin->setText(ui::FromUtf8(model::IntegerText(m_settings.grphWMin)));
-    m_txtGrphWMax->setText(ui::FromUtf8(model::IntegerText(m_settings.grphWMax)));
-    m_txtPressWMin->setText(ui::FromUtf8(model::DoubleText(m_settings.grphHMin)));
-    m_txtPressWMax->setText(ui::FromUtf8(model::DoubleText(m_settings.grphHMax)));
-    m_txtContainer->setText(ui::FromUtf8(model::IntegerText(m_settings.temperature)));
-    m_txtMol->setText(ui::FromUtf8(model::IntegerText(m_settings.mol)));
+    FillSettingsFields(settingsFields, m_settings);
     m_cmbBussitu->setCurrentIndex(0);
     m_txtTTl->setText(ui::FromUtf8(scenario::TitleText(m_currentScenario)));
 

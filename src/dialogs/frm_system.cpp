@@ -13,7 +13,7 @@
 
 #include "config/settings_file.h"
 #include "dialogs/dialog_controls.h"
-#include "dialogs/limit_input_length.h"
+#include "dialogs/settings_fields.h"
 #include "dialogs/twips.h"
 #include "model/numbers.h"
 #include "ui/utf8_text.h"
@@ -119,24 +119,17 @@ void frmSystem::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmSystem::Form_Load() {
-    LimitInputLength(*m_txtMol, 3);
-    LimitInputLength(*m_txtContainer, 3);
-    LimitInputLength(*m_txtGrphWMin, 3);
-    LimitInputLength(*m_txtGrphWMax, 3);
-    LimitInputLength(*m_txtPressWMin, 4);
-    LimitInputLength(*m_txtPressWMax, 4);
+    LimitSettingsFields(settingsFields());
 }
 
 void frmSystem::Form_Activate() {
     // A unit outside the list selects nothing; "閉じる" then asks for one.
-    const int32_t unit = m_settings.pressureUnit;
-    m_cmbPressUnit->setCurrentIndex(unit >= 0 && unit < m_cmbPressUnit->count() ? unit : -1);
-    m_txtGrphWMin->setText(ui::FromUtf8(model::IntegerText(m_settings.grphWMin)));
-    m_txtGrphWMax->setText(ui::FromUtf8(model::IntegerText(m_settings.grphWMax)));
-    m_txtPressWMin->setText(ui::FromUtf8(model::DoubleText(m_settings.grphHMin)));
-    m_txtPressWMax->setText(ui::FromUtf8(model::DoubleText(m_settings.grphHMax)));
-    m_txtContainer->setText(ui::FromUtf8(model::IntegerText(m_settings.temperature)));
-    m_txtMol->setText(ui::FromUtf8(model::IntegerText(m_settings.mol)));
+    FillSettingsFields(settingsFields(), m_settings);
+}
+
+SettingsFields frmSystem::settingsFields() const {
+    return {m_txtMol,      m_txtContainer, m_cmbPressUnit, m_txtGrphWMin,
+            m_txtGrphWMax, m_txtPressWMin, m_txtPressWMax};
 }
 
 void frmSystem::cmdDefault_Click() {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "dialogs/message_box.h"
+#include "dialogs/settings_fields.h"
 #include "model/settings.h"
 
 class QComboBox;
@@ -45,6 +46,7 @@ class frmSystem : public QDialog {
     // The field's whole number or double; nullopt after telling the user why there is none.
     std::optional<int32_t> wholeNumberIn(QLineEdit& field, const QString& name);
     std::optional<double> numberIn(QLineEdit& field, const QString& name);
+    [[nodiscard]] SettingsFields settingsFields() const;
 
     model::ExperimentSettings& m_settings;
     const std::string m_configPath;
