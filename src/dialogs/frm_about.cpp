@@ -3,11 +3,9 @@
 #include <QByteArray>
 #include <QColor>
 #include <QFile>
-#include <QFont>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPalette>
 #include <QProcess>
 #include <QPushButton>
@@ -15,44 +13,24 @@
 #include <utility>
 
 #include "dialogs/app_identity.h"
+#include "dialogs/dialog_controls.h"
+#include "dialogs/twips.h"
+#include "ui/utf8_text.h"
 
 namespace kemora::dialogs {
 namespace {
 
-// The layout is kept in twips as designed; 15 twips make a pixel at 96 dots per inch.
-constexpr int kTwipsPerPixel = 15;
-
-constexpr QRect Twips(int left, int top, int width, int height) {
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                 height / kTwipsPerPixel);
-}
-
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QLabel* AddLabel(QWidget* parent, const char* name, QRect place, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(place);
+    auto* label = AddControl<QLabel>(parent, name, place, text);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     return label;
 }
 
-QPushButton* AddButton(QWidget* parent, const char* name, QRect place, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(place);
-    return button;
-}
-
 // One stroke of the etched separator: a filled strip in pixels, its last pixel included.
 void AddLine(QWidget* parent, const char* name, QRect place, QColor colour) {
-    auto* line = new QFrame(parent);
-    line->setObjectName(name);
+    auto* line = AddControl<QFrame>(parent, name, place);
     line->setFrameShape(QFrame::NoFrame);
-    line->setGeometry(place);
     QPalette palette = line->palette();
     palette.setColor(QPalette::Window, colour);
     line->setPalette(palette);
@@ -73,17 +51,12 @@ frmAbout::frmAbout(Registry& registry, Launcher& launcher, QWidget* parent)
                           Qt::MSWindowsFixedSizeDialogHint),
       m_registry(registry),
       m_launcher(launcher),
-      m_messageBox([](QWidget* owner, const QString& text, const QString& caption) {
-          QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
-          box.exec();
-      }) {
+      m_messageBox(ShowPlainMessage) {
     setObjectName("frmAbout");
     setModal(true);
     setFixedSize(Twips(0, 0, 5730, 3555).size());
 
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(DialogFont());
 
     m_lblTitle = AddLabel(this, "lblTitle", Twips(1050, 240, 3885, 480), {});
     m_lblVersion = AddLabel(this, "lblVersion", Twips(1050, 780, 3885, 225), {});
@@ -102,10 +75,11 @@ frmAbout::frmAbout(Registry& registry, Launcher& launcher, QWidget* parent)
                   QPoint(5654 / kTwipsPerPixel, 2460 / kTwipsPerPixel + 1)),
             QColor(255, 255, 255));
 
-    m_cmdOK = AddButton(this, "cmdOK", Twips(4245, 2625, 1380, 345), QStringLiteral("OK"));
+    m_cmdOK =
+        AddControl<QPushButton>(this, "cmdOK", Twips(4245, 2625, 1380, 345), QStringLiteral("OK"));
     m_cmdOK->setDefault(true);
-    auto* cmdSysInfo = AddButton(this, "cmdSysInfo", Twips(4260, 3075, 1380, 345),
-                                 QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
+    auto* cmdSysInfo = AddControl<QPushButton>(this, "cmdSysInfo", Twips(4260, 3075, 1380, 345),
+                                               QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
     setTabOrder(m_cmdOK, cmdSysInfo);
     m_cmdOK->setFocus();
 
@@ -120,7 +94,7 @@ void frmAbout::setMessageBox(MessageBoxFunction messageBox) {
 }
 
 void frmAbout::Form_Load() {
-    const QString title = FromView(kAppTitle);
+    const QString title = ui::FromUtf8(kAppTitle);
     setWindowTitle(title + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
     m_lblVersion->setText(QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + QString::number(kVersionMajor) + "." +
                           QString::number(kVersionMinor) + "." + QString::number(kVersionRevision));
@@ -140,7 +114,7 @@ void frmAbout::StartSysInfo() {
         return;
     if (m_messageBox) {
         m_messageBox(this, QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"),
-                     FromView(kAppTitle));
+                     ui::FromUtf8(kAppTitle));
     }
 }
 

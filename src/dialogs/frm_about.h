@@ -3,10 +3,10 @@
 #include <QDialog>
 #include <QString>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
+#include "dialogs/message_box.h"
 #include "dialogs/system_info.h"
 
 class QKeyEvent;
@@ -28,10 +28,6 @@ class ProcessLauncher final : public Launcher {
 class frmAbout : public QDialog {
     Q_OBJECT
   public:
-    // Shows a message with only an OK button and waits until it is answered.
-    using MessageBoxFunction =
-        std::function<void(QWidget* parent, const QString& text, const QString& caption)>;
-
     frmAbout(Registry& registry, Launcher& launcher, QWidget* parent = nullptr);
 
     // Replaces the modal message box, so that tests can read the message instead.

@@ -6,12 +6,10 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileDialog>
-#include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -20,20 +18,16 @@
 #include <string>
 #include <utility>
 
+#include "dialogs/dialog_controls.h"
 #include "dialogs/limit_input_length.h"
+#include "dialogs/settings_fields.h"
+#include "dialogs/twips.h"
 #include "model/numbers.h"
 #include "scenario/scenario_file.h"
+#include "ui/utf8_text.h"
 
 namespace kemora::dialogs {
 namespace {
-
-// The layout is kept in twips as designed; 15 twips make a pixel at 96 dots per inch.
-constexpr int kTwipsPerPixel = 15;
-
-constexpr QRect Twips(int left, int top, int width, int height) {
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                 height / kTwipsPerPixel);
-}
 
 // Every page has its 追加 button at the same place.
 constexpr QRect kAddButtonPlace = Twips(5880, 1560, 975, 375);
@@ -43,33 +37,9 @@ const QString kLoadTitle = QStringLiteral("シナリオデータを読み込む"
 const QString kSaveTitle = QStringLiteral("シナリオデータを保存する");
 const QString kFilter = QStringLiteral("シナリオデータ(*.so2)");
 
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string ToUtf8(const QString& text) {
-    return text.toUtf8().toStdString();
-}
-
 // The name as the file system knows it.
 std::string LocalPath(const QString& name) {
     return QFile::encodeName(name).toStdString();
-}
-
-QPushButton* AddButton(QWidget* parent, const char* name, QRect place, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(place);
-    // Enter in a field presses no button.
-    button->setAutoDefault(false);
-    return button;
-}
-
-QLineEdit* AddField(QWidget* parent, const char* name, QRect place) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
-    field->setGeometry(place);
-    return field;
 }
 
 // What a message names an input by, for the fields that must hold a number.
@@ -136,19 +106,13 @@ frmSinario::frmSinario(scenario::Scenario& currentScenario,
       m_currentScenario(currentScenario),
       m_settings(settings),
       m_fileNamePrompt(AskScenarioFileName),
-      m_messageBox([](QWidget* owner, const QString& text, const QString& caption) {
-          QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
-          box.exec();
-      }) {
+      m_messageBox(ShowPlainMessage) {
     setObjectName("frmSinario");
     setWindowTitle(kCaption);
     setModal(true);
     setFixedSize(Twips(0, 0, 7350, 7200).size());
 
-    // The Japanese proportional Gothic of the layout.
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(DialogFont());
 
     BuildControls();
     OpenEditor();
@@ -179,19 +143,17 @@ Control* frmSinario::AddToPage(QWidget* page, const char* name, QRect place,
 }
 
 QPushButton* frmSinario::AddPageButton(QWidget* page, const char* name) {
-    auto* button = AddButton(page, name, kAddButtonPlace, QStringLiteral("追加"));
+    auto* button = AddPlainButton(page, name, kAddButtonPlace, QStringLiteral("追加"));
     m_pagePlaces.push_back({button, kAddButtonPlace});
     return button;
 }
 
 void frmSinario::BuildControls() {
     // Created in the order the focus moves through them.
-    m_txtTTl = AddField(this, "txtTTl", Twips(120, 120, 6975, 375));
+    m_txtTTl = AddControl<QLineEdit>(this, "txtTTl", Twips(120, 120, 6975, 375));
     m_txtTTl->installEventFilter(this);
 
-    m_SSTabMenu = new QTabWidget(this);
-    m_SSTabMenu->setObjectName("SSTabMenu");
-    m_SSTabMenu->setGeometry(Twips(120, 600, 7095, 2055));
+    m_SSTabMenu = AddControl<QTabWidget>(this, "SSTabMenu", Twips(120, 600, 7095, 2055));
 
     QWidget* initial = AddPage("pageInitialSettings", QStringLiteral("初期設定"));
     AddToPage<QLabel>(initial, "lblMol", Twips(120, 480, 1575, 255),
@@ -264,18 +226,16 @@ void frmSinario::BuildControls() {
     PlacePageControls();
 
     QPushButton* cmdDel =
-        AddButton(this, "cmdDel", Twips(6000, 2760, 975, 255), QStringLiteral("削除"));
-    m_listSinario = new QListWidget(this);
-    m_listSinario->setObjectName("listSinario");
-    m_listSinario->setGeometry(Twips(120, 3000, 7095, 3480));
+        AddPlainButton(this, "cmdDel", Twips(6000, 2760, 975, 255), QStringLiteral("削除"));
+    m_listSinario = AddControl<QListWidget>(this, "listSinario", Twips(120, 3000, 7095, 3480));
     m_listSinario->setSelectionMode(QAbstractItemView::SingleSelection);
     m_listSinario->setSortingEnabled(false);
     QPushButton* cmdLoad =
-        AddButton(this, "cmdLoad", Twips(120, 6720, 1095, 375), QStringLiteral("読込"));
+        AddPlainButton(this, "cmdLoad", Twips(120, 6720, 1095, 375), QStringLiteral("読込"));
     QPushButton* cmdSave =
-        AddButton(this, "cmdSave", Twips(1440, 6720, 1095, 375), QStringLiteral("保存"));
+        AddPlainButton(this, "cmdSave", Twips(1440, 6720, 1095, 375), QStringLiteral("保存"));
     QPushButton* cmdClose =
-        AddButton(this, "cmdClose", Twips(6240, 6720, 975, 375), QStringLiteral("閉じる"));
+        AddPlainButton(this, "cmdClose", Twips(6240, 6720, 975, 375), QStringLiteral("閉じる"));
 
     connect(cmdAdd1, &QPushButton::clicked, this, &frmSinario::cmdAdd1_Click);
     connect(cmdAdd2, &QPushButton::clicked, this, &frmSinario::cmdAdd2_Click);
@@ -295,28 +255,17 @@ void frmSinario::PlacePageControls() {
 }
 
 void frmSinario::OpenEditor() {
+    const SettingsFields settingsFields{m_txtMol,      m_txtContainer, m_cmbPressUnit,
+                                        m_txtGrphWMin, m_txtGrphWMax,  m_txtPressWMin,
+                                        m_txtPressWMax};
     LimitInputLength(*m_txtTTl, 30);
-    LimitInputLength(*m_txtMol, 3);
-    LimitInputLength(*m_txtContainer, 3);
-    LimitInputLength(*m_txtGrphWMin, 3);
-    LimitInputLength(*m_txtGrphWMax, 3);
-    LimitInputLength(*m_txtPressWMin, 4);
-    LimitInputLength(*m_txtPressWMax, 4);
+    LimitSettingsFields(settingsFields);
     LimitInputLength(*m_txtTemp, 4);
 
     // A unit outside the list selects no entry; an Add then asks for one.
-    m_cmbPressUnit->setCurrentIndex(m_settings.pressureUnit >= 0 &&
-                                            m_settings.pressureUnit < m_cmbPressUnit->count()
-                                        ? m_settings.pressureUnit
-                                        : -1);
-    m_txtGrphWMin->setText(FromUtf8(model::IntegerText(m_settings.grphWMin)));
-    m_txtGrphWMax->setText(FromUtf8(model::IntegerText(m_settings.grphWMax)));
-    m_txtPressWMin->setText(FromUtf8(model::DoubleText(m_settings.grphHMin)));
-    m_txtPressWMax->setText(FromUtf8(model::DoubleText(m_settings.grphHMax)));
-    m_txtContainer->setText(FromUtf8(model::IntegerText(m_settings.temperature)));
-    m_txtMol->setText(FromUtf8(model::IntegerText(m_settings.mol)));
+    FillSettingsFields(settingsFields, m_settings);
     m_cmbBussitu->setCurrentIndex(0);
-    m_txtTTl->setText(FromUtf8(scenario::TitleText(m_currentScenario)));
+    m_txtTTl->setText(ui::FromUtf8(scenario::TitleText(m_currentScenario)));
 
     m_txtTemp->clear();
     m_chkAddTemp->setChecked(false);
@@ -335,7 +284,7 @@ bool frmSinario::AddStep(const scenario::ScenarioStep& step) {
 void frmSinario::RefreshStepList() {
     m_listSinario->clear();
     for (const std::string& line : scenario::StepListLines(m_currentScenario))
-        m_listSinario->addItem(FromUtf8(line));
+        m_listSinario->addItem(ui::FromUtf8(line));
     m_listSinario->clearSelection();
     m_listSinario->setCurrentRow(-1);
 }
@@ -373,7 +322,7 @@ void frmSinario::txtTTl_LostFocus() {
     // never-assigned title into spaces or change the title of a loaded file.
     if (!m_txtTTl->isModified())
         return;
-    scenario::AssignTitle(m_currentScenario, ToUtf8(m_txtTTl->text()));
+    scenario::AssignTitle(m_currentScenario, ui::ToUtf8(m_txtTTl->text()));
     m_txtTTl->setModified(false);
 }
 
@@ -423,7 +372,7 @@ void frmSinario::ReportUnusableField(scenario::StepField field) {
     auto* edit = qobject_cast<QLineEdit*>(control);
     if (edit == nullptr) {
         ShowMessage(QStringLiteral("圧力の単位を選んでください。"));
-    } else if (model::ParseNumber(ToUtf8(edit->text()))) {
+    } else if (model::ParseNumber(ui::ToUtf8(edit->text()))) {
         // A number all the same, but no whole number fits in the step's 32 bits.
         ShowMessage(FieldName(field) + QStringLiteral("の数値が扱える範囲を超えています。"));
     } else {
@@ -456,19 +405,19 @@ void frmSinario::cmdAdd1_Click() {
     txtTTl_LostFocus();
     scenario::InitialSettingsPage page;
     page.pressureUnitIndex = m_cmbPressUnit->currentIndex();
-    page.grphWMin = ToUtf8(m_txtGrphWMin->text());
-    page.grphWMax = ToUtf8(m_txtGrphWMax->text());
-    page.grphHMin = ToUtf8(m_txtPressWMin->text());
-    page.grphHMax = ToUtf8(m_txtPressWMax->text());
-    page.temperature = ToUtf8(m_txtContainer->text());
-    page.mol = ToUtf8(m_txtMol->text());
+    page.grphWMin = ui::ToUtf8(m_txtGrphWMin->text());
+    page.grphWMax = ui::ToUtf8(m_txtGrphWMax->text());
+    page.grphHMin = ui::ToUtf8(m_txtPressWMin->text());
+    page.grphHMax = ui::ToUtf8(m_txtPressWMax->text());
+    page.temperature = ui::ToUtf8(m_txtContainer->text());
+    page.mol = ui::ToUtf8(m_txtMol->text());
     AddBuiltStep(scenario::BuildInitialSettingsStep(page));
 }
 
 void frmSinario::cmdAdd2_Click() {
     txtTTl_LostFocus();
     AddBuiltStep(
-        scenario::BuildSetVolumeStep(ToUtf8(m_txtTemp->text()), m_chkAddTemp->isChecked()));
+        scenario::BuildSetVolumeStep(ui::ToUtf8(m_txtTemp->text()), m_chkAddTemp->isChecked()));
 }
 
 void frmSinario::cmdAdd3_Click() {
@@ -505,7 +454,7 @@ void frmSinario::cmdLoad_Click() {
                     QDir::toNativeSeparators(name) + ReadFailureReason(result));
         return;
     }
-    m_txtTTl->setText(FromUtf8(scenario::TrimmedTitleText(m_currentScenario)));
+    m_txtTTl->setText(ui::FromUtf8(scenario::TrimmedTitleText(m_currentScenario)));
     RefreshStepList();
 }
 

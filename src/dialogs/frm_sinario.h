@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "dialogs/message_box.h"
 #include "model/settings.h"
 #include "scenario/scenario.h"
 #include "scenario/step_list.h"
@@ -48,9 +49,6 @@ class frmSinario : public QDialog {
   public:
     // Asks for a file name; empty means the user cancelled.
     using FileNamePrompt = std::function<QString(QWidget* parent, const ScenarioFileRequest&)>;
-    // Shows a message with only an OK button and waits until it is answered.
-    using MessageBoxFunction =
-        std::function<void(QWidget* parent, const QString& text, const QString& caption)>;
 
     frmSinario(scenario::Scenario& currentScenario, const model::ExperimentSettings& settings,
                QWidget* parent = nullptr);

@@ -9,23 +9,17 @@
 #include <QPushButton>
 #include <QRect>
 #include <QShowEvent>
-#include <string_view>
 #include <utility>
 
 #include "config/settings_file.h"
-#include "dialogs/limit_input_length.h"
+#include "dialogs/dialog_controls.h"
+#include "dialogs/settings_fields.h"
+#include "dialogs/twips.h"
 #include "model/numbers.h"
+#include "ui/utf8_text.h"
 
 namespace kemora::dialogs {
 namespace {
-
-// The layout is kept in twips as designed; 15 twips make a pixel at 96 dots per inch.
-constexpr int kTwipsPerPixel = 15;
-
-constexpr QRect Twips(int left, int top, int width, int height) {
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                 height / kTwipsPerPixel);
-}
 
 const QString kCaption = QStringLiteral("物質量");
 
@@ -37,36 +31,14 @@ const QString kVolumeMaxName = QStringLiteral("グラフの容量範囲の最大
 const QString kPressureMinName = QStringLiteral("グラフの圧力範囲の最小値");
 const QString kPressureMaxName = QStringLiteral("グラフの圧力範囲の最大値");
 
-template <typename Control>
-Control* Add(QWidget* parent, const char* name, QRect place) {
-    auto* control = new Control(parent);
-    control->setObjectName(name);
-    control->setGeometry(place);
-    return control;
-}
-
 void AddLabel(QWidget* parent, const char* name, QRect place, const QString& text, bool bold) {
-    auto* label = Add<QLabel>(parent, name, place);
-    label->setText(text);
+    auto* label = AddControl<QLabel>(parent, name, place, text);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (bold) {
         QFont font = label->font();
         font.setBold(true);
         label->setFont(font);
     }
-}
-
-QPushButton* AddButton(QWidget* parent, const char* name, QRect place, const QString& text) {
-    auto* button = Add<QPushButton>(parent, name, place);
-    button->setText(text);
-    // Enter must not press a button, not even the one that has the focus.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
-}
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -85,25 +57,22 @@ frmSystem::frmSystem(model::ExperimentSettings& settings, std::string configPath
     setModal(true);
     setFixedSize(Twips(0, 0, 4335, 3075).size());
 
-    // "ＭＳ Ｐゴシック" 9 pt at 96 dots per inch; IPAPGothic has the same metrics.
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(DialogFont());
 
     // Created in focus order, which the explicit chain below confirms.
-    m_txtMol = Add<QLineEdit>(this, "txtMol", Twips(1920, 120, 855, 270));
-    m_txtContainer = Add<QLineEdit>(this, "txtContainer", Twips(1920, 600, 855, 270));
-    m_cmbPressUnit = Add<QComboBox>(this, "cmbPressUnit", Twips(1920, 1080, 1095, 300));
+    m_txtMol = AddControl<QLineEdit>(this, "txtMol", Twips(1920, 120, 855, 270));
+    m_txtContainer = AddControl<QLineEdit>(this, "txtContainer", Twips(1920, 600, 855, 270));
+    m_cmbPressUnit = AddControl<QComboBox>(this, "cmbPressUnit", Twips(1920, 1080, 1095, 300));
     for (int32_t unit : {model::MmHg, model::Atm, model::HPa})
-        m_cmbPressUnit->addItem(FromUtf8(model::PressureUnitText(unit)));
-    m_txtGrphWMin = Add<QLineEdit>(this, "txtGrphWMin", Twips(1920, 1560, 855, 270));
-    m_txtGrphWMax = Add<QLineEdit>(this, "txtGrphWMax", Twips(3240, 1560, 855, 270));
-    m_txtPressWMin = Add<QLineEdit>(this, "txtPressWMin", Twips(1920, 2040, 855, 270));
-    m_txtPressWMax = Add<QLineEdit>(this, "txtPressWMax", Twips(3240, 2040, 855, 270));
+        m_cmbPressUnit->addItem(ui::FromUtf8(model::PressureUnitText(unit)));
+    m_txtGrphWMin = AddControl<QLineEdit>(this, "txtGrphWMin", Twips(1920, 1560, 855, 270));
+    m_txtGrphWMax = AddControl<QLineEdit>(this, "txtGrphWMax", Twips(3240, 1560, 855, 270));
+    m_txtPressWMin = AddControl<QLineEdit>(this, "txtPressWMin", Twips(1920, 2040, 855, 270));
+    m_txtPressWMax = AddControl<QLineEdit>(this, "txtPressWMax", Twips(3240, 2040, 855, 270));
     auto* cmdDefault =
-        AddButton(this, "cmdDefault", Twips(120, 2520, 1095, 375), QStringLiteral("初期値"));
+        AddPlainButton(this, "cmdDefault", Twips(120, 2520, 1095, 375), QStringLiteral("初期値"));
     auto* cmdClose =
-        AddButton(this, "cmdClose", Twips(3120, 2520, 1095, 375), QStringLiteral("閉じる"));
+        AddPlainButton(this, "cmdClose", Twips(3120, 2520, 1095, 375), QStringLiteral("閉じる"));
 
     AddLabel(this, "Label1", Twips(240, 120, 1575, 255), QStringLiteral("物質量　（mol）"), true);
     AddLabel(this, "Label2", Twips(240, 600, 1575, 255), QStringLiteral("温度　(℃)"), true);
@@ -150,24 +119,17 @@ void frmSystem::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmSystem::Form_Load() {
-    LimitInputLength(*m_txtMol, 3);
-    LimitInputLength(*m_txtContainer, 3);
-    LimitInputLength(*m_txtGrphWMin, 3);
-    LimitInputLength(*m_txtGrphWMax, 3);
-    LimitInputLength(*m_txtPressWMin, 4);
-    LimitInputLength(*m_txtPressWMax, 4);
+    LimitSettingsFields(settingsFields());
 }
 
 void frmSystem::Form_Activate() {
     // A unit outside the list selects nothing; "閉じる" then asks for one.
-    const int32_t unit = m_settings.pressureUnit;
-    m_cmbPressUnit->setCurrentIndex(unit >= 0 && unit < m_cmbPressUnit->count() ? unit : -1);
-    m_txtGrphWMin->setText(FromUtf8(model::IntegerText(m_settings.grphWMin)));
-    m_txtGrphWMax->setText(FromUtf8(model::IntegerText(m_settings.grphWMax)));
-    m_txtPressWMin->setText(FromUtf8(model::DoubleText(m_settings.grphHMin)));
-    m_txtPressWMax->setText(FromUtf8(model::DoubleText(m_settings.grphHMax)));
-    m_txtContainer->setText(FromUtf8(model::IntegerText(m_settings.temperature)));
-    m_txtMol->setText(FromUtf8(model::IntegerText(m_settings.mol)));
+    FillSettingsFields(settingsFields(), m_settings);
+}
+
+SettingsFields frmSystem::settingsFields() const {
+    return {m_txtMol,      m_txtContainer, m_cmbPressUnit, m_txtGrphWMin,
+            m_txtGrphWMax, m_txtPressWMin, m_txtPressWMax};
 }
 
 void frmSystem::cmdDefault_Click() {
@@ -214,7 +176,7 @@ void frmSystem::cmdClose_Click() {
     // close it without saving; the main window would put the file's values back anyway.
     if (!config::SaveSettings(next, m_configPath)) {
         m_messageBox(this,
-                     QStringLiteral("設定を保存できませんでした。\n") + FromUtf8(m_configPath),
+                     QStringLiteral("設定を保存できませんでした。\n") + ui::FromUtf8(m_configPath),
                      kCaption);
         return;
     }

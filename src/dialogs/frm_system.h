@@ -3,10 +3,11 @@
 #include <QDialog>
 #include <QString>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 
+#include "dialogs/message_box.h"
+#include "dialogs/settings_fields.h"
 #include "model/settings.h"
 
 class QComboBox;
@@ -24,10 +25,6 @@ namespace kemora::dialogs {
 class frmSystem : public QDialog {
     Q_OBJECT
   public:
-    // Shows a message with only an OK button and waits until it is answered.
-    using MessageBoxFunction =
-        std::function<void(QWidget* parent, const QString& text, const QString& caption)>;
-
     frmSystem(model::ExperimentSettings& settings, std::string configPath,
               QWidget* parent = nullptr);
 
@@ -49,6 +46,7 @@ class frmSystem : public QDialog {
     // The field's whole number or double; nullopt after telling the user why there is none.
     std::optional<int32_t> wholeNumberIn(QLineEdit& field, const QString& name);
     std::optional<double> numberIn(QLineEdit& field, const QString& name);
+    [[nodiscard]] SettingsFields settingsFields() const;
 
     model::ExperimentSettings& m_settings;
     const std::string m_configPath;

@@ -22,6 +22,7 @@
 #include "ui/image_button.h"
 #include "ui/surface_widget.h"
 #include "ui/up_down.h"
+#include "ui/utf8_text.h"
 
 namespace kemora::ui {
 namespace {
@@ -43,10 +44,6 @@ const QColor kRed(255, 0, 0);
 const QColor kShadow(128, 128, 128);
 const QColor kPressureBackground(255, 255, 192);
 const QColor kLiquidText(0, 64, 0);
-
-QString Utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Seconds since midnight, the seed of the molecules' velocities.
 float TimeOfDay() {
@@ -309,11 +306,11 @@ std::string frmMain::volumeText() const {
 }
 
 void frmMain::setVolumeText(std::string_view text) {
-    m_txtValue->setText(Utf8(text));
+    m_txtValue->setText(FromUtf8(text));
 }
 
 void frmMain::setPressureText(std::string_view text) {
-    m_txtAturyoku->setText(Utf8(text));
+    m_txtAturyoku->setText(FromUtf8(text));
 }
 
 void frmMain::setLidTop(int32_t top) {
@@ -321,7 +318,7 @@ void frmMain::setLidTop(int32_t top) {
 }
 
 void frmMain::setUnitLabel(std::string_view text) {
-    m_lblPress->setText(Utf8(text));
+    m_lblPress->setText(FromUtf8(text));
 }
 
 void frmMain::setVolumeMaximum(int32_t maximum) {
@@ -337,7 +334,7 @@ void frmMain::setLiquidIndex(int32_t index) {
 }
 
 void frmMain::setCaption(std::string_view text) {
-    setWindowTitle(Utf8(text));
+    setWindowTitle(FromUtf8(text));
 }
 
 void frmMain::setButtonLit(mainwindow::PictureButton button, bool lit) {

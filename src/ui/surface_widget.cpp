@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "mainwindow/saturating.h"
+#include "ui/utf8_text.h"
 
 namespace kemora::ui {
 namespace {
@@ -171,7 +172,7 @@ void SurfaceWidget::printText(std::string_view utf8) {
             pen += g.advance;
         }
     } else {
-        paintText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+        paintText(FromUtf8(utf8));
     }
     m_textY = mainwindow::SaturatingAdd(m_textY, m_textLineSpacing);
 }

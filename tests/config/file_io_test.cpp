@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 
+#include "support/temp_folder.h"
 #include "support/unprivileged.h"
 
 namespace kemora::config {
@@ -15,16 +15,9 @@ namespace fs = std::filesystem;
 
 class FileIoTest : public testing::Test {
   protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("kemora-file-io-" + std::to_string(::getpid()) + "-" +
-                  testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
     std::string pathOf(const char* name) const { return (folder / name).string(); }
-    fs::path folder;
+    testing_support::TempFolder tempFolder{"kemora-file-io"};
+    const fs::path folder = tempFolder.path();
 };
 
 TEST_F(FileIoTest, WritesAndReadsBackEveryByte) {

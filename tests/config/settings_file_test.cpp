@@ -1,7 +1,6 @@
 #include "config/settings_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cfloat>
@@ -12,6 +11,7 @@
 #include <string>
 
 #include "config/file_io.h"
+#include "support/temp_folder.h"
 #include "support/unprivileged.h"
 
 namespace kemora::model {
@@ -40,18 +40,7 @@ std::string Line(const std::string& key, const std::string& value) {
 
 class SettingsFileTest : public testing::Test {
   protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("kemora-settings-" + std::to_string(::getpid()) + "-" +
-                  testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        path = ConfigFilePathIn(folder.string());
-    }
-    void TearDown() override {
-        fs::permissions(folder, fs::perms::all);
-        fs::remove_all(folder);
-    }
+    void SetUp() override { path = ConfigFilePathIn(folder.string()); }
     void writeFile(const std::string& bytes) const {
         ASSERT_TRUE(WriteFileAtomically(path, bytes));
     }
@@ -65,7 +54,8 @@ class SettingsFileTest : public testing::Test {
         return settings;
     }
 
-    fs::path folder;
+    testing_support::TempFolder tempFolder{"kemora-settings"};
+    const fs::path folder = tempFolder.path();
     std::string path;
 };
 

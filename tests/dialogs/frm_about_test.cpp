@@ -1,7 +1,6 @@
 #include "dialogs/frm_about.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QFrame>
 #include <QImage>
@@ -14,6 +13,7 @@
 
 #include "fakes.h"
 #include "support/qt_application.h"
+#include "support/temp_folder.h"
 
 namespace kemora::dialogs {
 namespace {
@@ -158,13 +158,8 @@ TEST_F(FrmAboutTest, SysInfoStartsTheRegisteredToolWithoutAMessage) {
 class ProcessLauncherTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { testing_support::EnsureQtApplication(); }
-    void SetUp() override {
-        folder = fs::temp_directory_path() / ("kemora-launch-" + std::to_string(::getpid()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-    fs::path folder;
+    testing_support::TempFolder tempFolder{"kemora-launch"};
+    const fs::path folder = tempFolder.path();
 };
 
 TEST_F(ProcessLauncherTest, StartsAProgramAndReportsOneThatCannotStart) {

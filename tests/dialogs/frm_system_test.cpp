@@ -1,7 +1,6 @@
 #include "dialogs/frm_system.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,6 +20,7 @@
 #include "config/file_io.h"
 #include "config/settings_file.h"
 #include "support/qt_application.h"
+#include "support/temp_folder.h"
 #include "support/widget_testing.h"
 
 namespace kemora::dialogs {
@@ -40,19 +40,11 @@ class FrmSystemTest : public testing::Test {
     static void SetUpTestSuite() { testing_support::EnsureQtApplication(); }
 
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("kemora-frm-system-" + std::to_string(::getpid()) + "-" +
-                  testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
         configPath = (folder / "CONFIG2.INI").string();
         // What the main window holds after reading a missing file.
         settings = {30, 1, 0, 0, -50, 150, 0.0, 800.0};
     }
-    void TearDown() override {
-        dialog.reset();
-        fs::remove_all(folder);
-    }
+    void TearDown() override { dialog.reset(); }
 
     // Opens the dialog as the main window's menu command does, without waiting in it.
     void open() {
@@ -99,7 +91,8 @@ class FrmSystemTest : public testing::Test {
         return focus != nullptr ? focus->objectName() : QString();
     }
 
-    fs::path folder;
+    testing_support::TempFolder tempFolder{"kemora-frm-system"};
+    const fs::path folder = tempFolder.path();
     std::string configPath;
     ExperimentSettings settings;
     std::unique_ptr<frmSystem> dialog;

@@ -1,12 +1,12 @@
 #include "dialogs/system_info.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "fakes.h"
+#include "support/temp_folder.h"
 
 namespace kemora::dialogs {
 namespace {
@@ -111,15 +111,6 @@ TEST(GetKeyValue, ReadsNoFurtherThanTheBufferWhenTheSizeIsOverstated) {
 
 class StartSysInfoTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("kemora-sysinfo-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
     void registerProgram(const std::string& program) {
         registry.setValue(kHkeyLocalMachine, std::string(kSysInfoKey), "PATH", kRegTypeText,
                           program + '\0');
@@ -133,7 +124,8 @@ class StartSysInfoTest : public ::testing::Test {
         EXPECT_FALSE(registry.misused);
     }
 
-    fs::path folder;
+    testing_support::TempFolder tempFolder{"kemora-sysinfo"};
+    const fs::path folder = tempFolder.path();
     FakeRegistry registry;
     FakeLauncher launcher;
 };

@@ -2,7 +2,6 @@
 // A main window started on a settings file of the test's own, with a fake view.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
@@ -11,22 +10,17 @@
 #include "config/settings_file.h"
 #include "fake_main_view.h"
 #include "mainwindow/main_window_logic.h"
+#include "support/temp_folder.h"
 
 namespace kemora::mainwindow {
 
 class MainWindowTest : public testing::Test {
   protected:
     void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("kemora-main-" + std::to_string(::getpid()) + "-" +
-                  testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
         configPath = config::ConfigFilePathIn(folder.string());
         logic = std::make_unique<MainWindowLogic>(state, view, configPath, [] { return 1000.5f; });
         view.onVolumeChange = [this] { logic->txtValue_Change(); };
     }
-    void TearDown() override { std::filesystem::remove_all(folder); }
 
     // Water at 27 °C, 1 mol, axes 0..700 L and 0..800 in the given unit.
     void startWith27Degrees(int32_t pressureUnit = model::MmHg) {
@@ -55,7 +49,8 @@ class MainWindowTest : public testing::Test {
     }
     int16_t layerState(int layer) const { return state.field.at(layer, 1).state; }
 
-    std::filesystem::path folder;
+    testing_support::TempFolder tempFolder{"kemora-main"};
+    const std::filesystem::path folder = tempFolder.path();
     std::string configPath;
     MainState state;
     FakeMainView view;

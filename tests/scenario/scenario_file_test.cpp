@@ -1,7 +1,6 @@
 #include "scenario/scenario_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -9,6 +8,7 @@
 #include <string>
 
 #include "config/file_io.h"
+#include "support/temp_folder.h"
 #include "support/unprivileged.h"
 
 namespace kemora::scenario {
@@ -223,23 +223,13 @@ TEST(ScenarioBytes, OnlyTheFirst2380BytesAreRead) {
 
 class ScenarioFileTest : public testing::Test {
   protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("kemora-scenario-" + std::to_string(::getpid()) + "-" +
-                  testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override {
-        fs::permissions(folder, fs::perms::owner_all);
-        fs::remove_all(folder);
-    }
     std::string pathOf(const char* name) const { return (folder / name).string(); }
     std::size_t entriesInFolder() const {
         return static_cast<std::size_t>(
             std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
     }
-    fs::path folder;
+    testing_support::TempFolder tempFolder{"kemora-scenario"};
+    const fs::path folder = tempFolder.path();
 };
 
 TEST_F(ScenarioFileTest, SavingRightAfterStartWritesAllZeroBytes) {

@@ -1,7 +1,6 @@
 #include "ui/frm_main.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
@@ -25,6 +24,7 @@
 #include "mainwindow/main_state.h"
 #include "model/settings.h"
 #include "support/qt_application.h"
+#include "support/temp_folder.h"
 #include "ui/artwork.h"
 #include "ui/image_button.h"
 #include "ui/surface_widget.h"
@@ -74,18 +74,8 @@ class FrmMainTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { testing_support::EnsureQtApplication(); }
 
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("kemora-frmmain-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        configPath = config::ConfigFilePathIn(folder.string());
-    }
-    void TearDown() override {
-        window.reset();
-        fs::remove_all(folder);
-    }
+    void SetUp() override { configPath = config::ConfigFilePathIn(folder.string()); }
+    void TearDown() override { window.reset(); }
 
     // Water at 27 °C, 1 mol, volume axis 0..700 L, pressure axis 0..800.
     void writeSettings(int32_t pressureUnit = model::MmHg) {
@@ -134,7 +124,8 @@ class FrmMainTest : public ::testing::Test {
         return false;
     }
 
-    fs::path folder;
+    testing_support::TempFolder tempFolder{"kemora-frmmain"};
+    const fs::path folder = tempFolder.path();
     std::string configPath;
     mainwindow::MainState state;
     std::unique_ptr<frmMain> window;
