@@ -158,25 +158,29 @@ void frmSinario::BuildControls() {
     QWidget* initial = AddPage("pageInitialSettings", QStringLiteral("初期設定"));
     AddToPage<QLabel>(initial, "lblMol", Twips(120, 480, 1575, 255),
                       QStringLiteral("物質量　（mol）"));
-    m_txtMol = AddToPage<QLineEdit>(initial, "txtMol", Twips(1800, 480, 855, 270));
+    m_fields.mol = AddToPage<QLineEdit>(initial, "txtMol", Twips(1800, 480, 855, 270));
     AddToPage<QLabel>(initial, "lblContainer", Twips(120, 840, 1575, 255),
                       QStringLiteral("温度　(℃)"));
-    m_txtContainer = AddToPage<QLineEdit>(initial, "txtContainer", Twips(1800, 840, 855, 270));
+    m_fields.temperature =
+        AddToPage<QLineEdit>(initial, "txtContainer", Twips(1800, 840, 855, 270));
     AddToPage<QLabel>(initial, "lblPressUnit", Twips(120, 1200, 1575, 255),
                       QStringLiteral("圧力の単位"));
-    m_cmbPressUnit = AddToPage<QComboBox>(initial, "cmbPressUnit", Twips(1800, 1200, 1095, 300));
-    m_cmbPressUnit->addItems(
+    m_fields.pressureUnit =
+        AddToPage<QComboBox>(initial, "cmbPressUnit", Twips(1800, 1200, 1095, 300));
+    m_fields.pressureUnit->addItems(
         {QStringLiteral("mmHg"), QStringLiteral("atm"), QStringLiteral("hPa")});
     AddToPage<QLabel>(initial, "lblGrphW", Twips(3120, 480, 1575, 255),
                       QStringLiteral("グラフの容量範囲"));
-    m_txtGrphWMin = AddToPage<QLineEdit>(initial, "txtGrphWMin", Twips(4800, 480, 855, 270));
+    m_fields.volumeMin = AddToPage<QLineEdit>(initial, "txtGrphWMin", Twips(4800, 480, 855, 270));
     AddToPage<QLabel>(initial, "lblGrphWTo", Twips(5760, 480, 375, 255), QStringLiteral("～"));
-    m_txtGrphWMax = AddToPage<QLineEdit>(initial, "txtGrphWMax", Twips(6120, 480, 855, 270));
+    m_fields.volumeMax = AddToPage<QLineEdit>(initial, "txtGrphWMax", Twips(6120, 480, 855, 270));
     AddToPage<QLabel>(initial, "lblPressW", Twips(3120, 840, 1575, 255),
                       QStringLiteral("グラフの圧力範囲"));
-    m_txtPressWMin = AddToPage<QLineEdit>(initial, "txtPressWMin", Twips(4800, 840, 855, 270));
+    m_fields.pressureMin =
+        AddToPage<QLineEdit>(initial, "txtPressWMin", Twips(4800, 840, 855, 270));
     AddToPage<QLabel>(initial, "lblPressWTo", Twips(5760, 840, 375, 255), QStringLiteral("～"));
-    m_txtPressWMax = AddToPage<QLineEdit>(initial, "txtPressWMax", Twips(6120, 840, 855, 270));
+    m_fields.pressureMax =
+        AddToPage<QLineEdit>(initial, "txtPressWMax", Twips(6120, 840, 855, 270));
     QPushButton* cmdAdd1 = AddPageButton(initial, "cmdAdd1");
 
     QWidget* volume = AddPage("pageSetVolume", QStringLiteral("容量設定"));
@@ -255,15 +259,12 @@ void frmSinario::PlacePageControls() {
 }
 
 void frmSinario::OpenEditor() {
-    const SettingsFields settingsFields{m_txtMol,      m_txtContainer, m_cmbPressUnit,
-                                        m_txtGrphWMin, m_txtGrphWMax,  m_txtPressWMin,
-                                        m_txtPressWMax};
     LimitInputLength(*m_txtTTl, 30);
-    LimitSettingsFields(settingsFields);
+    LimitSettingsFields(m_fields);
     LimitInputLength(*m_txtTemp, 4);
 
     // A unit outside the list selects no entry; an Add then asks for one.
-    FillSettingsFields(settingsFields, m_settings);
+    FillSettingsFields(m_fields, m_settings);
     m_cmbBussitu->setCurrentIndex(0);
     m_txtTTl->setText(ui::FromUtf8(scenario::TitleText(m_currentScenario)));
 
@@ -339,25 +340,25 @@ void frmSinario::ReportUnusableField(scenario::StepField field) {
     QWidget* control = nullptr;
     switch (field) {
         case scenario::StepField::PressureUnit:
-            control = m_cmbPressUnit;
+            control = m_fields.pressureUnit;
             break;
         case scenario::StepField::GrphWMin:
-            control = m_txtGrphWMin;
+            control = m_fields.volumeMin;
             break;
         case scenario::StepField::GrphWMax:
-            control = m_txtGrphWMax;
+            control = m_fields.volumeMax;
             break;
         case scenario::StepField::GrphHMin:
-            control = m_txtPressWMin;
+            control = m_fields.pressureMin;
             break;
         case scenario::StepField::GrphHMax:
-            control = m_txtPressWMax;
+            control = m_fields.pressureMax;
             break;
         case scenario::StepField::Temperature:
-            control = m_txtContainer;
+            control = m_fields.temperature;
             break;
         case scenario::StepField::Mol:
-            control = m_txtMol;
+            control = m_fields.mol;
             break;
         case scenario::StepField::Volume:
             control = m_txtTemp;
@@ -404,13 +405,13 @@ void frmSinario::ShowMessage(const QString& text) {
 void frmSinario::cmdAdd1_Click() {
     txtTTl_LostFocus();
     scenario::InitialSettingsPage page;
-    page.pressureUnitIndex = m_cmbPressUnit->currentIndex();
-    page.grphWMin = ui::ToUtf8(m_txtGrphWMin->text());
-    page.grphWMax = ui::ToUtf8(m_txtGrphWMax->text());
-    page.grphHMin = ui::ToUtf8(m_txtPressWMin->text());
-    page.grphHMax = ui::ToUtf8(m_txtPressWMax->text());
-    page.temperature = ui::ToUtf8(m_txtContainer->text());
-    page.mol = ui::ToUtf8(m_txtMol->text());
+    page.pressureUnitIndex = m_fields.pressureUnit->currentIndex();
+    page.grphWMin = ui::ToUtf8(m_fields.volumeMin->text());
+    page.grphWMax = ui::ToUtf8(m_fields.volumeMax->text());
+    page.grphHMin = ui::ToUtf8(m_fields.pressureMin->text());
+    page.grphHMax = ui::ToUtf8(m_fields.pressureMax->text());
+    page.temperature = ui::ToUtf8(m_fields.temperature->text());
+    page.mol = ui::ToUtf8(m_fields.mol->text());
     AddBuiltStep(scenario::BuildInitialSettingsStep(page));
 }
 

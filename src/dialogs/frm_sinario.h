@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dialogs/message_box.h"
+#include "dialogs/settings_fields.h"
 #include "model/settings.h"
 #include "scenario/scenario.h"
 #include "scenario/step_list.h"
@@ -111,13 +112,7 @@ class frmSinario : public QDialog {
     QTabWidget* m_SSTabMenu = nullptr;
     QWidget* m_pageArea = nullptr;  // the tab control's holder of the pages
     QListWidget* m_listSinario = nullptr;
-    QLineEdit* m_txtMol = nullptr;
-    QLineEdit* m_txtContainer = nullptr;
-    QComboBox* m_cmbPressUnit = nullptr;
-    QLineEdit* m_txtGrphWMin = nullptr;
-    QLineEdit* m_txtGrphWMax = nullptr;
-    QLineEdit* m_txtPressWMin = nullptr;
-    QLineEdit* m_txtPressWMax = nullptr;
+    SettingsFields m_fields{};  // the first page's settings controls
     QLineEdit* m_txtTemp = nullptr;
     QCheckBox* m_chkAddTemp = nullptr;
     QRadioButton* m_OptGrphOn = nullptr;

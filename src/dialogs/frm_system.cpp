@@ -60,15 +60,16 @@ frmSystem::frmSystem(model::ExperimentSettings& settings, std::string configPath
     setFont(DialogFont());
 
     // Created in focus order, which the explicit chain below confirms.
-    m_txtMol = AddControl<QLineEdit>(this, "txtMol", Twips(1920, 120, 855, 270));
-    m_txtContainer = AddControl<QLineEdit>(this, "txtContainer", Twips(1920, 600, 855, 270));
-    m_cmbPressUnit = AddControl<QComboBox>(this, "cmbPressUnit", Twips(1920, 1080, 1095, 300));
+    m_fields.mol = AddControl<QLineEdit>(this, "txtMol", Twips(1920, 120, 855, 270));
+    m_fields.temperature = AddControl<QLineEdit>(this, "txtContainer", Twips(1920, 600, 855, 270));
+    m_fields.pressureUnit =
+        AddControl<QComboBox>(this, "cmbPressUnit", Twips(1920, 1080, 1095, 300));
     for (int32_t unit : {model::MmHg, model::Atm, model::HPa})
-        m_cmbPressUnit->addItem(ui::FromUtf8(model::PressureUnitText(unit)));
-    m_txtGrphWMin = AddControl<QLineEdit>(this, "txtGrphWMin", Twips(1920, 1560, 855, 270));
-    m_txtGrphWMax = AddControl<QLineEdit>(this, "txtGrphWMax", Twips(3240, 1560, 855, 270));
-    m_txtPressWMin = AddControl<QLineEdit>(this, "txtPressWMin", Twips(1920, 2040, 855, 270));
-    m_txtPressWMax = AddControl<QLineEdit>(this, "txtPressWMax", Twips(3240, 2040, 855, 270));
+        m_fields.pressureUnit->addItem(ui::FromUtf8(model::PressureUnitText(unit)));
+    m_fields.volumeMin = AddControl<QLineEdit>(this, "txtGrphWMin", Twips(1920, 1560, 855, 270));
+    m_fields.volumeMax = AddControl<QLineEdit>(this, "txtGrphWMax", Twips(3240, 1560, 855, 270));
+    m_fields.pressureMin = AddControl<QLineEdit>(this, "txtPressWMin", Twips(1920, 2040, 855, 270));
+    m_fields.pressureMax = AddControl<QLineEdit>(this, "txtPressWMax", Twips(3240, 2040, 855, 270));
     auto* cmdDefault =
         AddPlainButton(this, "cmdDefault", Twips(120, 2520, 1095, 375), QStringLiteral("初期値"));
     auto* cmdClose =
@@ -82,9 +83,9 @@ frmSystem::frmSystem(model::ExperimentSettings& settings, std::string configPath
     AddLabel(this, "Label7", Twips(2880, 1560, 375, 255), QStringLiteral("～"), false);
     AddLabel(this, "Label8", Twips(2880, 2040, 375, 255), QStringLiteral("～"), false);
 
-    QWidget* const order[] = {m_txtMol,       m_txtContainer, m_cmbPressUnit,
-                              m_txtGrphWMin,  m_txtGrphWMax,  m_txtPressWMin,
-                              m_txtPressWMax, cmdDefault,     cmdClose};
+    QWidget* const order[] = {m_fields.mol,         m_fields.temperature, m_fields.pressureUnit,
+                              m_fields.volumeMin,   m_fields.volumeMax,   m_fields.pressureMin,
+                              m_fields.pressureMax, cmdDefault,           cmdClose};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     connect(cmdDefault, &QPushButton::clicked, this, &frmSystem::cmdDefault_Click);
@@ -103,7 +104,7 @@ void frmSystem::showEvent(QShowEvent* event) {
     if (!m_filled) {
         m_filled = true;
         Form_Activate();
-        m_txtMol->setFocus();
+        m_fields.mol->setFocus();
     }
     QDialog::showEvent(event);
 }
@@ -119,17 +120,12 @@ void frmSystem::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmSystem::Form_Load() {
-    LimitSettingsFields(settingsFields());
+    LimitSettingsFields(m_fields);
 }
 
 void frmSystem::Form_Activate() {
     // A unit outside the list selects nothing; "閉じる" then asks for one.
-    FillSettingsFields(settingsFields(), m_settings);
-}
-
-SettingsFields frmSystem::settingsFields() const {
-    return {m_txtMol,      m_txtContainer, m_cmbPressUnit, m_txtGrphWMin,
-            m_txtGrphWMax, m_txtPressWMin, m_txtPressWMax};
+    FillSettingsFields(m_fields, m_settings);
 }
 
 void frmSystem::cmdDefault_Click() {
@@ -140,27 +136,27 @@ void frmSystem::cmdDefault_Click() {
 void frmSystem::cmdClose_Click() {
     // Every field is checked, top to bottom, before anything is stored, so that a field the
     // program cannot use leaves both the settings and the file as they were.
-    const auto mol = wholeNumberIn(*m_txtMol, kMolName);
+    const auto mol = wholeNumberIn(*m_fields.mol, kMolName);
     if (!mol)
         return;
-    const auto temperature = wholeNumberIn(*m_txtContainer, kTemperatureName);
+    const auto temperature = wholeNumberIn(*m_fields.temperature, kTemperatureName);
     if (!temperature)
         return;
-    const int unit = m_cmbPressUnit->currentIndex();
+    const int unit = m_fields.pressureUnit->currentIndex();
     if (unit < 0) {
-        refuseField(*m_cmbPressUnit, QStringLiteral("圧力の単位を選んでください。"));
+        refuseField(*m_fields.pressureUnit, QStringLiteral("圧力の単位を選んでください。"));
         return;
     }
-    const auto volumeMin = wholeNumberIn(*m_txtGrphWMin, kVolumeMinName);
+    const auto volumeMin = wholeNumberIn(*m_fields.volumeMin, kVolumeMinName);
     if (!volumeMin)
         return;
-    const auto volumeMax = wholeNumberIn(*m_txtGrphWMax, kVolumeMaxName);
+    const auto volumeMax = wholeNumberIn(*m_fields.volumeMax, kVolumeMaxName);
     if (!volumeMax)
         return;
-    const auto pressureMin = numberIn(*m_txtPressWMin, kPressureMinName);
+    const auto pressureMin = numberIn(*m_fields.pressureMin, kPressureMinName);
     if (!pressureMin)
         return;
-    const auto pressureMax = numberIn(*m_txtPressWMax, kPressureMaxName);
+    const auto pressureMax = numberIn(*m_fields.pressureMax, kPressureMaxName);
     if (!pressureMax)
         return;
 

@@ -46,20 +46,13 @@ class frmSystem : public QDialog {
     // The field's whole number or double; nullopt after telling the user why there is none.
     std::optional<int32_t> wholeNumberIn(QLineEdit& field, const QString& name);
     std::optional<double> numberIn(QLineEdit& field, const QString& name);
-    [[nodiscard]] SettingsFields settingsFields() const;
 
     model::ExperimentSettings& m_settings;
     const std::string m_configPath;
     MessageBoxFunction m_messageBox;
     bool m_filled = false;
 
-    QLineEdit* m_txtMol = nullptr;
-    QLineEdit* m_txtContainer = nullptr;
-    QComboBox* m_cmbPressUnit = nullptr;
-    QLineEdit* m_txtGrphWMin = nullptr;
-    QLineEdit* m_txtGrphWMax = nullptr;
-    QLineEdit* m_txtPressWMin = nullptr;
-    QLineEdit* m_txtPressWMax = nullptr;
+    SettingsFields m_fields{};
 };
 
 }  // namespace kemora::dialogs
