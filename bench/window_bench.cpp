@@ -125,7 +125,7 @@ int main(int argc, char* argv[]) {
     }
 
     kemora::mainwindow::MainState state;
-    kemora::ui::frmMain window(state, configPath);
+    kemora::ui::frmMain window(state, [&configPath] { return configPath; });
     FirstFrameWatch firstFrame(window.findChild<kemora::ui::SurfaceWidget*>("picBack"), start);
     window.show();
     window.findChild<QLineEdit*>("txtValue")->setText(QStringLiteral("300"));

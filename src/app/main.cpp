@@ -1,9 +1,12 @@
 // The program: one main window over the process-wide state, with the Japanese face.
 
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <string>
 
-#include "config/settings_file.h"
+#include "app/application_start.h"
+#include "config/settings_place.h"
 #include "dialogs/frm_about.h"
 #include "dialogs/frm_sinario.h"
 #include "dialogs/frm_system.h"
@@ -12,23 +15,39 @@
 #include "ui/application_setup.h"
 #include "ui/frm_main.h"
 
+namespace {
+
+// Where the settings file lives depends on whether this is the installed program.
+kemora::config::SettingsPlace SettingsPlace() {
+    return kemora::config::FindSettingsPlace(KEMORA_INSTALLED_FOLDER);
+}
+
+// The user's documents folder, or the home folder when there is none.
+QString DocumentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     using namespace kemora;
-    QApplication application(argc, argv);
-    ui::PrepareApplication(application);
+    const auto application = app::StartApplication(argc, argv);
+    ui::PrepareApplication(*application);
 
     // Lives from the main window's load to the end of the program.
     mainwindow::MainState state;
-    const std::string configPath = config::ConfigFilePath();
-    ui::frmMain window(state, configPath);
+    ui::frmMain window(state, [] { return SettingsPlace().readPath; });
     // Each dialog is built afresh for every opening and discarded when it closes.
-    window.setSettingsDialog([&state, &configPath](QWidget& owner) {
-        dialogs::frmSystem dialog(state.experiment.settings, configPath, &owner);
+    window.setSettingsDialog([&state](QWidget& owner) {
+        dialogs::frmSystem dialog(state.experiment.settings, SettingsPlace().savePath, &owner);
         dialog.exec();
         return true;
     });
     window.setScenarioEditor([&state](QWidget& owner) {
         dialogs::frmSinario dialog(state.currentScenario, state.experiment.settings, &owner);
+        if (!SettingsPlace().besideProgram)
+            dialog.setFileFolder(DocumentsFolder());
         dialog.exec();
         return true;
     });
@@ -40,5 +59,5 @@ int main(int argc, char* argv[]) {
         return true;
     });
     window.show();
-    return application.exec();
+    return application->exec();
 }

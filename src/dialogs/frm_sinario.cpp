@@ -87,6 +87,8 @@ void PrepareScenarioFileDialog(QFileDialog& dialog, const ScenarioFileRequest& r
     dialog.setNameFilter(request.filter);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setDefaultSuffix(QString());
+    if (!request.folder.isEmpty())
+        dialog.setDirectory(request.folder);
 }
 
 QString AskScenarioFileName(QWidget* parent, const ScenarioFileRequest& request) {
@@ -124,6 +126,10 @@ void frmSinario::setFileNamePrompt(FileNamePrompt prompt) {
 
 void frmSinario::setMessageBox(MessageBoxFunction messageBox) {
     m_messageBox = std::move(messageBox);
+}
+
+void frmSinario::setFileFolder(QString folder) {
+    m_fileFolder = std::move(folder);
 }
 
 QWidget* frmSinario::AddPage(const char* name, const QString& tabText) {
@@ -444,8 +450,9 @@ void frmSinario::cmdDel_Click() {
 
 void frmSinario::cmdLoad_Click() {
     txtTTl_LostFocus();
-    const QString name =
-        m_fileNamePrompt ? m_fileNamePrompt(this, {kLoadTitle, kFilter, false}) : QString();
+    const QString name = m_fileNamePrompt
+                             ? m_fileNamePrompt(this, {kLoadTitle, kFilter, false, m_fileFolder})
+                             : QString();
     if (name.isEmpty())
         return;
     const scenario::ScenarioFileResult result =
@@ -461,8 +468,9 @@ void frmSinario::cmdLoad_Click() {
 
 void frmSinario::cmdSave_Click() {
     txtTTl_LostFocus();
-    const QString name =
-        m_fileNamePrompt ? m_fileNamePrompt(this, {kSaveTitle, kFilter, true}) : QString();
+    const QString name = m_fileNamePrompt
+                             ? m_fileNamePrompt(this, {kSaveTitle, kFilter, true, m_fileFolder})
+                             : QString();
     if (name.isEmpty())
         return;
     if (scenario::WriteScenarioFile(m_currentScenario, LocalPath(name)) !=

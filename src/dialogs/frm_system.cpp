@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "config/settings_file.h"
+#include "config/settings_place.h"
 #include "dialogs/dialog_controls.h"
 #include "dialogs/settings_fields.h"
 #include "dialogs/twips.h"
@@ -170,6 +171,8 @@ void frmSystem::cmdClose_Click() {
     next.mol = *mol;
     // A file that cannot be written keeps the dialog open, so that the user knows and can
     // close it without saving; the main window would put the file's values back anyway.
+    // The user's own file is made on the first save, in folders that may not exist yet.
+    config::MakeFoldersFor(m_configPath);
     if (!config::SaveSettings(next, m_configPath)) {
         m_messageBox(this,
                      QStringLiteral("設定を保存できませんでした。\n") + ui::FromUtf8(m_configPath),

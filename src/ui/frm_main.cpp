@@ -107,7 +107,8 @@ ImageButton* MakePictureButton(QWidget* parent, const char* name, int left,
 
 }  // namespace
 
-frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* parent)
+frmMain::frmMain(mainwindow::MainState& state, std::function<std::string()> settingsReadPath,
+                 QWidget* parent)
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
     // Fixed border with a close box only.
@@ -122,8 +123,8 @@ frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* 
         move(screen->availableGeometry().center() - rect().center());
 
     mainwindow::MainView& view = *this;
-    m_logic = std::make_unique<mainwindow::MainWindowLogic>(state, view, std::move(configPath),
-                                                            TimeOfDay);
+    m_logic = std::make_unique<mainwindow::MainWindowLogic>(state, view,
+                                                            std::move(settingsReadPath), TimeOfDay);
     connect(m_txtValue, &QLineEdit::textChanged, this, [this] { m_logic->txtValue_Change(); });
     connect(m_timer1, &QTimer::timeout, this, [this] { m_logic->Timer1_Timer(); });
     connect(m_picSinario, &ImageButton::clicked, this, [this] { m_logic->picSinario_Click(); });

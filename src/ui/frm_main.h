@@ -34,9 +34,10 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     // false when no dialog was shown.
     using ModalDialog = std::function<bool(QWidget& owner)>;
 
-    // `configPath` is the settings file read at every activation. Runs Form_Load; the first
-    // display runs Form_Activate and starts the timer.
-    frmMain(mainwindow::MainState& state, std::string configPath, QWidget* parent = nullptr);
+    // `settingsReadPath` names the settings file to read, asked at every activation. Runs
+    // Form_Load; the first display runs Form_Activate and starts the timer.
+    frmMain(mainwindow::MainState& state, std::function<std::string()> settingsReadPath,
+            QWidget* parent = nullptr);
     ~frmMain() override;
 
     // The dialogs behind the menu items; an item without one does nothing.

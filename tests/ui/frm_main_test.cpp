@@ -85,7 +85,7 @@ class FrmMainTest : public ::testing::Test {
         ASSERT_TRUE(config::SaveSettings(settings, configPath));
     }
     frmMain& open() {
-        window = std::make_unique<frmMain>(state, configPath);
+        window = std::make_unique<frmMain>(state, [this] { return configPath; });
         return *window;
     }
     frmMain& show() {
