@@ -4,6 +4,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "ui/app_icon.h"
+
 namespace kemora::ui {
 
 QFont FormFont(int pixels, bool bold) {
@@ -14,6 +16,10 @@ QFont FormFont(int pixels, bool bold) {
 }
 
 void PrepareApplication(QApplication& application) {
+    // The desktop entry's name lets the desktop show its name and icon for the window.
+    QApplication::setDesktopFileName(QStringLiteral("kemora"));
+    QApplication::setWindowIcon(AppIcon());
+
     QFont font = QApplication::font();
     font.setFamily(QString::fromLatin1(kFontFamily));
     QApplication::setFont(font);

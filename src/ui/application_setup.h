@@ -13,8 +13,8 @@ inline constexpr const char* kFontFamily = "IPAPGothic";
 // change the layout.
 [[nodiscard]] QFont FormFont(int pixels, bool bold);
 
-// Gives the application its Japanese face: the Gothic font as the default for every text and
-// Qt's own dialogs and buttons in Japanese (when the translations are installed).
+// Gives the application its face: the program's icon, the Gothic font as the default for every
+// text and Qt's own dialogs and buttons in Japanese (when the translations are installed).
 void PrepareApplication(QApplication& application);
 
 }  // namespace kemora::ui
