@@ -18,7 +18,7 @@
 namespace {
 
 // Where the settings file lives depends on whether this is the installed program.
-kemora::config::SettingsPlace SettingsPlace() {
+kemora::config::SettingsPlace CurrentSettingsPlace() {
     return kemora::config::FindSettingsPlace(KEMORA_INSTALLED_FOLDER);
 }
 
@@ -37,16 +37,17 @@ int main(int argc, char* argv[]) {
 
     // Lives from the main window's load to the end of the program.
     mainwindow::MainState state;
-    ui::frmMain window(state, [] { return SettingsPlace().readPath; });
+    ui::frmMain window(state, [] { return CurrentSettingsPlace().readPath; });
     // Each dialog is built afresh for every opening and discarded when it closes.
     window.setSettingsDialog([&state](QWidget& owner) {
-        dialogs::frmSystem dialog(state.experiment.settings, SettingsPlace().savePath, &owner);
+        dialogs::frmSystem dialog(state.experiment.settings, CurrentSettingsPlace().savePath,
+                                  &owner);
         dialog.exec();
         return true;
     });
     window.setScenarioEditor([&state](QWidget& owner) {
         dialogs::frmSinario dialog(state.currentScenario, state.experiment.settings, &owner);
-        if (!SettingsPlace().besideProgram)
+        if (!CurrentSettingsPlace().besideProgram)
             dialog.setFileFolder(DocumentsFolder());
         dialog.exec();
         return true;

@@ -64,8 +64,7 @@ frmAbout::frmAbout(Registry& registry, Launcher& launcher, QWidget* parent)
              tr("閉じたシリンダーの中の液体とその蒸気について、容量を変えたときの圧力を分子の動きと"
                 "グラフで示す、化学の授業のためのシミュレーションです。"));
     AddLabel(this, "lblDisclaimer", Twips(255, 2625, 3870, 825),
-             tr("Copyright © 2026 Kemora の開発者。MIT ライセンスのもとで提供され、"
-                "いかなる保証もありません。"));
+             tr("Copyright © 2026 Kemora の開発者。MIT ライセンスで提供され、無保証です。"));
 
     // The etched separator: a grey line from (90, 2445) and under it a white one, two pixels
     // thick, from (105, 2460), both to 5654 twips.

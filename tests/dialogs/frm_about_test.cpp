@@ -71,8 +71,8 @@ TEST_F(FrmAboutTest, ControlsSitAtTheirPlacesWithTheirTexts) {
          QStringLiteral("閉じたシリンダーの中の液体とその蒸気について、容量を変えたときの圧力を"
                         "分子の動きとグラフで示す、化学の授業のためのシミュレーションです。")},
         {"lblDisclaimer", QRect(17, 175, 258, 55),
-         QStringLiteral("Copyright © 2026 Kemora の開発者。MIT ライセンスのもとで提供され、"
-                        "いかなる保証もありません。")},
+         QStringLiteral(
+             "Copyright © 2026 Kemora の開発者。MIT ライセンスで提供され、無保証です。")},
         {"cmdOK", QRect(283, 175, 92, 23), QStringLiteral("OK")},
         {"cmdSysInfo", QRect(284, 205, 92, 23), QStringLiteral("ｼｽﾃﾑ情報(&S)...")},
     };
