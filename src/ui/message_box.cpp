@@ -1,12 +1,16 @@
-#include "dialogs/message_box.h"
+#include "ui/message_box.h"
 
 #include <QMessageBox>
 
-namespace kemora::dialogs {
+namespace kemora::ui {
 
 void ShowPlainMessage(QWidget* parent, const QString& text, const QString& caption) {
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
-}  // namespace kemora::dialogs
+void ShowWarningMessage(QWidget* parent, const QString& text, const QString& caption) {
+    QMessageBox::warning(parent, caption, text);
+}
+
+}  // namespace kemora::ui
