@@ -15,6 +15,7 @@
 #include <QShowEvent>
 #include <QStringList>
 #include <QTabWidget>
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -158,9 +159,18 @@ void frmSinario::BuildControls() {
     QPushButton* cmdAdd1 = AddPageButton(initial, "cmdAdd1");
 
     QWidget* volume = AddPage("pageSetVolume", tr("容量設定"));
-    AddToPage<QLabel>(volume, "lblVolume", Twips(360, 720, 615, 375), tr("容量を"));
-    m_txtTemp = AddToPage<QLineEdit>(volume, "txtTemp", Twips(960, 600, 735, 390));
-    AddToPage<QLabel>(volume, "lblVolumeUnit", Twips(1800, 720, 2655, 255),
+    // The sentence "set the volume to [field] litres": words longer than the design's widen
+    // its start and move the field and the rest to the right.
+    const QString volumeStart = tr("容量を");
+    const QRect volumeStartPlace = Twips(360, 720, 615, 375);
+    // A space's width more, which word wrapping needs and which keeps the words off the field.
+    const int overflow =
+        std::max(0, fontMetrics().horizontalAdvance(volumeStart + u' ') - volumeStartPlace.width());
+    AddToPage<QLabel>(volume, "lblVolume", volumeStartPlace.adjusted(0, 0, overflow, 0),
+                      volumeStart);
+    m_txtTemp =
+        AddToPage<QLineEdit>(volume, "txtTemp", Twips(960, 600, 735, 390).translated(overflow, 0));
+    AddToPage<QLabel>(volume, "lblVolumeUnit", Twips(1800, 720, 2655, 255).translated(overflow, 0),
                       tr("リットルに設定します。"));
     m_chkAddTemp = AddToPage<QCheckBox>(volume, "chkAddTemp", Twips(360, 1200, 4410, 255),
                                         tr("5リットルずつ変化する。"));

@@ -41,8 +41,8 @@ constexpr int kCylinderLeft = 38;
 constexpr int kCylinderTop = 19;
 constexpr int kGraphBoxLeft = 446;
 constexpr int kGraphBoxTop = 64;
-// The readouts' caption labels leave their text this much room before the field beside them.
-constexpr int kCaptionRoom = 62;
+// The room the readouts' captions leave their text before the field beside them, a gap included.
+constexpr int kCaptionRoom = 56;
 // Qt keeps widget positions in a narrower range than the logic's lid; a lid this far off is
 // out of sight either way.
 constexpr int kLidHighest = -1000;
