@@ -134,7 +134,9 @@ int main(int argc, char* argv[]) {
     }
 
     kemora::mainwindow::MainState state;
-    kemora::ui::frmMain window(state, [&configPath] { return configPath; });
+    kemora::ui::frmMain window(state, [&configPath] {
+        return kemora::config::SettingsPlace{configPath, configPath, true};
+    });
     FirstFrameWatch firstFrame(window.findChild<kemora::ui::SurfaceWidget*>("picBack"), start);
     window.show();
     window.findChild<QLineEdit*>("txtValue")->setText(QStringLiteral("300"));

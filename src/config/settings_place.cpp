@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "config/file_io.h"
 #include "config/settings_file.h"
 
 namespace kemora::config {
@@ -38,6 +39,15 @@ std::optional<std::string> Environment(const char* name) {
 
 bool FileExists(const std::string& path) {
     return !path.empty() && ::access(path.c_str(), F_OK) == 0;
+}
+
+void MakeFoldersFor(const std::string& path) {
+    fs::path folder;
+    for (const fs::path& part : fs::path(path).parent_path()) {
+        folder /= part;
+        // An existing folder keeps its permissions; mkdir refuses it with EEXIST.
+        ::mkdir(folder.c_str(), S_IRWXU);
+    }
 }
 
 }  // namespace
@@ -77,13 +87,16 @@ SettingsPlace FindSettingsPlace(std::string_view installedFolder) {
     return ChooseSettingsPlace(facts);
 }
 
-void MakeFoldersFor(const std::string& path) {
-    fs::path folder;
-    for (const fs::path& part : fs::path(path).parent_path()) {
-        folder /= part;
-        // An existing folder keeps its permissions; mkdir refuses it with EEXIST.
-        ::mkdir(folder.c_str(), S_IRWXU);
-    }
+void PrepareSave(const std::string& savePath, const std::string& seedPath) {
+    MakeFoldersFor(savePath);
+    if (savePath == seedPath || FileExists(savePath))
+        return;
+    if (const auto seed = ReadFileBytes(seedPath))
+        static_cast<void>(WriteFileAtomically(savePath, *seed));
+}
+
+void PrepareSave(const std::string& savePath) {
+    PrepareSave(savePath, ConfigFilePath());
 }
 
 }  // namespace kemora::config

@@ -43,8 +43,13 @@ struct SettingsPlace {
 // with the user's first save, so ask again before every load.
 [[nodiscard]] SettingsPlace FindSettingsPlace(std::string_view installedFolder);
 
-// Makes the missing folders above `path`, open to their owner only as the user's configuration
-// folders should be. A folder that cannot be made shows as the failure of the save after it.
-void MakeFoldersFor(const std::string& path);
+// Readies a save into `savePath`: makes its missing folders, open to their owner only as the
+// user's configuration folders should be, and starts a missing file as a copy of `seedPath`, the
+// administrator's file beside the program, so that saving one section keeps the others it set.
+// Whatever fails here shows as the failure of the save after it.
+void PrepareSave(const std::string& savePath, const std::string& seedPath);
+
+// PrepareSave with the settings file beside the running program as the seed.
+void PrepareSave(const std::string& savePath);
 
 }  // namespace kemora::config

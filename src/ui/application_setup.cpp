@@ -1,10 +1,9 @@
 #include "ui/application_setup.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include "ui/app_icon.h"
+#include "ui/language.h"
 
 namespace kemora::ui {
 
@@ -15,7 +14,8 @@ QFont FormFont(int pixels, bool bold) {
     return font;
 }
 
-void PrepareApplication(QApplication& application) {
+// The application object only has to exist: fonts, icons and translators are process-wide.
+void PrepareApplication(QApplication& /*application*/) {
     // The desktop entry's name lets the desktop show its name and icon for the window.
     QApplication::setDesktopFileName(QStringLiteral("kemora"));
     QApplication::setWindowIcon(AppIcon());
@@ -23,14 +23,7 @@ void PrepareApplication(QApplication& application) {
     QFont font = QApplication::font();
     font.setFamily(QString::fromLatin1(kFontFamily));
     QApplication::setFont(font);
-
-    auto* translator = new QTranslator(&application);
-    if (translator->load(QStringLiteral("qtbase_ja"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(translator);
-    } else {
-        delete translator;  // without the translations Qt's own texts stay in English
-    }
+    ApplyLanguage(config::Language::Japanese);
 }
 
 }  // namespace kemora::ui

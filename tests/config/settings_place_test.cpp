@@ -10,6 +10,8 @@
 
 #include "config/file_io.h"
 #include "config/settings_file.h"
+#include "config/view_settings.h"
+#include "model/settings.h"
 #include "support/temp_folder.h"
 
 namespace kemora::config {
@@ -152,13 +154,18 @@ TEST_F(FindSettingsPlaceTest, TheInstalledProgramFallsBackToHomeWithoutXdgConfig
     EXPECT_EQ(place.savePath, (folder / ".config" / "kemora" / "CONFIG2.INI").string());
 }
 
-TEST(MakeFoldersFor, MakesTheMissingFoldersForTheOwnerOnly) {
-    testing_support::TempFolder tempFolder{"kemora-folders"};
+class PrepareSaveTest : public testing::Test {
+  protected:
+    testing_support::TempFolder tempFolder{"kemora-prepare"};
     const fs::path base = tempFolder.path();
-    fs::permissions(base, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
-    const fs::path file = base / "config" / "kemora" / "CONFIG2.INI";
+    const std::string beside = (base / "program" / "CONFIG2.INI").string();
+    const std::string user = (base / "config" / "kemora" / "CONFIG2.INI").string();
+};
 
-    MakeFoldersFor(file.string());
+TEST_F(PrepareSaveTest, MakesTheMissingFoldersForTheOwnerOnly) {
+    fs::permissions(base, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
+
+    PrepareSave(user, beside);
 
     for (const fs::path& made : {base / "config", base / "config" / "kemora"}) {
         SCOPED_TRACE(made.string());
@@ -167,16 +174,43 @@ TEST(MakeFoldersFor, MakesTheMissingFoldersForTheOwnerOnly) {
     }
     EXPECT_EQ(fs::status(base).permissions(),
               fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
-    EXPECT_FALSE(fs::exists(file));
-    ASSERT_TRUE(WriteFileAtomically(file.string(), "[DATA]\r\n"));
+    EXPECT_FALSE(fs::exists(user)) << "nothing beside the program to start from";
 }
 
-TEST(MakeFoldersFor, AFileInTheWayIsLeftAsItIs) {
-    testing_support::TempFolder tempFolder{"kemora-folders"};
-    const fs::path blocker = tempFolder.path() / "kemora";
+TEST_F(PrepareSaveTest, TheFirstSaveKeepsWhatTheAdministratorSetInOtherSections) {
+    fs::create_directory(base / "program");
+    const std::string defaults = "[DATA]\r\nmol=3\r\ntemperature=25\r\n[VIEW]\r\nlanguage=en\r\n";
+    ASSERT_TRUE(WriteFileAtomically(beside, defaults));
+
+    PrepareSave(user, beside);
+    EXPECT_EQ(ReadFileBytes(user), defaults);
+
+    model::ExperimentSettings settings;
+    model::SetDefaultSettings(settings);
+    settings.mol = 4;
+    ASSERT_TRUE(SaveSettings(settings, user));
+    EXPECT_EQ(LoadViewSettings(user).language, Language::English);
+    EXPECT_EQ(ReadFileBytes(beside), defaults) << "the administrator's file stays as it was";
+}
+
+TEST_F(PrepareSaveTest, LaterSavesAndAFileBesideACopiedProgramAreLeftAlone) {
+    fs::create_directories(base / "program");
+    fs::create_directories(base / "config" / "kemora");
+    ASSERT_TRUE(WriteFileAtomically(beside, "[DATA]\r\nmol=3\r\n"));
+    ASSERT_TRUE(WriteFileAtomically(user, "[DATA]\r\nmol=5\r\n"));
+
+    PrepareSave(user, beside);
+    PrepareSave(beside, beside);
+
+    EXPECT_EQ(ReadFileBytes(user), "[DATA]\r\nmol=5\r\n");
+    EXPECT_EQ(ReadFileBytes(beside), "[DATA]\r\nmol=3\r\n");
+}
+
+TEST_F(PrepareSaveTest, AFileInTheWayOfAFolderIsLeftAsItIs) {
+    const fs::path blocker = base / "config";
     ASSERT_TRUE(WriteFileAtomically(blocker.string(), "x"));
 
-    MakeFoldersFor((blocker / "CONFIG2.INI").string());
+    PrepareSave(user, beside);
 
     EXPECT_EQ(ReadFileBytes(blocker.string()), "x");
 }
