@@ -45,11 +45,12 @@ struct SettingsPlace {
 
 // Readies a save into `savePath`: makes its missing folders, open to their owner only as the
 // user's configuration folders should be, and starts a missing file as a copy of `seedPath`, the
-// administrator's file beside the program, so that saving one section keeps the others it set.
-// Whatever fails here shows as the failure of the save after it.
+// file read so far (the administrator's beside the program), so that saving one section keeps
+// what the others held. Whatever fails here shows as the failure of the save after it.
 void PrepareSave(const std::string& savePath, const std::string& seedPath);
 
-// PrepareSave with the settings file beside the running program as the seed.
+// PrepareSave with the settings file beside the running program as the seed, for a caller that
+// knows only where to save.
 void PrepareSave(const std::string& savePath);
 
 }  // namespace kemora::config

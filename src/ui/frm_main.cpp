@@ -344,7 +344,7 @@ void frmMain::chooseLanguage(config::Language language) {
     const config::SettingsPlace place = m_settingsPlace();
     config::ViewSettings view = config::LoadViewSettings(place.readPath);
     view.language = language;
-    config::PrepareSave(place.savePath);
+    config::PrepareSave(place.savePath, place.readPath);
     if (!config::SaveViewSettings(view, place.savePath)) {
         m_messageBox(this,
                      tr("言語の設定を保存できませんでした。") + "\n" + FromUtf8(place.savePath),
