@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -19,6 +20,7 @@
 #include "mainwindow/main_window_logic.h"
 #include "ui/application_setup.h"
 #include "ui/artwork.h"
+#include "ui/frm_curve.h"
 #include "ui/image_button.h"
 #include "ui/surface_widget.h"
 #include "ui/up_down.h"
@@ -108,7 +110,7 @@ ImageButton* MakePictureButton(QWidget* parent, const char* name, int left,
 }  // namespace
 
 frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* parent)
-    : QMainWindow(parent) {
+    : QMainWindow(parent), m_experiment(state.experiment) {
     setObjectName(QStringLiteral("frmMain"));
     // Fixed border with a close box only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -125,7 +127,10 @@ frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* 
     m_logic = std::make_unique<mainwindow::MainWindowLogic>(state, view, std::move(configPath),
                                                             TimeOfDay);
     connect(m_txtValue, &QLineEdit::textChanged, this, [this] { m_logic->txtValue_Change(); });
-    connect(m_timer1, &QTimer::timeout, this, [this] { m_logic->Timer1_Timer(); });
+    connect(m_timer1, &QTimer::timeout, this, [this] {
+        m_logic->Timer1_Timer();
+        followExperiment();
+    });
     connect(m_picSinario, &ImageButton::clicked, this, [this] { m_logic->picSinario_Click(); });
     connect(m_picGrphSw, &ImageButton::clicked, this, [this] { m_logic->picGrphSw_Click(); });
     connect(m_picGrphCls, &ImageButton::clicked, this, [this] { m_logic->picGrphCls_Click(); });
@@ -249,6 +254,13 @@ void frmMain::createMenus() {
     end->setObjectName(QStringLiteral("menu_end"));
     connect(end, &QAction::triggered, this, &QWidget::close);
 
+    QMenu* view = menuBar()->addMenu(tr("表示(&V)"));
+    view->setObjectName(QStringLiteral("menu_view"));
+    QAction* curve = view->addAction(tr("蒸気圧曲線(&T)"));
+    curve->setObjectName(QStringLiteral("menu_curve"));
+    curve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(curve, &QAction::triggered, this, [this] { showCurveWindow(); });
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("menu_Help"));
     QAction* search = help->addAction(QStringLiteral("検索(&H)"));
@@ -273,8 +285,23 @@ void frmMain::setVersionDialog(ModalDialog dialog) {
 void frmMain::showModal(const ModalDialog& dialog) {
     // Coming back from one of the program's own dialogs is an activation; coming back from
     // another program is not, so QEvent::WindowActivate is no sign of one.
-    if (dialog && dialog(*this))
+    if (dialog && dialog(*this)) {
         m_logic->Form_Activate();
+        followExperiment();
+    }
+}
+
+void frmMain::showCurveWindow() {
+    if (m_frmCurve == nullptr)
+        m_frmCurve = new frmCurve(m_experiment, this);
+    m_frmCurve->show();
+    m_frmCurve->raise();
+    m_frmCurve->activateWindow();
+}
+
+void frmMain::followExperiment() {
+    if (m_frmCurve != nullptr)
+        m_frmCurve->followExperiment();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -285,8 +312,10 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         const QObject* firstReceiver = focus != nullptr ? focus : this;
         const auto* key = static_cast<QKeyEvent*>(event);
         if (watched == firstReceiver && !key->isAutoRepeat()) {
-            if (const std::optional<int> code = PlaybackKeyCode(key->key()))
+            if (const std::optional<int> code = PlaybackKeyCode(key->key())) {
                 m_logic->Form_KeyUp(*code);
+                followExperiment();
+            }
         }
     }
     return QMainWindow::eventFilter(watched, event);
@@ -298,6 +327,7 @@ void frmMain::showEvent(QShowEvent* event) {
         return;
     m_activated = true;
     m_logic->Form_Activate();
+    followExperiment();
     m_timer1->start();
 }
 

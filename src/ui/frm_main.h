@@ -19,6 +19,7 @@ class MainWindowLogic;
 
 namespace kemora::ui {
 
+class frmCurve;
 class ImageButton;
 class SurfaceWidget;
 class UpDown;
@@ -53,6 +54,11 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     void createControls();
     void createMenus();
     void showModal(const ModalDialog& dialog);
+    // Opens the vapor-pressure window, or brings it to the front; no activation.
+    void showCurveWindow();
+    // Lets the vapor-pressure window follow a handler that may have changed the liquid or the
+    // settings.
+    void followExperiment();
 
     // MainView
     [[nodiscard]] std::string volumeText() const override;
@@ -70,6 +76,7 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     [[nodiscard]] mainwindow::Surface& graphBox() override;
 
     std::unique_ptr<mainwindow::MainWindowLogic> m_logic;
+    const model::Experiment& m_experiment;
     ModalDialog m_settingsDialog;
     ModalDialog m_scenarioEditor;
     ModalDialog m_versionDialog;
@@ -94,6 +101,7 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     QLabel* m_lblPress = nullptr;
     QComboBox* m_cmbLiquid = nullptr;
     QTimer* m_timer1 = nullptr;
+    frmCurve* m_frmCurve = nullptr;  // made at its first opening
 };
 
 }  // namespace kemora::ui
