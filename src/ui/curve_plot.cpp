@@ -13,6 +13,7 @@
 
 #include "mainwindow/graph.h"
 #include "ui/application_setup.h"
+#include "ui/liquid_names.h"
 #include "ui/utf8_text.h"
 
 namespace kemora::ui {
@@ -39,6 +40,11 @@ const QColor kAtmosphereLine(80, 80, 80);
 const QColor kMarkerRed(255, 0, 0);  // the P-V graph's newest point
 const QColor kMarkerLabelRed(176, 0, 0);
 const QColor kLabelBackground(255, 255, 255, 220);
+
+QString LiquidName(int32_t liquid) {
+    const QStringList names = LiquidNames();
+    return names.value(liquid, names.back());  // every other value reads diethyl ether
+}
 
 QColor ColorOf(mainwindow::Rgb color) {
     return {color.r, color.g, color.b};
@@ -113,6 +119,13 @@ void CurvePlot::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
 }
 
+void CurvePlot::changeEvent(QEvent* event) {
+    // Every text is worded as it is drawn.
+    if (event->type() == QEvent::LanguageChange)
+        update();
+    QWidget::changeEvent(event);
+}
+
 void CurvePlot::leaveEvent(QEvent* event) {
     emit pointerLeft();
     QWidget::leaveEvent(event);
@@ -152,7 +165,7 @@ CurvePlot::Layout CurvePlot::layoutFor(QSizeF size) const {
     qreal legendWidth = 0;
     for (const curve::Curve& curve : m_figure.tableCurves)
         legendWidth += kSwatchWidth + kTickGap +
-                       legend.horizontalAdvance(liquidName(curve.liquid)) + kEntryGap;
+                       legend.horizontalAdvance(LiquidName(curve.liquid)) + kEntryGap;
     if (!m_figure.measuredCurves.empty())
         legendWidth += kSwatchWidth + kTickGap + legend.horizontalAdvance(tr("実測値")) + kEntryGap;
     legendWidth = std::max(qreal{0}, legendWidth - kEntryGap);
@@ -368,18 +381,10 @@ void CurvePlot::paintLegend(QPainter& painter, const Layout& layout) const {
     for (const curve::Curve& curve : m_figure.tableCurves) {
         entry(QPen(ColorOf(curve.color), curve.current ? kCurrentCurveWidth : kCurveWidth,
                    Qt::SolidLine, Qt::FlatCap),
-              liquidName(curve.liquid));
+              LiquidName(curve.liquid));
     }
     if (!m_figure.measuredCurves.empty())
         entry(QPen(Qt::black, kMeasuredWidth, Qt::DashLine, Qt::FlatCap), tr("実測値"));
-}
-
-QString CurvePlot::liquidName(int32_t liquid) const {
-    if (liquid == model::Water)
-        return tr("水");
-    if (liquid == model::Ethanol)
-        return tr("エタノール");
-    return tr("ジエチルエーテル");
 }
 
 QString CurvePlot::temperatureText(int32_t temperature) const {

@@ -36,6 +36,7 @@ class CurvePlot : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     // Where everything lies at a logical size.
@@ -56,7 +57,6 @@ class CurvePlot : public QWidget {
     void paintMarkerTemperature(QPainter& painter, const Layout& layout) const;
     void paintLegend(QPainter& painter, const Layout& layout) const;
 
-    [[nodiscard]] QString liquidName(int32_t liquid) const;
     [[nodiscard]] QString temperatureText(int32_t temperature) const;
 
     curve::CurveFigure m_figure;

@@ -1,5 +1,7 @@
 #include "ui/frm_curve.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
@@ -8,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -16,12 +17,15 @@
 #include <algorithm>
 #include <initializer_list>
 #include <optional>
+#include <string>
 #include <utility>
 
+#include "config/file_io.h"
 #include "curve/readout.h"
 #include "model/settings.h"
 #include "ui/application_setup.h"
 #include "ui/curve_plot.h"
+#include "ui/liquid_names.h"
 #include "ui/utf8_text.h"
 
 namespace kemora::ui {
@@ -42,8 +46,13 @@ QString AskImageFileName(QWidget* parent) {
     return dialog.selectedFiles().value(0);
 }
 
-void ShowFailure(QWidget* parent, const QString& text) {
-    QMessageBox::warning(parent, parent->windowTitle(), text);
+// The image as PNG bytes; empty when it cannot be encoded.
+std::string PngBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return {};
+    return bytes.toStdString();
 }
 
 }  // namespace
@@ -52,10 +61,10 @@ frmCurve::frmCurve(const model::Experiment& experiment, QWidget* parent)
     : QWidget(parent, Qt::Window),
       m_experiment(experiment),
       m_fileNamePrompt(AskImageFileName),
-      m_messageBox(ShowFailure) {
+      m_messageBox(ShowWarningMessage) {
     setObjectName(QStringLiteral("frmCurve"));
-    setWindowTitle(tr("蒸気圧曲線"));
     createControls();
+    retranslateUi();
     resize(kFirstSize);
     redraw();
 }
@@ -69,18 +78,15 @@ void frmCurve::createControls() {
     m_lblReadout->setObjectName(QStringLiteral("lblReadout"));
     m_lblReadout->setFont(FormFont(kReadoutPixels, false));
 
-    m_chkLog = new QCheckBox(tr("対数目盛"), this);
+    m_chkLog = new QCheckBox(this);
     m_chkLog->setObjectName(QStringLiteral("chkLog"));
-    m_chkMeasured = new QCheckBox(tr("実測値と比べる"), this);
+    m_chkMeasured = new QCheckBox(this);
     m_chkMeasured->setObjectName(QStringLiteral("chkMeasured"));
     m_chkMeasured->setToolTip(tr("実測値の曲線（破線）を重ねて、このプログラムの値と比べます"));
-    m_cmdSave = new QPushButton(tr("画像を保存..."), this);
+    m_cmdSave = new QPushButton(this);
     m_cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    m_cmdCopy = new QPushButton(tr("コピー"), this);
+    m_cmdCopy = new QPushButton(this);
     m_cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
-    // A button's shortcut reaches it from anywhere in its window, and only there.
-    m_cmdCopy->setShortcut(QKeySequence::Copy);
-    m_cmdCopy->setToolTip(tr("グラフを画像としてクリップボードにコピーします (Ctrl+C)"));
     for (QWidget* control :
          std::initializer_list<QWidget*>{m_chkLog, m_chkMeasured, m_cmdSave, m_cmdCopy})
         control->setFont(controlFont);
@@ -107,6 +113,20 @@ void frmCurve::createControls() {
     connect(m_picCurve, &CurvePlot::pointerLeft, this, [this] { showReadout(qQNaN()); });
 }
 
+void frmCurve::retranslateUi() {
+    setWindowTitle(tr("蒸気圧曲線"));
+    m_chkLog->setText(tr("対数目盛"));
+    m_chkMeasured->setText(tr("実測値と比べる"));
+    m_chkMeasured->setToolTip(tr("実測値の曲線（破線）を重ねて、このプログラムの値と比べます"));
+    m_cmdSave->setText(tr("画像を保存..."));
+    m_cmdCopy->setText(tr("コピー"));
+    // After the text, which takes a button's shortcut from its mnemonic. A button's shortcut
+    // reaches it from anywhere in its window, and only there.
+    m_cmdCopy->setShortcut(QKeySequence::Copy);
+    m_cmdCopy->setToolTip(tr("グラフを画像としてクリップボードにコピーします (Ctrl+C)"));
+    showReadout(qQNaN());
+}
+
 void frmCurve::followExperiment() {
     if (m_experiment.settings == m_drawnSettings && m_experiment.liquid == m_drawnLiquid)
         return;
@@ -117,7 +137,7 @@ void frmCurve::setFileNamePrompt(FileNamePrompt prompt) {
     m_fileNamePrompt = std::move(prompt);
 }
 
-void frmCurve::setMessageBox(MessageBox messageBox) {
+void frmCurve::setMessageBox(MessageBoxFunction messageBox) {
     m_messageBox = std::move(messageBox);
 }
 
@@ -127,6 +147,12 @@ void frmCurve::showEvent(QShowEvent* event) {
         m_placed = true;
         placeBesideParent();
     }
+}
+
+void frmCurve::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
 }
 
 void frmCurve::redraw() {
@@ -147,20 +173,26 @@ void frmCurve::showReadout(double temperature) {
     const auto pressure = [&](std::size_t liquid) {
         return QStringLiteral("%1 %2").arg(FromUtf8(readout->pressureTexts[liquid]), unit);
     };
+    const QStringList liquids = LiquidNames();
+    // The liquids' names and their pressures side by side: 水 36.9 mmHg.
     m_lblReadout->setText(
-        tr("%1 %2：　水 %3　　エタノール %4　　ジエチルエーテル %5")
+        tr("%1 %2：　%3 %4　　%5 %6　　%7 %8")
             .arg(QString::number(readout->temperature),
                  FromUtf8(model::TemperatureUnitText(m_experiment.settings.temperatureUnit)),
-                 pressure(0), pressure(1), pressure(2)));
+                 liquids.value(0), pressure(0), liquids.value(1), pressure(1), liquids.value(2),
+                 pressure(2)));
 }
 
 void frmCurve::cmdSave_Click() {
     const QString path = m_fileNamePrompt(this);
     if (path.isEmpty())
         return;
-    if (!m_picCurve->renderImage().save(path, "PNG"))
+    const std::string bytes = PngBytes(m_picCurve->renderImage());
+    if (bytes.empty() || !config::WriteFileAtomically(ToUtf8(path), bytes)) {
         m_messageBox(this,
-                     tr("画像を保存できませんでした。\n%1").arg(QDir::toNativeSeparators(path)));
+                     tr("画像を保存できませんでした。\n%1").arg(QDir::toNativeSeparators(path)),
+                     windowTitle());
+    }
 }
 
 void frmCurve::cmdCopy_Click() {

@@ -7,6 +7,7 @@
 
 #include "curve/curve_figure.h"
 #include "model/equilibrium.h"
+#include "ui/message_box.h"
 
 class QCheckBox;
 class QLabel;
@@ -24,8 +25,6 @@ class frmCurve : public QWidget {
   public:
     // Asks where to save the image; empty means the user cancelled.
     using FileNamePrompt = std::function<QString(QWidget* parent)>;
-    // Tells the user that something failed.
-    using MessageBox = std::function<void(QWidget* parent, const QString& text)>;
 
     explicit frmCurve(const model::Experiment& experiment, QWidget* parent = nullptr);
 
@@ -35,13 +34,16 @@ class frmCurve : public QWidget {
 
     // Replace the file dialog and the message box, so that tests neither block nor need them.
     void setFileNamePrompt(FileNamePrompt prompt);
-    void setMessageBox(MessageBox messageBox);
+    void setMessageBox(MessageBoxFunction messageBox);
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void createControls();
+    // Gives every text of the window in the interface language.
+    void retranslateUi();
     void redraw();
     void showReadout(double temperature);
     void cmdSave_Click();
@@ -54,7 +56,7 @@ class frmCurve : public QWidget {
     int32_t m_drawnLiquid = 0;
     bool m_placed = false;  // placed beside the main window at its first display
     FileNamePrompt m_fileNamePrompt;
-    MessageBox m_messageBox;
+    MessageBoxFunction m_messageBox;
 
     CurvePlot* m_picCurve = nullptr;
     QCheckBox* m_chkLog = nullptr;

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHelpEvent>
 #include <QLabel>
@@ -28,8 +29,10 @@
 #include "dialogs/frm_system.h"
 #include "mainwindow/main_state.h"
 #include "model/settings.h"
+#include "support/english_interface.h"
 #include "support/qt_application.h"
 #include "support/temp_folder.h"
+#include "support/text_fit.h"
 #include "ui/curve_plot.h"
 #include "ui/frm_main.h"
 #include "ui/image_button.h"
@@ -296,7 +299,8 @@ TEST_F(FrmCurveTest, LogarithmicScaleAndMeasuredCurvesRedraw) {
 TEST_F(FrmCurveTest, SavesAndCopiesTheImageAtFullResolution) {
     frmCurve* curve = openCurve();
     std::vector<QString> messages;
-    curve->setMessageBox([&](QWidget*, const QString& text) { messages.push_back(text); });
+    curve->setMessageBox(
+        [&](QWidget*, const QString& text, const QString&) { messages.push_back(text); });
     QString chosen;
     curve->setFileNamePrompt([&](QWidget*) { return chosen; });
     const QSize full = plot()->size() * plot()->devicePixelRatio();
@@ -327,6 +331,29 @@ TEST_F(FrmCurveTest, SavesAndCopiesTheImageAtFullResolution) {
     EXPECT_EQ(copied.size(), full);
     EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), plotImage());
     EXPECT_EQ(control<QPushButton>(curve, "cmdCopy")->shortcut(), QKeySequence(QKeySequence::Copy));
+}
+
+TEST_F(FrmCurveTest, FollowsASwitchToEnglishWithEveryTextWhole) {
+    frmCurve* curve = openCurve();
+    const QImage japanese = plotImage();
+    testing_support::EnglishInterface english;
+    ASSERT_TRUE(english.applied());
+
+    EXPECT_EQ(control<QAction>(window.get(), "menu_curve")->text(),
+              QStringLiteral("Vapor-Pressure &Curves"));
+    EXPECT_EQ(curve->windowTitle(), QStringLiteral("Vapor-Pressure Curves"));
+    EXPECT_EQ(control<QCheckBox>(curve, "chkLog")->text(), QStringLiteral("Logarithmic scale"));
+    EXPECT_EQ(control<QCheckBox>(curve, "chkMeasured")->text(),
+              QStringLiteral("Compare with measured values"));
+    EXPECT_EQ(control<QPushButton>(curve, "cmdCopy")->shortcut(), QKeySequence(QKeySequence::Copy));
+    EXPECT_NE(plotImage(), japanese);  // titles and legend worded anew
+
+    movePointer(QPoint(lineX(), plot()->height() / 2));
+    EXPECT_EQ(readout(), QStringLiteral("30 °C:   Water 36.9 mmHg    Ethanol 83.8 mmHg    "
+                                        "Diethyl ether 616.0 mmHg"));
+    QCoreApplication::sendPostedEvents();  // the layout makes room for the new words
+    EXPECT_TRUE(testing_support::TextsCutOff(*curve).isEmpty())
+        << testing_support::TextsCutOff(*curve).join(u' ').toStdString();
 }
 
 }  // namespace
