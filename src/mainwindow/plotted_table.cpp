@@ -105,4 +105,11 @@ std::vector<std::vector<std::string>> TableRows(const std::vector<PlottedState>&
     return rows;
 }
 
+RowsOnPage FitRows(std::size_t count, std::size_t capacity) {
+    if (count <= capacity)
+        return {count, 0};
+    const std::size_t shown = capacity > 0 ? capacity - 1 : 0;
+    return {shown, count - shown};
+}
+
 }  // namespace kemora::mainwindow

@@ -2,6 +2,7 @@
 // The plotted states as a table of texts, for a file or a printed page.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -54,5 +55,15 @@ struct TableWords {
 [[nodiscard]] std::vector<std::vector<std::string>> TableRows(
     const std::vector<PlottedState>& states, const std::vector<TableColumn>& columns,
     const TableSummary& summary, PressureDigits digits, const TableWords& words);
+
+// How `count` rows go into room for `capacity` rows: all of them when they fit; otherwise
+// the first capacity - 1, the last line being left for a note of how many were left out.
+struct RowsOnPage {
+    std::size_t shown = 0;
+    std::size_t omitted = 0;
+
+    friend bool operator==(const RowsOnPage&, const RowsOnPage&) = default;
+};
+[[nodiscard]] RowsOnPage FitRows(std::size_t count, std::size_t capacity);
 
 }  // namespace kemora::mainwindow

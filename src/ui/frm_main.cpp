@@ -13,12 +13,14 @@
 #include <QTime>
 #include <QTimer>
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <utility>
 
 #include "mainwindow/main_window_logic.h"
 #include "ui/application_setup.h"
 #include "ui/artwork.h"
+#include "ui/export_commands.h"
 #include "ui/image_button.h"
 #include "ui/surface_widget.h"
 #include "ui/up_down.h"
@@ -108,7 +110,7 @@ ImageButton* MakePictureButton(QWidget* parent, const char* name, int left,
 }  // namespace
 
 frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* parent)
-    : QMainWindow(parent) {
+    : QMainWindow(parent), m_state(state) {
     setObjectName(QStringLiteral("frmMain"));
     // Fixed border with a close box only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -124,14 +126,23 @@ frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* 
     mainwindow::MainView& view = *this;
     m_logic = std::make_unique<mainwindow::MainWindowLogic>(state, view, std::move(configPath),
                                                             TimeOfDay);
-    connect(m_txtValue, &QLineEdit::textChanged, this, [this] { m_logic->txtValue_Change(); });
-    connect(m_timer1, &QTimer::timeout, this, [this] { m_logic->Timer1_Timer(); });
-    connect(m_picSinario, &ImageButton::clicked, this, [this] { m_logic->picSinario_Click(); });
-    connect(m_picGrphSw, &ImageButton::clicked, this, [this] { m_logic->picGrphSw_Click(); });
-    connect(m_picGrphCls, &ImageButton::clicked, this, [this] { m_logic->picGrphCls_Click(); });
+    using Logic = mainwindow::MainWindowLogic;
+    connect(m_txtValue, &QLineEdit::textChanged, this, [this] { handle(&Logic::txtValue_Change); });
+    connect(m_timer1, &QTimer::timeout, this, [this] { handle(&Logic::Timer1_Timer); });
+    connect(m_picSinario, &ImageButton::clicked, this,
+            [this] { handle(&Logic::picSinario_Click); });
+    connect(m_picGrphSw, &ImageButton::clicked, this, [this] { handle(&Logic::picGrphSw_Click); });
+    connect(m_picGrphCls, &ImageButton::clicked, this,
+            [this] { handle(&Logic::picGrphCls_Click); });
     qApp->installEventFilter(this);
 
-    m_logic->Form_Load();
+    handle(&Logic::Form_Load);
+}
+
+template <typename Handler>
+void frmMain::handle(Handler handler) {
+    std::invoke(handler, *m_logic);
+    m_saveCsv->setEnabled(!m_state.graph.plottedStates.empty());
 }
 
 frmMain::~frmMain() {
@@ -245,9 +256,34 @@ void frmMain::createMenus() {
     QAction* sinario = file->addAction(QStringLiteral("シナリオ設定(&S)"));
     sinario->setObjectName(QStringLiteral("menu_Sinario"));
     connect(sinario, &QAction::triggered, this, [this] { showModal(m_scenarioEditor); });
+    file->addSeparator();
+    m_export = new ExportCommands(*this, *m_picGrph, m_state);
+    m_saveCsv = file->addAction(tr("データをCSVで保存(&D)…"));
+    m_saveCsv->setObjectName(QStringLiteral("menu_saveCsv"));
+    connect(m_saveCsv, &QAction::triggered, m_export, &ExportCommands::saveCsv);
+    QAction* saveImage = file->addAction(tr("画像として保存(&G)…"));
+    saveImage->setObjectName(QStringLiteral("menu_saveImage"));
+    connect(saveImage, &QAction::triggered, m_export, &ExportCommands::saveImage);
+    QAction* print = file->addAction(tr("印刷(&P)…"));
+    print->setObjectName(QStringLiteral("menu_print"));
+    // Ctrl+P is kept for pausing the animation.
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    connect(print, &QAction::triggered, m_export, &ExportCommands::print);
+    file->addSeparator();
     QAction* end = file->addAction(QStringLiteral("終了(&X)"));
     end->setObjectName(QStringLiteral("menu_end"));
     connect(end, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(tr("編集(&E)"));
+    edit->setObjectName(QStringLiteral("menu_Edit"));
+    QAction* copyGraph = edit->addAction(tr("グラフをコピー(&C)"));
+    copyGraph->setObjectName(QStringLiteral("menu_copyGraph"));
+    copyGraph->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    connect(copyGraph, &QAction::triggered, m_export, &ExportCommands::copyGraph);
+    QAction* copyWindow = edit->addAction(tr("ウィンドウをコピー"));
+    copyWindow->setObjectName(QStringLiteral("menu_copyWindow"));
+    copyWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    connect(copyWindow, &QAction::triggered, m_export, &ExportCommands::copyWindow);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("menu_Help"));
@@ -274,10 +310,22 @@ void frmMain::showModal(const ModalDialog& dialog) {
     // Coming back from one of the program's own dialogs is an activation; coming back from
     // another program is not, so QEvent::WindowActivate is no sign of one.
     if (dialog && dialog(*this))
-        m_logic->Form_Activate();
+        handle(&mainwindow::MainWindowLogic::Form_Activate);
+}
+
+bool frmMain::leavesCopyToTheGraph(const QObject* receiver, const QKeyEvent& key) const {
+    const auto* field = qobject_cast<const QLineEdit*>(receiver);
+    return field != nullptr && field->window() == this && !field->hasSelectedText() &&
+           key.matches(QKeySequence::Copy);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    // A text field claims Ctrl+C for itself even with nothing selected; left unclaimed, the
+    // key reaches the menu's copy of the graph.
+    if (event->type() == QEvent::ShortcutOverride &&
+        leavesCopyToTheGraph(watched, *static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
     if (event->type() == QEvent::KeyRelease) {
         // A key goes first to the focused control and then, unless taken, up to its parents;
         // acting at its first receiver runs each release once.
@@ -286,7 +334,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (watched == firstReceiver && !key->isAutoRepeat()) {
             if (const std::optional<int> code = PlaybackKeyCode(key->key()))
-                m_logic->Form_KeyUp(*code);
+                handle([code](mainwindow::MainWindowLogic& logic) { logic.Form_KeyUp(*code); });
         }
     }
     return QMainWindow::eventFilter(watched, event);
@@ -297,7 +345,7 @@ void frmMain::showEvent(QShowEvent* event) {
     if (m_activated)
         return;
     m_activated = true;
-    m_logic->Form_Activate();
+    handle(&mainwindow::MainWindowLogic::Form_Activate);
     m_timer1->start();
 }
 

@@ -8,8 +8,10 @@
 #include "mainwindow/main_state.h"
 #include "mainwindow/main_view.h"
 
+class QAction;
 class QComboBox;
 class QLabel;
+class QKeyEvent;
 class QLineEdit;
 class QTimer;
 
@@ -19,6 +21,7 @@ class MainWindowLogic;
 
 namespace kemora::ui {
 
+class ExportCommands;
 class ImageButton;
 class SurfaceWidget;
 class UpDown;
@@ -53,6 +56,11 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     void createControls();
     void createMenus();
     void showModal(const ModalDialog& dialog);
+    // Runs a handler of the logic, then lets the menus follow what it changed.
+    template <typename Handler>
+    void handle(Handler handler);
+    // Ctrl+C copies the graph unless a field of this window has text selected to copy.
+    [[nodiscard]] bool leavesCopyToTheGraph(const QObject* receiver, const QKeyEvent& key) const;
 
     // MainView
     [[nodiscard]] std::string volumeText() const override;
@@ -69,7 +77,10 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     [[nodiscard]] mainwindow::Surface& cylinder() override;
     [[nodiscard]] mainwindow::Surface& graphBox() override;
 
+    const mainwindow::MainState& m_state;
     std::unique_ptr<mainwindow::MainWindowLogic> m_logic;
+    ExportCommands* m_export = nullptr;
+    QAction* m_saveCsv = nullptr;
     ModalDialog m_settingsDialog;
     ModalDialog m_scenarioEditor;
     ModalDialog m_versionDialog;

@@ -189,5 +189,21 @@ TEST(PlottedTable, AnEmptyListDescribesTheExperimentAsItStands) {
         TableRows({}, PrintedColumns(summary), summary, PressureDigits::AsShown, kWords).empty());
 }
 
+TEST(FitRows, ShowsEveryRowThatFitsAndLeavesALineForTheRest) {
+    struct Case {
+        std::size_t count;
+        std::size_t capacity;
+        RowsOnPage rows;
+    };
+    const Case cases[] = {
+        {0, 0, {0, 0}},     {0, 10, {0, 0}}, {10, 10, {10, 0}}, {11, 10, {9, 2}},
+        {100, 10, {9, 91}}, {3, 1, {0, 3}},  {3, 0, {0, 3}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.count << " rows in room for " << c.capacity);
+        EXPECT_EQ(FitRows(c.count, c.capacity), c.rows);
+    }
+}
+
 }  // namespace
 }  // namespace kemora::mainwindow
