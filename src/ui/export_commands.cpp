@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QWidget>
 
 #include "config/file_io.h"
@@ -87,6 +88,9 @@ void ExportCommands::print() {
     QPrintPreviewDialog preview(&printer, &m_window);
     preview.setObjectName(QStringLiteral("printPreview"));
     preview.setWindowTitle(tr("印刷プレビュー"));
+    // Large enough to read the page's table at a glance.
+    if (const QScreen* screen = m_window.screen())
+        preview.resize(screen->availableGeometry().size() * 0.8);
     const GraphPageContent content = pageContent();
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [&content](QPrinter* target) { printPage(*target, content); });
