@@ -1,7 +1,6 @@
 #include "ui/graph_page.h"
 
 #include <QFont>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>
