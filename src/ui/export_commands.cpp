@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -31,7 +30,15 @@ std::string LocalPath(const QString& name) {
 
 ExportCommands::ExportCommands(QWidget& window, QWidget& graphBox,
                                const mainwindow::MainState& state)
-    : QObject(&window), m_window(window), m_graphBox(graphBox), m_state(state) {}
+    : QObject(&window),
+      m_window(window),
+      m_graphBox(graphBox),
+      m_state(state),
+      m_messageBox(ShowWarningMessage) {}
+
+void ExportCommands::setMessageBox(MessageBoxFunction messageBox) {
+    m_messageBox = std::move(messageBox);
+}
 
 void ExportCommands::saveCsv() {
     if (m_state.graph.plottedStates.empty())
@@ -140,11 +147,10 @@ QString ExportCommands::askSaveName(const char* objectName, const QString& title
 void ExportCommands::save(const QString& path, const QByteArray& bytes, const QString& title) {
     if (!bytes.isEmpty() && config::WriteFileAtomically(LocalPath(path), bytes.toStdString()))
         return;
-    QMessageBox box(QMessageBox::NoIcon, title,
-                    tr("保存できませんでした。\n%1").arg(QDir::toNativeSeparators(path)),
-                    QMessageBox::Ok, &m_window);
-    box.setObjectName(QStringLiteral("saveFailedMessage"));
-    box.exec();
+    if (m_messageBox) {
+        m_messageBox(&m_window,
+                     tr("保存できませんでした。") + "\n" + QDir::toNativeSeparators(path), title);
+    }
 }
 
 }  // namespace kemora::ui

@@ -6,6 +6,7 @@
 
 #include "mainwindow/main_state.h"
 #include "ui/graph_page.h"
+#include "ui/message_box.h"
 
 class QPrinter;
 class QWidget;
@@ -20,6 +21,9 @@ class ExportCommands : public QObject {
     Q_OBJECT
   public:
     ExportCommands(QWidget& window, QWidget& graphBox, const mainwindow::MainState& state);
+
+    // Replaces the message box that tells of a failed save, so that tests can read it.
+    void setMessageBox(MessageBoxFunction messageBox);
 
     void saveCsv();
     void saveImage();
@@ -49,6 +53,7 @@ class ExportCommands : public QObject {
     QWidget& m_window;
     QWidget& m_graphBox;
     const mainwindow::MainState& m_state;
+    MessageBoxFunction m_messageBox;
 };
 
 }  // namespace kemora::ui

@@ -1,5 +1,6 @@
 #include "ui/table_wording.h"
 
+#include "ui/liquid_names.h"
 #include "ui/utf8_text.h"
 
 namespace kemora::ui {
@@ -30,11 +31,9 @@ QString TableWording::header(mainwindow::TableColumn column,
 }
 
 QString TableWording::liquidName(model::Liquid liquid) {
-    if (liquid == model::Water)
-        return tr("水");
-    if (liquid == model::Ethanol)
-        return tr("エタノール");
-    return tr("ジエチルエーテル");
+    const QStringList names = LiquidNames();
+    return names.value(liquid == model::Water || liquid == model::Ethanol ? liquid
+                                                                          : model::DiethylEther);
 }
 
 QString TableWording::temperatureUnit(model::TemperatureUnit unit) {
