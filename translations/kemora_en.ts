@@ -360,7 +360,7 @@
     <name>kemora::dialogs::frmSystem</name>
     <message>
         <source>物質量</source>
-        <translation>Amount of Substance</translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>初期値</source>
