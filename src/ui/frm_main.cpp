@@ -10,13 +10,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QTime>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <optional>
 #include <utility>
 
 #include "mainwindow/main_window_logic.h"
+#include "mainwindow/zoom.h"
 #include "ui/application_setup.h"
 #include "ui/artwork.h"
 #include "ui/image_button.h"
@@ -65,9 +68,9 @@ std::optional<int> PlaybackKeyCode(int qtKey) {
     }
 }
 
-void Place(QWidget* widget, const char* name, int left, int top, int width, int height) {
+void Place(ZoomLayout& layout, QWidget* widget, const char* name, QRect place) {
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(left, top, width, height);
+    layout.place(widget, place);
 }
 
 void SetColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
@@ -77,30 +80,40 @@ void SetColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
 }
 
 // A transparent label over the background image, its text at the top left as designed.
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect place,
-                  const QColor& color, bool bold) {
+QLabel* MakeLabel(ZoomLayout& layout, QWidget* parent, const char* name, const QString& text,
+                  QRect place, const QColor& color, bool bold) {
     auto* label = new QLabel(text, parent);
-    Place(label, name, place.x(), place.y(), place.width(), place.height());
-    label->setFont(FormFont(kLargeText, bold));
+    Place(layout, label, name, place);
+    layout.setFont(label, FormFont(kLargeText, bold));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetColor(label, QPalette::WindowText, color);
     return label;
 }
 
 // A hidden picture box that only holds an image for another one.
-QLabel* MakeImageHolder(QWidget* parent, const char* name, const QImage& image) {
+QLabel* MakeImageHolder(QWidget* parent, const char* name) {
     auto* holder = new QLabel(parent);
     holder->setObjectName(QString::fromLatin1(name));
-    holder->setPixmap(QPixmap::fromImage(image));
-    holder->resize(image.size());
     holder->hide();
     return holder;
 }
 
-ImageButton* MakePictureButton(QWidget* parent, const char* name, int left,
+// An image drawn at `devicePixelRatio` device pixels per pixel of the window.
+QPixmap ScreenPixmap(const QImage& image, double devicePixelRatio) {
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+void HoldImage(QLabel* holder, const QImage& image, double devicePixelRatio) {
+    holder->setPixmap(ScreenPixmap(image, devicePixelRatio));
+    holder->resize(holder->pixmap().deviceIndependentSize().toSize());
+}
+
+ImageButton* MakePictureButton(ZoomLayout& layout, QWidget* parent, const char* name, int left,
                                const QString& toolTip) {
     auto* button = new ImageButton(parent);
-    Place(button, name, left, 8, 81, 47);
+    Place(layout, button, name, QRect(left, 8, 81, 47));
     button->setToolTip(toolTip);
     return button;
 }
@@ -108,18 +121,18 @@ ImageButton* MakePictureButton(QWidget* parent, const char* name, int left,
 }  // namespace
 
 frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* parent)
-    : QMainWindow(parent) {
+    : QMainWindow(parent), m_zoom(mainwindow::kNormalZoom), m_shownZoom(mainwindow::kNormalZoom) {
     setObjectName(QStringLiteral("frmMain"));
     // Fixed border with a close box only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
+    // Shows around the window's client when it is full screen.
+    SetColor(this, QPalette::Window, QColor(kFrameColor));
     createControls();
     createMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    adjustSize();
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    showZoom();
 
     mainwindow::MainView& view = *this;
     m_logic = std::make_unique<mainwindow::MainWindowLogic>(state, view, std::move(configPath),
@@ -142,84 +155,78 @@ frmMain::~frmMain() {
 }
 
 void frmMain::createControls() {
-    auto* client = new QLabel(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(kClientWidth, kClientHeight);
-    client->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    client->setPixmap(QPixmap::fromImage(BackgroundImage()));
-    setCentralWidget(client);
+    m_client = new QLabel(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setCentralWidget(m_client);
+    QWidget* client = m_client;
 
     // Children are stacked in the order made: the lid lies over the cylinder, each shadow
     // label under its red label.
     m_picBack = new SurfaceWidget(QSize(371, 457), Qt::black, client);
-    Place(m_picBack, "picBack", 38, 19, 371, 457);
+    Place(m_layout, m_picBack, "picBack", QRect(38, 19, 371, 457));
 
     m_picTenjyou = new QLabel(client);
-    Place(m_picTenjyou, "picTenjyou", kLidLeft, 250, 377, 14);
+    Place(m_layout, m_picTenjyou, "picTenjyou", QRect(kLidLeft, 250, 377, 14));
     m_picTenjyou->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_picTenjyou->setPixmap(QPixmap::fromImage(LidImage()));
 
     m_picGrph = new SurfaceWidget(QSize(315, 334), Qt::white, client);
-    Place(m_picGrph, "picGrph", 446, 64, 315, 334);
+    Place(m_layout, m_picGrph, "picGrph", QRect(446, 64, 315, 334));
     m_picGrph->setTextFont(GraphLabelFont());
 
-    m_picSp = MakeImageHolder(client, "picSp", MoleculeSprite());
-    m_picBack->setSpriteSource(m_picSp->pixmap().toImage());
+    m_picSp = MakeImageHolder(client, "picSp");
+    m_picSinarioOn = MakeImageHolder(client, "picSinarioOn");
+    m_picSinarioOff = MakeImageHolder(client, "picSinarioOff");
+    m_picGrphSwOn = MakeImageHolder(client, "picGrphSwOn");
+    m_picGrphSwOff = MakeImageHolder(client, "picGrphSwOff");
+    m_picGrphClsOn = MakeImageHolder(client, "picGrphClsOn");
+    m_picGrphClsOff = MakeImageHolder(client, "picGrphClsOff");
 
-    m_picSinarioOn = MakeImageHolder(client, "picSinarioOn", ButtonPicture(ButtonImage::SinarioOn));
-    m_picSinarioOff =
-        MakeImageHolder(client, "picSinarioOff", ButtonPicture(ButtonImage::SinarioOff));
-    m_picGrphSwOn = MakeImageHolder(client, "picGrphSwOn", ButtonPicture(ButtonImage::GrphSwOn));
-    m_picGrphSwOff = MakeImageHolder(client, "picGrphSwOff", ButtonPicture(ButtonImage::GrphSwOff));
-    m_picGrphClsOn = MakeImageHolder(client, "picGrphClsOn", ButtonPicture(ButtonImage::GrphClsOn));
-    m_picGrphClsOff =
-        MakeImageHolder(client, "picGrphClsOff", ButtonPicture(ButtonImage::GrphClsOff));
-
-    m_picSinario = MakePictureButton(client, "picSinario", 464, QStringLiteral("シナリオ実行"));
-    m_picSinario->setImage(m_picSinarioOff->pixmap());
-    m_picGrphSw =
-        MakePictureButton(client, "picGrphSw", 560, QStringLiteral("グラフ表示・非表示切替"));
-    m_picGrphSw->setImage(m_picGrphSwOn->pixmap());
-    m_picGrphCls =
-        MakePictureButton(client, "picGrphCls", 656, QStringLiteral("表示されているグラフの消去"));
-    m_picGrphCls->setImage(m_picGrphClsOff->pixmap());
+    m_picSinario =
+        MakePictureButton(m_layout, client, "picSinario", 464, QStringLiteral("シナリオ実行"));
+    m_picGrphSw = MakePictureButton(m_layout, client, "picGrphSw", 560,
+                                    QStringLiteral("グラフ表示・非表示切替"));
+    m_picGrphCls = MakePictureButton(m_layout, client, "picGrphCls", 656,
+                                     QStringLiteral("表示されているグラフの消去"));
+    m_buttonLit[static_cast<std::size_t>(mainwindow::PictureButton::GrphSw)] = true;
 
     const QString volumeCaption = QStringLiteral("容量");
     const QString pressureCaption = QStringLiteral("圧力");
-    MakeLabel(client, "Label1_1", volumeCaption, QRect(477, 430, 65, 33), kShadow, true);
-    MakeLabel(client, "Label1_0", volumeCaption, QRect(475, 428, 65, 41), kRed, true);
-    MakeLabel(client, "Label1_3", pressureCaption, QRect(478, 480, 65, 33), kShadow, true);
-    MakeLabel(client, "Label1_2", pressureCaption, QRect(476, 479, 65, 41), kRed, true);
+    MakeLabel(m_layout, client, "Label1_1", volumeCaption, QRect(477, 430, 65, 33), kShadow, true);
+    MakeLabel(m_layout, client, "Label1_0", volumeCaption, QRect(475, 428, 65, 41), kRed, true);
+    MakeLabel(m_layout, client, "Label1_3", pressureCaption, QRect(478, 480, 65, 33), kShadow,
+              true);
+    MakeLabel(m_layout, client, "Label1_2", pressureCaption, QRect(476, 479, 65, 41), kRed, true);
 
     m_txtValue = new QLineEdit(QStringLiteral("0"), client);
-    Place(m_txtValue, "txtValue", 539, 428, 68, 36);
-    m_txtValue->setFont(FormFont(kLargeText, true));
+    Place(m_layout, m_txtValue, "txtValue", QRect(539, 428, 68, 36));
+    m_layout.setFont(m_txtValue, FormFont(kLargeText, true));
 
     m_upDownOndo = new UpDown(client);
-    Place(m_upDownOndo, "UpDownOndo", 607, 428, 16, 36);
     m_upDownOndo->setSingleStep(5);
     m_upDownOndo->setMinimum(0);
     m_upDownOndo->setMaximum(200);
     m_upDownOndo->setBuddy(m_txtValue);
+    Place(m_layout, m_upDownOndo, "UpDownOndo", QRect(607, 428, 16, 36));
 
-    MakeLabel(client, "lblTmp", QStringLiteral("リットル"), QRect(624, 432, 89, 25), Qt::black,
-              false);
+    MakeLabel(m_layout, client, "lblTmp", QStringLiteral("リットル"), QRect(624, 432, 89, 25),
+              Qt::black, false);
 
     // Written by the program only: a pressure typed here would mean nothing.
     m_txtAturyoku = new QLineEdit(QStringLiteral("0"), client);
-    Place(m_txtAturyoku, "txtAturyoku", 540, 475, 103, 36);
-    m_txtAturyoku->setFont(FormFont(kLargeText, true));
+    Place(m_layout, m_txtAturyoku, "txtAturyoku", QRect(540, 475, 103, 36));
+    m_layout.setFont(m_txtAturyoku, FormFont(kLargeText, true));
     m_txtAturyoku->setReadOnly(true);
     SetColor(m_txtAturyoku, QPalette::Base, kPressureBackground);
 
-    m_lblPress = MakeLabel(client, "lblPress", QStringLiteral("mmHg"), QRect(648, 480, 97, 33),
-                           Qt::black, false);
+    m_lblPress = MakeLabel(m_layout, client, "lblPress", QStringLiteral("mmHg"),
+                           QRect(648, 480, 97, 33), Qt::black, false);
 
     m_cmbLiquid = new QComboBox(client);
-    Place(m_cmbLiquid, "cmbLiquid", 40, 500, 173, 27);
+    Place(m_layout, m_cmbLiquid, "cmbLiquid", QRect(40, 500, 173, 27));
     m_cmbLiquid->addItems(
         {QStringLiteral("水"), QStringLiteral("エタノール"), QStringLiteral("ジエチルエーテル")});
-    m_cmbLiquid->setFont(FormFont(kMediumText, true));
+    m_layout.setFont(m_cmbLiquid, FormFont(kMediumText, true));
     QPalette liquidPalette = m_cmbLiquid->palette();
     for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
         liquidPalette.setColor(role, kLiquidText);
@@ -249,6 +256,8 @@ void frmMain::createMenus() {
     end->setObjectName(QStringLiteral("menu_end"));
     connect(end, &QAction::triggered, this, &QWidget::close);
 
+    createViewMenu();
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("menu_Help"));
     QAction* search = help->addAction(QStringLiteral("検索(&H)"));
@@ -256,6 +265,46 @@ void frmMain::createMenus() {
     QAction* version = help->addAction(QStringLiteral("バージョン情報(&A)"));
     version->setObjectName(QStringLiteral("menu_ver"));
     connect(version, &QAction::triggered, this, [this] { showModal(m_versionDialog); });
+}
+
+void frmMain::createViewMenu() {
+    QMenu* view = menuBar()->addMenu(tr("表示(&V)"));
+    view->setObjectName(QStringLiteral("menu_view"));
+
+    m_zoomIn = view->addAction(tr("拡大(&I)"));
+    m_zoomIn->setObjectName(QStringLiteral("menu_zoomIn"));
+    // "Ctrl+=" too: on many keyboards "+" is the shifted "=".
+    m_zoomIn->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(m_zoomIn, &QAction::triggered, this, [this] { setZoom(mainwindow::ZoomIn(m_zoom)); });
+    m_zoomOut = view->addAction(tr("縮小(&O)"));
+    m_zoomOut->setObjectName(QStringLiteral("menu_zoomOut"));
+    m_zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    connect(m_zoomOut, &QAction::triggered, this, [this] { setZoom(mainwindow::ZoomOut(m_zoom)); });
+    view->addSeparator();
+
+    for (const int32_t percent : mainwindow::kZoomSteps) {
+        QAction* step = view->addAction(tr("%1%").arg(percent));
+        step->setObjectName(QStringLiteral("menu_zoom%1").arg(percent));
+        step->setCheckable(true);
+        connect(step, &QAction::triggered, this, [this, percent] { setZoom(percent); });
+        m_zoomSteps[percent] = step;
+    }
+    m_zoomSteps[mainwindow::kNormalZoom]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    m_zoomFit = view->addAction(tr("画面に合わせる"));
+    m_zoomFit->setObjectName(QStringLiteral("menu_zoomFit"));
+    connect(m_zoomFit, &QAction::triggered, this, [this] { setZoom(windowFitZoom()); });
+    view->addSeparator();
+
+    m_fullScreen = view->addAction(tr("全画面表示"));
+    m_fullScreen->setObjectName(QStringLiteral("menu_fullScreen"));
+    m_fullScreen->setCheckable(true);
+    m_fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+    connect(m_fullScreen, &QAction::triggered, this, &frmMain::setFullScreen);
+    m_leaveFullScreen = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_leaveFullScreen->setObjectName(QStringLiteral("shortcut_leaveFullScreen"));
+    m_leaveFullScreen->setEnabled(false);
+    connect(m_leaveFullScreen, &QShortcut::activated, this, [this] { setFullScreen(false); });
 }
 
 void frmMain::setSettingsDialog(ModalDialog dialog) {
@@ -275,6 +324,133 @@ void frmMain::showModal(const ModalDialog& dialog) {
     // another program is not, so QEvent::WindowActivate is no sign of one.
     if (dialog && dialog(*this))
         m_logic->Form_Activate();
+}
+
+double frmMain::zoomFactor() const {
+    return mainwindow::ZoomFactor(m_shownZoom);
+}
+
+void frmMain::setZoom(int32_t percent) {
+    m_zoom = std::clamp(percent, mainwindow::kSmallestZoom, mainwindow::kLargestZoom);
+    showZoom();
+}
+
+void frmMain::setFullScreen(bool on) {
+    if (on == m_fullScreenShown)
+        return;
+    // The window's own record rather than the window manager's state, which may follow late
+    // or not at all.
+    m_fullScreenShown = on;
+    if (on) {
+        showFullScreen();
+    } else {
+        showNormal();
+    }
+    showZoom();
+}
+
+int32_t frmMain::fullScreenZoom() const {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr)
+        return m_zoom;
+    const QSize area = screen->geometry().size();
+    return mainwindow::FitZoom({kClientWidth, kClientHeight},
+                               {area.width(), area.height() - menuBar()->sizeHint().height()});
+}
+
+int32_t frmMain::windowFitZoom() const {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr)
+        return m_zoom;
+    // The window's frame and menu bar keep their size at every zoom.
+    const QSize area = screen->availableGeometry().size();
+    const QSize frame = frameGeometry().size() - geometry().size();
+    return mainwindow::FitZoom({kClientWidth, kClientHeight},
+                               {area.width() - frame.width(),
+                                area.height() - frame.height() - menuBar()->sizeHint().height()});
+}
+
+void frmMain::showZoom() {
+    const bool fullScreen = m_fullScreenShown;
+    const QPoint centre = frameGeometry().center();
+    m_shownZoom = fullScreen ? fullScreenZoom() : m_zoom;
+    const double zoom = mainwindow::ZoomFactor(m_shownZoom);
+    const double devicePixelRatio = devicePixelRatioF();
+    const double scale = zoom * devicePixelRatio;
+
+    // The picture boxes take their new size before the layout places them.
+    const QImage sprite = MoleculeSprite(scale);
+    HoldImage(m_picSp, sprite, devicePixelRatio);
+    m_picBack->setSpriteSource(sprite);
+    m_picBack->setScale(zoom, devicePixelRatio);
+    m_picGrph->setScale(zoom, devicePixelRatio);
+    m_layout.apply(zoom);
+
+    const QSize client = m_layout.map(QSize(kClientWidth, kClientHeight));
+    m_client->setFixedSize(client);
+    m_client->setPixmap(ScreenPixmap(BackgroundImage(scale), devicePixelRatio));
+    m_picTenjyou->setPixmap(ScreenPixmap(LidImage(scale), devicePixelRatio));
+    HoldImage(m_picSinarioOn, ButtonPicture(ButtonImage::SinarioOn, scale), devicePixelRatio);
+    HoldImage(m_picSinarioOff, ButtonPicture(ButtonImage::SinarioOff, scale), devicePixelRatio);
+    HoldImage(m_picGrphSwOn, ButtonPicture(ButtonImage::GrphSwOn, scale), devicePixelRatio);
+    HoldImage(m_picGrphSwOff, ButtonPicture(ButtonImage::GrphSwOff, scale), devicePixelRatio);
+    HoldImage(m_picGrphClsOn, ButtonPicture(ButtonImage::GrphClsOn, scale), devicePixelRatio);
+    HoldImage(m_picGrphClsOff, ButtonPicture(ButtonImage::GrphClsOff, scale), devicePixelRatio);
+    for (const auto button : {mainwindow::PictureButton::Sinario, mainwindow::PictureButton::GrphSw,
+                              mainwindow::PictureButton::GrphCls})
+        showButtonImage(button);
+
+    // Full screen centres the client on the frame colour; the window is as large as the
+    // screen, the menu bar above the client.
+    setAutoFillBackground(fullScreen);
+    if (const QScreen* screen = this->screen(); fullScreen && screen != nullptr) {
+        const QSize area = screen->geometry().size();
+        const int spareWidth = std::max(0, area.width() - client.width());
+        const int spareHeight =
+            std::max(0, area.height() - menuBar()->sizeHint().height() - client.height());
+        setContentsMargins(spareWidth / 2, spareHeight / 2, spareWidth - spareWidth / 2,
+                           spareHeight - spareHeight / 2);
+    } else {
+        setContentsMargins(0, 0, 0, 0);
+    }
+    adjustSize();
+    if (const QScreen* screen = this->screen(); screen != nullptr && fullScreen) {
+        move(screen->geometry().topLeft());
+    } else if (screen != nullptr) {
+        // Kept on the screen, its top left first where it cannot fit.
+        const QRect area = screen->availableGeometry();
+        QRect place = frameGeometry();
+        place.moveCenter(isVisible() ? centre : area.center());
+        place.moveRight(std::min(place.right(), area.right()));
+        place.moveBottom(std::min(place.bottom(), area.bottom()));
+        place.moveLeft(std::max(place.left(), area.left()));
+        place.moveTop(std::max(place.top(), area.top()));
+        move(place.topLeft());
+    }
+
+    for (const auto& [percent, step] : m_zoomSteps) {
+        step->setChecked(!fullScreen && percent == m_zoom);
+        step->setEnabled(!fullScreen);
+    }
+    for (QAction* action : {m_zoomIn, m_zoomOut, m_zoomFit}) action->setEnabled(!fullScreen);
+    m_fullScreen->setChecked(fullScreen);
+    m_leaveFullScreen->setEnabled(fullScreen);
+    emit zoomChanged(zoom);
+}
+
+void frmMain::showButtonImage(mainwindow::PictureButton button) {
+    const bool lit = m_buttonLit[static_cast<std::size_t>(button)];
+    switch (button) {
+        case mainwindow::PictureButton::Sinario:
+            m_picSinario->setImage((lit ? m_picSinarioOn : m_picSinarioOff)->pixmap());
+            break;
+        case mainwindow::PictureButton::GrphSw:
+            m_picGrphSw->setImage((lit ? m_picGrphSwOn : m_picGrphSwOff)->pixmap());
+            break;
+        case mainwindow::PictureButton::GrphCls:
+            m_picGrphCls->setImage((lit ? m_picGrphClsOn : m_picGrphClsOff)->pixmap());
+            break;
+    }
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -314,7 +490,8 @@ void frmMain::setPressureText(std::string_view text) {
 }
 
 void frmMain::setLidTop(int32_t top) {
-    m_picTenjyou->move(kLidLeft, std::clamp(top, kLidHighest, kLidLowest));
+    m_layout.place(m_picTenjyou,
+                   QRect(kLidLeft, std::clamp(top, kLidHighest, kLidLowest), 377, 14));
 }
 
 void frmMain::setUnitLabel(std::string_view text) {
@@ -338,17 +515,8 @@ void frmMain::setCaption(std::string_view text) {
 }
 
 void frmMain::setButtonLit(mainwindow::PictureButton button, bool lit) {
-    switch (button) {
-        case mainwindow::PictureButton::Sinario:
-            m_picSinario->setImage((lit ? m_picSinarioOn : m_picSinarioOff)->pixmap());
-            break;
-        case mainwindow::PictureButton::GrphSw:
-            m_picGrphSw->setImage((lit ? m_picGrphSwOn : m_picGrphSwOff)->pixmap());
-            break;
-        case mainwindow::PictureButton::GrphCls:
-            m_picGrphCls->setImage((lit ? m_picGrphClsOn : m_picGrphClsOff)->pixmap());
-            break;
-    }
+    m_buttonLit[static_cast<std::size_t>(button)] = lit;
+    showButtonImage(button);
 }
 
 void frmMain::repaintWindow() {

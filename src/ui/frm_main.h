@@ -1,16 +1,21 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
 #include "mainwindow/main_state.h"
 #include "mainwindow/main_view.h"
+#include "ui/zoom_layout.h"
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QShortcut;
 class QTimer;
 
 namespace kemora::mainwindow {
@@ -27,6 +32,8 @@ class UpDown;
 // the volume and pressure fields, the liquid selector, the menus and the animation timer.
 // Owns its controls and the logic that drives them; the shared state belongs to the caller
 // and must outlive the window. Every control carries its name as objectName.
+// The window can be zoomed and shown full screen: everything in it is placed, sized and
+// drawn in its logical pixels (800 × 559) times the zoom, the logic never sees the zoom.
 class frmMain : public QMainWindow, private mainwindow::MainView {
     Q_OBJECT
   public:
@@ -44,6 +51,17 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     void setScenarioEditor(ModalDialog dialog);  // menu_Sinario
     void setVersionDialog(ModalDialog dialog);   // menu_ver
 
+    // The zoom shown, as device pixels per logical pixel (1 at 100 %); full screen shows the
+    // largest zoom that fits the screen.
+    [[nodiscard]] double zoomFactor() const;
+    // Shows the window at `percent` (kept within the zoom range) while not full screen.
+    void setZoom(int32_t percent);
+    void setFullScreen(bool on);
+
+  signals:
+    // The zoom shown has changed, so that other windows can follow it.
+    void zoomChanged(double factor);
+
   protected:
     // Sees every key release of the window before the focused control does.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -52,7 +70,14 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
   private:
     void createControls();
     void createMenus();
+    void createViewMenu();
     void showModal(const ModalDialog& dialog);
+    // Lays the window out, draws its images and redraws its picture boxes at the zoom that
+    // the window state asks for; keeps the window's centre where it was.
+    void showZoom();
+    [[nodiscard]] int32_t fullScreenZoom() const;
+    [[nodiscard]] int32_t windowFitZoom() const;
+    void showButtonImage(mainwindow::PictureButton button);
 
     // MainView
     [[nodiscard]] std::string volumeText() const override;
@@ -75,6 +100,19 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     ModalDialog m_versionDialog;
     bool m_activated = false;  // the first display has run Form_Activate
 
+    ZoomLayout m_layout;
+    int32_t m_zoom;       // percent, the zoom of the window when not full screen
+    int32_t m_shownZoom;  // percent, the zoom shown now
+    bool m_fullScreenShown = false;
+    std::array<bool, 3> m_buttonLit{};        // by mainwindow::PictureButton
+    std::map<int32_t, QAction*> m_zoomSteps;  // by percent
+    QAction* m_zoomIn = nullptr;
+    QAction* m_zoomOut = nullptr;
+    QAction* m_zoomFit = nullptr;
+    QAction* m_fullScreen = nullptr;
+    QShortcut* m_leaveFullScreen = nullptr;
+
+    QLabel* m_client = nullptr;
     QLabel* m_picTenjyou = nullptr;
     SurfaceWidget* m_picBack = nullptr;
     SurfaceWidget* m_picGrph = nullptr;
