@@ -8,6 +8,7 @@
 
 #include "dialogs/message_box.h"
 #include "dialogs/settings_fields.h"
+#include "dialogs/twips.h"
 #include "model/settings.h"
 
 class QComboBox;
@@ -25,8 +26,9 @@ namespace kemora::dialogs {
 class frmSystem : public QDialog {
     Q_OBJECT
   public:
+    // Shown at `zoom` times its designed size as far as it fits the screen (see DialogZoom).
     frmSystem(model::ExperimentSettings& settings, std::string configPath,
-              QWidget* parent = nullptr);
+              QWidget* parent = nullptr, double zoom = 1.0);
 
     // Replaces the modal message box, so that tests can read the message instead.
     void setMessageBox(MessageBoxFunction messageBox);
@@ -47,6 +49,7 @@ class frmSystem : public QDialog {
     std::optional<int32_t> wholeNumberIn(QLineEdit& field, const QString& name);
     std::optional<double> numberIn(QLineEdit& field, const QString& name);
 
+    DialogZoom m_zoom;
     model::ExperimentSettings& m_settings;
     const std::string m_configPath;
     MessageBoxFunction m_messageBox;
