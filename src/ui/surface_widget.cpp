@@ -98,8 +98,11 @@ void SurfaceWidget::setTextFont(const QFont& font) {
     endTextPainter();
     m_textFont = font;
     m_deviceFont = font;
+    // Rounded down, so that a text never grows past its scaled size: a label placed to end at
+    // an edge keeps within a device pixel or so of it when drawn again at another scale.
     if (font.pixelSize() > 0) {
-        m_deviceFont.setPixelSize(static_cast<int>(m_scale.length(font.pixelSize())));
+        m_deviceFont.setPixelSize(
+            std::max(1, static_cast<int>(std::floor(font.pixelSize() * m_scale.factor()))));
     } else {
         m_deviceFont.setPointSizeF(font.pointSizeF() * m_scale.factor());
     }

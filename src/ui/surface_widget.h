@@ -35,7 +35,8 @@ class SurfaceWidget : public QWidget, public mainwindow::Surface {
 
     // Shows the box `zoom` times its logical size on a screen of `devicePixelRatio`, and draws
     // again at the new resolution what has been drawn since the box was last filled whole
-    // (sprite copies with the sprite source set by then).
+    // (sprite copies with the sprite source set by then). Texts keep the places they were
+    // given, also those the logic fitted to an edge by textInk() at the former scale.
     void setScale(double zoom, double devicePixelRatio);
     // Device pixels of the image per logical pixel: the zoom times the device pixel ratio.
     [[nodiscard]] double deviceScale() const { return m_scale.factor(); }

@@ -187,6 +187,8 @@ TEST_F(FrmMainZoomTest, TheLastVolumeLabelAndTheTopPressureLabelLieWhollyInTheBo
     for (const int zoom : kZooms) {
         SCOPED_TRACE(zoom);
         window->setZoom(zoom);
+        // Labels are fitted to the box at the zoom at which the frame is drawn.
+        QTest::mouseClick(control<ImageButton>("picGrphCls"), Qt::LeftButton);
         const QImage& image = graph();
         // Each label as it looks when nothing cuts it.
         const auto uncut = [zoom](const char* text) {
