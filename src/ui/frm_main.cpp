@@ -371,23 +371,33 @@ int32_t frmMain::windowFitZoom() const {
 }
 
 void frmMain::showZoom() {
-    const bool fullScreen = m_fullScreenShown;
     const QPoint centre = frameGeometry().center();
-    m_shownZoom = fullScreen ? fullScreenZoom() : m_zoom;
+    m_shownZoom = m_fullScreenShown ? fullScreenZoom() : m_zoom;
     const double zoom = mainwindow::ZoomFactor(m_shownZoom);
     const double devicePixelRatio = devicePixelRatioF();
-    const double scale = zoom * devicePixelRatio;
 
     // The picture boxes take their new size before the layout places them.
-    const QImage sprite = MoleculeSprite(scale);
-    HoldImage(m_picSp, sprite, devicePixelRatio);
-    m_picBack->setSpriteSource(sprite);
+    drawImages(zoom * devicePixelRatio, devicePixelRatio);
     m_picBack->setScale(zoom, devicePixelRatio);
     m_picGrph->setScale(zoom, devicePixelRatio);
     m_layout.apply(zoom);
+    m_client->setFixedSize(m_layout.map(QSize(kClientWidth, kClientHeight)));
+    placeWindow(centre);
 
-    const QSize client = m_layout.map(QSize(kClientWidth, kClientHeight));
-    m_client->setFixedSize(client);
+    for (const auto& [percent, step] : m_zoomSteps) {
+        step->setChecked(!m_fullScreenShown && percent == m_zoom);
+        step->setEnabled(!m_fullScreenShown);
+    }
+    for (QAction* action : {m_zoomIn, m_zoomOut, m_zoomFit}) action->setEnabled(!m_fullScreenShown);
+    m_fullScreen->setChecked(m_fullScreenShown);
+    m_leaveFullScreen->setEnabled(m_fullScreenShown);
+    emit zoomChanged(zoom);
+}
+
+void frmMain::drawImages(double scale, double devicePixelRatio) {
+    const QImage sprite = MoleculeSprite(scale);
+    HoldImage(m_picSp, sprite, devicePixelRatio);
+    m_picBack->setSpriteSource(sprite);
     m_client->setPixmap(ScreenPixmap(BackgroundImage(scale), devicePixelRatio));
     m_picTenjyou->setPixmap(ScreenPixmap(LidImage(scale), devicePixelRatio));
     HoldImage(m_picSinarioOn, ButtonPicture(ButtonImage::SinarioOn, scale), devicePixelRatio);
@@ -399,12 +409,16 @@ void frmMain::showZoom() {
     for (const auto button : {mainwindow::PictureButton::Sinario, mainwindow::PictureButton::GrphSw,
                               mainwindow::PictureButton::GrphCls})
         showButtonImage(button);
+}
 
-    // Full screen centres the client on the frame colour; the window is as large as the
-    // screen, the menu bar above the client.
-    setAutoFillBackground(fullScreen);
-    if (const QScreen* screen = this->screen(); fullScreen && screen != nullptr) {
+void frmMain::placeWindow(QPoint centre) {
+    const QScreen* screen = this->screen();
+    // Full screen centres the client on the frame colour, the menu bar above it, in a window
+    // as large as the screen.
+    setAutoFillBackground(m_fullScreenShown);
+    if (m_fullScreenShown && screen != nullptr) {
         const QSize area = screen->geometry().size();
+        const QSize client = m_client->size();
         const int spareWidth = std::max(0, area.width() - client.width());
         const int spareHeight =
             std::max(0, area.height() - menuBar()->sizeHint().height() - client.height());
@@ -414,28 +428,22 @@ void frmMain::showZoom() {
         setContentsMargins(0, 0, 0, 0);
     }
     adjustSize();
-    if (const QScreen* screen = this->screen(); screen != nullptr && fullScreen) {
+    if (screen == nullptr)
+        return;
+    if (m_fullScreenShown) {
         move(screen->geometry().topLeft());
-    } else if (screen != nullptr) {
-        // Kept on the screen, its top left first where it cannot fit.
-        const QRect area = screen->availableGeometry();
-        QRect place = frameGeometry();
-        place.moveCenter(isVisible() ? centre : area.center());
-        place.moveRight(std::min(place.right(), area.right()));
-        place.moveBottom(std::min(place.bottom(), area.bottom()));
-        place.moveLeft(std::max(place.left(), area.left()));
-        place.moveTop(std::max(place.top(), area.top()));
-        move(place.topLeft());
+        return;
     }
-
-    for (const auto& [percent, step] : m_zoomSteps) {
-        step->setChecked(!fullScreen && percent == m_zoom);
-        step->setEnabled(!fullScreen);
-    }
-    for (QAction* action : {m_zoomIn, m_zoomOut, m_zoomFit}) action->setEnabled(!fullScreen);
-    m_fullScreen->setChecked(fullScreen);
-    m_leaveFullScreen->setEnabled(fullScreen);
-    emit zoomChanged(zoom);
+    // Where it was, or centred before it is first shown; kept on the screen, its top left
+    // first where it cannot fit.
+    const QRect area = screen->availableGeometry();
+    QRect place = frameGeometry();
+    place.moveCenter(isVisible() ? centre : area.center());
+    place.moveRight(std::min(place.right(), area.right()));
+    place.moveBottom(std::min(place.bottom(), area.bottom()));
+    place.moveLeft(std::max(place.left(), area.left()));
+    place.moveTop(std::max(place.top(), area.top()));
+    move(place.topLeft());
 }
 
 void frmMain::showButtonImage(mainwindow::PictureButton button) {
@@ -473,6 +481,9 @@ void frmMain::showEvent(QShowEvent* event) {
     if (m_activated)
         return;
     m_activated = true;
+    // On another screen the device pixel ratio may differ: the images are drawn anew for it.
+    if (QWindow* window = windowHandle())
+        connect(window, &QWindow::screenChanged, this, [this] { showZoom(); });
     m_logic->Form_Activate();
     m_timer1->start();
 }

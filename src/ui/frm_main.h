@@ -75,6 +75,10 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     // Lays the window out, draws its images and redraws its picture boxes at the zoom that
     // the window state asks for; keeps the window's centre where it was.
     void showZoom();
+    // The background, lid, sprite and button images at `scale` device pixels per logical one.
+    void drawImages(double scale, double devicePixelRatio);
+    // Sizes the window around its client and puts it on its screen, keeping `centre`.
+    void placeWindow(QPoint centre);
     [[nodiscard]] int32_t fullScreenZoom() const;
     [[nodiscard]] int32_t windowFitZoom() const;
     void showButtonImage(mainwindow::PictureButton button);
