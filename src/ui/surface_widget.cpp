@@ -83,6 +83,7 @@ void SurfaceWidget::setScale(double zoom, double devicePixelRatio) {
 }
 
 void SurfaceWidget::resetImage() {
+    m_onlySpritesOnFill = false;
     m_image =
         QImage(static_cast<int>(m_scale.length(m_logicalSize.width())),
                static_cast<int>(m_scale.length(m_logicalSize.height())), QImage::Format_RGB32);
@@ -155,7 +156,24 @@ void SurfaceWidget::paintFill(int32_t x1, int32_t y1, int32_t x2, int32_t y2, QR
         std::swap(y1, y2);
     const mainwindow::DeviceRect place =
         m_scale.rect(x1, y1, int64_t{x2} - x1 + 1, int64_t{y2} - y1 + 1);
-    fillDevice(place.x, place.y, place.width, place.height, pixel);
+    const bool whole = place.x <= 0 && place.y <= 0 && place.x + place.width >= m_image.width() &&
+                       place.y + place.height >= m_image.height();
+    if (!whole) {
+        fillDevice(place.x, place.y, place.width, place.height, pixel);
+        m_onlySpritesOnFill = false;
+        return;
+    }
+    // The animation blanks the whole panel every frame: where only sprites were copied onto
+    // the same colour since, blanking them is enough, and far cheaper on a zoomed panel.
+    if (m_onlySpritesOnFill && m_wholeFillPixel == pixel) {
+        for (const QRect& sprite : m_spritesSinceFill)
+            fillDevice(sprite.x(), sprite.y(), sprite.width(), sprite.height(), pixel);
+    } else {
+        fillDevice(0, 0, m_image.width(), m_image.height(), pixel);
+    }
+    m_onlySpritesOnFill = true;
+    m_wholeFillPixel = pixel;
+    m_spritesSinceFill.clear();
 }
 
 void SurfaceWidget::fillDevice(int64_t left, int64_t top, int64_t width, int64_t height,
@@ -184,6 +202,7 @@ void SurfaceWidget::paintLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, QR
         paintFill(x1, y1, x2, y2, pixel);
         return;
     }
+    m_onlySpritesOnFill = false;
     const int64_t dx = int64_t{x2} - x1;
     const int64_t dy = int64_t{y2} - y1;
     // Walk the longer axis from its lower end; on the other axis take the nearest pixel,
@@ -231,6 +250,7 @@ void SurfaceWidget::layOutNumber(std::string_view utf8, Place place) {
 }
 
 void SurfaceWidget::paintText(int32_t x, int32_t y, std::string_view utf8) {
+    m_onlySpritesOnFill = false;
     const int64_t left = m_scale.position(x);
     const int64_t top = m_scale.position(y);
     if (IsNumber(utf8)) {
@@ -390,6 +410,11 @@ void SurfaceWidget::paintSprite(int32_t x, int32_t y) {
     const int64_t bottom = std::min<int64_t>(deviceY + height, m_image.height());
     if (left >= right || top >= bottom)
         return;
+    if (m_onlySpritesOnFill) {
+        m_spritesSinceFill.emplace_back(static_cast<int>(left), static_cast<int>(top),
+                                        static_cast<int>(right - left),
+                                        static_cast<int>(bottom - top));
+    }
     // Row pointers are taken once per copy: the animation makes 555 copies a frame.
     const qsizetype targetStride = m_image.bytesPerLine();
     const qsizetype sourceStride = m_sprite.bytesPerLine();

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "mainwindow/drawing_record.h"
 #include "mainwindow/pixel_scale.h"
@@ -113,6 +114,11 @@ class SurfaceWidget : public QWidget, public mainwindow::Surface {
     int m_textLineSpacing = 0;  // logical pixels from one line of text to the next
     std::array<Glyph, 4 * kNumberChars.size()> m_glyphs{};
     std::unique_ptr<QPainter> m_textPainter;
+    // Since the last fill of the whole image, in m_wholeFillPixel, nothing but sprites has
+    // been drawn, at these device rectangles.
+    bool m_onlySpritesOnFill = false;
+    QRgb m_wholeFillPixel = 0;
+    std::vector<QRect> m_spritesSinceFill;
     bool m_showPending = false;  // a paint has been asked for and not yet done
     int32_t m_textX = 0;
     int32_t m_textY = 0;

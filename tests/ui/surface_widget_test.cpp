@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QTest>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <set>
@@ -193,6 +194,45 @@ TEST_F(SpriteTest, TakesOnlyTheTopLeft10By10OfALargerImage) {
     surface.copySprite(0, 0);
     EXPECT_EQ(InkedPixels(surface), Rectangle(0, 0, 9, 9));
     EXPECT_EQ(surface.image().pixel(9, 9), qRgb(1, 2, 3));
+}
+
+TEST_F(SpriteTest, AWholeFillLeavesNothingOfWhatWasDrawnBefore) {
+    // The panel is blanked every frame; what lay on it before must be gone, however drawn.
+    struct Case {
+        const char* what;
+        std::function<void(SurfaceWidget&)> draw;
+    };
+    const Case cases[] = {
+        {"sprites only", [](SurfaceWidget& s) { s.copySprite(3, 4), s.copySprite(-5, 15); }},
+        {"sprites and a line",
+         [](SurfaceWidget& s) { s.copySprite(3, 4), s.drawLine(0, 0, 29, 19, kInk); }},
+        {"sprites and a fill",
+         [](SurfaceWidget& s) { s.copySprite(3, 4), s.fillRect(20, 0, 25, 5, kInk); }},
+        {"sprites and text", [](SurfaceWidget& s) { s.copySprite(3, 4), s.printText("8"); }},
+        {"a new sprite source",
+         [this](SurfaceWidget& s) {
+             s.copySprite(3, 4);
+             s.setSpriteSource(sprite.scaled(20, 20));
+             s.copySprite(10, 5);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const double zoom : {1.0, 2.0}) {
+            surface.setScale(zoom, 1.0);
+            surface.setSpriteSource(sprite);
+            surface.fillRect(0, 0, 29, 19, {255, 255, 255});
+            surface.copySprite(12, 6);
+            surface.fillRect(0, 0, 29, 19, {255, 255, 255});  // sprites only so far
+            c.draw(surface);
+            surface.fillRect(-1, -1, 40, 40, {255, 255, 255});
+            EXPECT_TRUE(InkedPixels(surface).empty());
+            surface.copySprite(0, 0);
+            surface.fillRect(0, 0, 29, 19, kInk);  // another colour covers everything
+            EXPECT_EQ(InkedPixels(surface).size(),
+                      std::size_t(surface.image().width() * surface.image().height()));
+        }
+    }
 }
 
 TEST_F(SurfaceWidgetTest, CopiesNothingWithoutASprite) {
