@@ -83,6 +83,18 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
     return bytes;
 }
 
+std::optional<std::string> ContentBeforeReplace(const std::string& path) {
+    if (auto bytes = ReadFileBytes(path)) {
+        if (::access(path.c_str(), W_OK) != 0)
+            return std::nullopt;
+        return bytes;
+    }
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0 && errno == ENOENT)
+        return std::string();
+    return std::nullopt;
+}
+
 bool WriteFileAtomically(const std::string& target, const std::string& bytes) {
     const std::string path = ResolvedPath(target);
     std::vector<char> temporary(path.begin(), path.end());

@@ -1,10 +1,6 @@
 #include "config/settings_file.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <array>
-#include <cerrno>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -55,21 +51,6 @@ std::string Padded(std::string text) {
     return text;
 }
 
-// The file's present content, empty when there is none; nullopt when the save must not go
-// on: a file that is there but cannot be read (the save would drop what it could not see),
-// or one the user made read-only (the rename would replace it all the same).
-std::optional<std::string> ContentBeforeSave(const std::string& path) {
-    if (auto bytes = ReadFileBytes(path)) {
-        if (::access(path.c_str(), W_OK) != 0)
-            return std::nullopt;
-        return bytes;
-    }
-    struct stat status {};
-    if (::lstat(path.c_str(), &status) != 0 && errno == ENOENT)
-        return std::string();
-    return std::nullopt;
-}
-
 }  // namespace
 
 std::string ConfigFilePathIn(std::string_view folder) {
@@ -103,7 +84,7 @@ void LoadSettings(ExperimentSettings& settings, const std::string& path) {
 }
 
 bool SaveSettings(const ExperimentSettings& settings, const std::string& path) {
-    auto content = ContentBeforeSave(path);
+    auto content = ContentBeforeReplace(path);
     if (!content)
         return false;
     for (std::size_t i = 0; i < model::kSettingKeys.size(); ++i) {

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "dialogs/message_box.h"
 #include "dialogs/system_info.h"
 #include "dialogs/twips.h"
+#include "ui/message_box.h"
 
 class QKeyEvent;
 class QLabel;
@@ -33,7 +33,7 @@ class frmAbout : public QDialog {
     frmAbout(Registry& registry, Launcher& launcher, QWidget* parent = nullptr, double zoom = 1.0);
 
     // Replaces the modal message box, so that tests can read the message instead.
-    void setMessageBox(MessageBoxFunction messageBox);
+    void setMessageBox(ui::MessageBoxFunction messageBox);
 
     void StartSysInfo();
     [[nodiscard]] bool GetKeyValue(uint32_t keyRoot, std::string_view keyName,
@@ -50,7 +50,7 @@ class frmAbout : public QDialog {
     DialogZoom m_zoom;
     Registry& m_registry;
     Launcher& m_launcher;
-    MessageBoxFunction m_messageBox;
+    ui::MessageBoxFunction m_messageBox;
     QLabel* m_lblTitle = nullptr;
     QLabel* m_lblVersion = nullptr;
     QPushButton* m_cmdOK = nullptr;

@@ -7,12 +7,12 @@
 #include <optional>
 #include <vector>
 
-#include "dialogs/message_box.h"
 #include "dialogs/settings_fields.h"
 #include "dialogs/twips.h"
 #include "model/settings.h"
 #include "scenario/scenario.h"
 #include "scenario/step_list.h"
+#include "ui/message_box.h"
 
 class QCheckBox;
 class QComboBox;
@@ -58,7 +58,7 @@ class frmSinario : public QDialog {
 
     // Replace the file dialogs and the message box, so that tests neither block nor need them.
     void setFileNamePrompt(FileNamePrompt prompt);
-    void setMessageBox(MessageBoxFunction messageBox);
+    void setMessageBox(ui::MessageBoxFunction messageBox);
 
     void OpenEditor();
     // Inserts the step at the selected line; false, after telling the user, when the scenario
@@ -99,7 +99,7 @@ class frmSinario : public QDialog {
     void PlacePageControls();
 
     void AddBuiltStep(const scenario::StepBuild& built);
-    void ReportUnusableField(scenario::StepField field);
+    void ReportUnusableField(const model::FieldProblem& problem);
     [[nodiscard]] std::optional<int> SelectedLine() const;
     [[nodiscard]] int SelectedLiquidIndex() const;
     void ShowMessage(const QString& text);
@@ -108,7 +108,7 @@ class frmSinario : public QDialog {
     scenario::Scenario& m_currentScenario;
     const model::ExperimentSettings& m_settings;
     FileNamePrompt m_fileNamePrompt;
-    MessageBoxFunction m_messageBox;
+    ui::MessageBoxFunction m_messageBox;
     std::vector<PagePlace> m_pagePlaces;
 
     QLineEdit* m_txtTTl = nullptr;

@@ -1,20 +1,14 @@
 #pragma once
 
 #include <QDialog>
-#include <QString>
-#include <cstdint>
-#include <optional>
 #include <string>
 
-#include "dialogs/message_box.h"
 #include "dialogs/settings_fields.h"
 #include "dialogs/twips.h"
 #include "model/settings.h"
+#include "ui/message_box.h"
 
-class QComboBox;
 class QKeyEvent;
-class QLineEdit;
-class QPushButton;
 class QShowEvent;
 
 namespace kemora::dialogs {
@@ -31,7 +25,7 @@ class frmSystem : public QDialog {
               QWidget* parent = nullptr, double zoom = 1.0);
 
     // Replaces the modal message box, so that tests can read the message instead.
-    void setMessageBox(MessageBoxFunction messageBox);
+    void setMessageBox(ui::MessageBoxFunction messageBox);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -43,16 +37,10 @@ class frmSystem : public QDialog {
     void cmdDefault_Click();
     void cmdClose_Click();
 
-    // Tells the user what is wrong with `control` and puts the focus there.
-    void refuseField(QWidget& control, const QString& text);
-    // The field's whole number or double; nullopt after telling the user why there is none.
-    std::optional<int32_t> wholeNumberIn(QLineEdit& field, const QString& name);
-    std::optional<double> numberIn(QLineEdit& field, const QString& name);
-
     DialogZoom m_zoom;
     model::ExperimentSettings& m_settings;
     const std::string m_configPath;
-    MessageBoxFunction m_messageBox;
+    ui::MessageBoxFunction m_messageBox;
     bool m_filled = false;
 
     SettingsFields m_fields{};

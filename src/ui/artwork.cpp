@@ -14,6 +14,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "mainwindow/panel_sizes.h"
 #include "mainwindow/pixel_scale.h"
 
 namespace kemora::ui {
@@ -21,8 +22,8 @@ namespace {
 
 constexpr int kBackgroundWidth = 800;
 constexpr int kBackgroundHeight = 560;
-constexpr int kLidWidth = 377;
-constexpr int kLidHeight = 15;
+// One row taller than the lid's box, which shows the top rows.
+constexpr int kLidImageHeight = mainwindow::kLidHeight + 1;
 constexpr int kSpriteSize = 10;
 constexpr int kButtonWidth = 81;
 constexpr int kButtonHeight = 51;
@@ -360,22 +361,23 @@ QImage BackgroundImage(double scale) {
 }
 
 QImage LidImage(double scale) {
-    Canvas canvas(kLidWidth, kLidHeight, scale, Qt::black);
+    Canvas canvas(mainwindow::kLidWidth, kLidImageHeight, scale, Qt::black);
     QPainter& painter = canvas.painter;
     // The window shows 14 rows of the bar, so the lower edge is shaded by row 13.
-    painter.fillRect(QRect(0, 0, kLidWidth, kLidHeight), Vertical(0, 14,
-                                                                  {{0.0, QColor(70, 72, 82)},
-                                                                   {0.1, QColor(168, 170, 180)},
-                                                                   {0.25, QColor(248, 249, 252)},
-                                                                   {0.45, QColor(206, 208, 216)},
-                                                                   {0.75, QColor(150, 152, 164)},
-                                                                   {0.92, QColor(104, 106, 118)},
-                                                                   {1.0, QColor(52, 54, 62)}}));
+    painter.fillRect(QRect(0, 0, mainwindow::kLidWidth, kLidImageHeight),
+                     Vertical(0, 14,
+                              {{0.0, QColor(70, 72, 82)},
+                               {0.1, QColor(168, 170, 180)},
+                               {0.25, QColor(248, 249, 252)},
+                               {0.45, QColor(206, 208, 216)},
+                               {0.75, QColor(150, 152, 164)},
+                               {0.92, QColor(104, 106, 118)},
+                               {1.0, QColor(52, 54, 62)}}));
     // Rounded-off ends.
-    painter.fillRect(QRectF(0, 0, 8, kLidHeight),
+    painter.fillRect(QRectF(0, 0, 8, kLidImageHeight),
                      Horizontal(0, 8, {{0.0, QColor(0, 0, 0, 150)}, {1.0, QColor(0, 0, 0, 0)}}));
-    painter.fillRect(QRectF(kLidWidth - 8, 0, 8, kLidHeight),
-                     Horizontal(kLidWidth, kLidWidth - 8,
+    painter.fillRect(QRectF(mainwindow::kLidWidth - 8, 0, 8, kLidImageHeight),
+                     Horizontal(mainwindow::kLidWidth, mainwindow::kLidWidth - 8,
                                 {{0.0, QColor(0, 0, 0, 150)}, {1.0, QColor(0, 0, 0, 0)}}));
     return canvas.finish();
 }

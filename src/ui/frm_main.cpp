@@ -1,8 +1,10 @@
 #include "ui/frm_main.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -11,18 +13,23 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
-#include <QTime>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
+#include <initializer_list>
 #include <optional>
 #include <utility>
 
+#include "config/view_settings.h"
 #include "mainwindow/main_window_logic.h"
+#include "mainwindow/molecule_field.h"
+#include "mainwindow/panel_sizes.h"
 #include "mainwindow/zoom.h"
 #include "ui/application_setup.h"
 #include "ui/artwork.h"
 #include "ui/image_button.h"
+#include "ui/language.h"
+#include "ui/liquid_names.h"
 #include "ui/surface_widget.h"
 #include "ui/up_down.h"
 #include "ui/utf8_text.h"
@@ -33,6 +40,12 @@ namespace {
 constexpr int kClientWidth = 800;
 constexpr int kClientHeight = 559;
 constexpr int kLidLeft = 33;
+constexpr int kCylinderLeft = 38;
+constexpr int kCylinderTop = 19;
+constexpr int kGraphBoxLeft = 446;
+constexpr int kGraphBoxTop = 64;
+// The room the readouts' captions leave their text before the field beside them, a gap included.
+constexpr int kCaptionRoom = 56;
 // Qt keeps widget positions in a narrower range than the logic's lid; a lid this far off is
 // out of sight either way.
 constexpr int kLidHighest = -1000;
@@ -47,11 +60,6 @@ const QColor kRed(255, 0, 0);
 const QColor kShadow(128, 128, 128);
 const QColor kPressureBackground(255, 255, 192);
 const QColor kLiquidText(0, 64, 0);
-
-// Seconds since midnight, the seed of the molecules' velocities.
-float TimeOfDay() {
-    return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
-}
 
 // The code of a playback key, as the logic counts keys; other keys play no part.
 std::optional<int> PlaybackKeyCode(int qtKey) {
@@ -80,9 +88,9 @@ void SetColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
 }
 
 // A transparent label over the background image, its text at the top left as designed.
-QLabel* MakeLabel(ZoomLayout& layout, QWidget* parent, const char* name, const QString& text,
-                  QRect place, const QColor& color, bool bold) {
-    auto* label = new QLabel(text, parent);
+QLabel* MakeLabel(ZoomLayout& layout, QWidget* parent, const char* name, QRect place,
+                  const QColor& color, bool bold) {
+    auto* label = new QLabel(parent);
     Place(layout, label, name, place);
     layout.setFont(label, FormFont(kLargeText, bold));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -110,18 +118,20 @@ void HoldImage(QLabel* holder, const QImage& image, double devicePixelRatio) {
     holder->resize(holder->pixmap().deviceIndependentSize().toSize());
 }
 
-ImageButton* MakePictureButton(ZoomLayout& layout, QWidget* parent, const char* name, int left,
-                               const QString& toolTip) {
+ImageButton* MakePictureButton(ZoomLayout& layout, QWidget* parent, const char* name, int left) {
     auto* button = new ImageButton(parent);
     Place(layout, button, name, QRect(left, 8, 81, 47));
-    button->setToolTip(toolTip);
     return button;
 }
 
 }  // namespace
 
 frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* parent)
-    : QMainWindow(parent), m_zoom(mainwindow::kNormalZoom), m_shownZoom(mainwindow::kNormalZoom) {
+    : QMainWindow(parent),
+      m_configPath(std::move(configPath)),
+      m_messageBox(ShowWarningMessage),
+      m_zoom(mainwindow::kNormalZoom),
+      m_shownZoom(mainwindow::kNormalZoom) {
     setObjectName(QStringLiteral("frmMain"));
     // Fixed border with a close box only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -131,12 +141,13 @@ frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* 
     SetColor(this, QPalette::Window, QColor(kFrameColor));
     createControls();
     createMenus();
+    retranslateUi();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     showZoom();
 
     mainwindow::MainView& view = *this;
-    m_logic = std::make_unique<mainwindow::MainWindowLogic>(state, view, std::move(configPath),
-                                                            TimeOfDay);
+    m_logic = std::make_unique<mainwindow::MainWindowLogic>(state, view, m_configPath,
+                                                            mainwindow::SystemTimeOfDay);
     connect(m_txtValue, &QLineEdit::textChanged, this, [this] { m_logic->txtValue_Change(); });
     connect(m_timer1, &QTimer::timeout, this, [this] { m_logic->Timer1_Timer(); });
     connect(m_picSinario, &ImageButton::clicked, this, [this] { m_logic->picSinario_Click(); });
@@ -163,15 +174,18 @@ void frmMain::createControls() {
 
     // Children are stacked in the order made: the lid lies over the cylinder, each shadow
     // label under its red label.
-    m_picBack = new SurfaceWidget(QSize(371, 457), Qt::black, client);
-    Place(m_layout, m_picBack, "picBack", QRect(38, 19, 371, 457));
+    using namespace mainwindow;
+    m_picBack = new SurfaceWidget(QSize(kCylinderWidth, kCylinderHeight), Qt::black, client);
+    Place(m_layout, m_picBack, "picBack",
+          QRect(kCylinderLeft, kCylinderTop, kCylinderWidth, kCylinderHeight));
 
     m_picTenjyou = new QLabel(client);
-    Place(m_layout, m_picTenjyou, "picTenjyou", QRect(kLidLeft, 250, 377, 14));
+    Place(m_layout, m_picTenjyou, "picTenjyou", QRect(kLidLeft, kLidAtZero, kLidWidth, kLidHeight));
     m_picTenjyou->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    m_picGrph = new SurfaceWidget(QSize(315, 334), Qt::white, client);
-    Place(m_layout, m_picGrph, "picGrph", QRect(446, 64, 315, 334));
+    m_picGrph = new SurfaceWidget(QSize(kGraphBoxWidth, kGraphBoxHeight), Qt::white, client);
+    Place(m_layout, m_picGrph, "picGrph",
+          QRect(kGraphBoxLeft, kGraphBoxTop, kGraphBoxWidth, kGraphBoxHeight));
     m_picGrph->setTextFont(GraphLabelFont());
 
     m_picSp = MakeImageHolder(client, "picSp");
@@ -182,21 +196,19 @@ void frmMain::createControls() {
     m_picGrphClsOn = MakeImageHolder(client, "picGrphClsOn");
     m_picGrphClsOff = MakeImageHolder(client, "picGrphClsOff");
 
-    m_picSinario =
-        MakePictureButton(m_layout, client, "picSinario", 464, QStringLiteral("シナリオ実行"));
-    m_picGrphSw = MakePictureButton(m_layout, client, "picGrphSw", 560,
-                                    QStringLiteral("グラフ表示・非表示切替"));
-    m_picGrphCls = MakePictureButton(m_layout, client, "picGrphCls", 656,
-                                     QStringLiteral("表示されているグラフの消去"));
-    m_buttonLit[static_cast<std::size_t>(mainwindow::PictureButton::GrphSw)] = true;
+    m_picSinario = MakePictureButton(m_layout, client, "picSinario", 464);
+    m_picGrphSw = MakePictureButton(m_layout, client, "picGrphSw", 560);
+    m_picGrphCls = MakePictureButton(m_layout, client, "picGrphCls", 656);
+    m_buttonLit[static_cast<std::size_t>(PictureButton::GrphSw)] = true;
 
-    const QString volumeCaption = QStringLiteral("容量");
-    const QString pressureCaption = QStringLiteral("圧力");
-    MakeLabel(m_layout, client, "Label1_1", volumeCaption, QRect(477, 430, 65, 33), kShadow, true);
-    MakeLabel(m_layout, client, "Label1_0", volumeCaption, QRect(475, 428, 65, 41), kRed, true);
-    MakeLabel(m_layout, client, "Label1_3", pressureCaption, QRect(478, 480, 65, 33), kShadow,
-              true);
-    MakeLabel(m_layout, client, "Label1_2", pressureCaption, QRect(476, 479, 65, 41), kRed, true);
+    m_volumeCaptions[1] =
+        MakeLabel(m_layout, client, "Label1_1", QRect(477, 430, 65, 33), kShadow, true);
+    m_volumeCaptions[0] =
+        MakeLabel(m_layout, client, "Label1_0", QRect(475, 428, 65, 41), kRed, true);
+    m_pressureCaptions[1] =
+        MakeLabel(m_layout, client, "Label1_3", QRect(478, 480, 65, 33), kShadow, true);
+    m_pressureCaptions[0] =
+        MakeLabel(m_layout, client, "Label1_2", QRect(476, 479, 65, 41), kRed, true);
 
     m_txtValue = new QLineEdit(QStringLiteral("0"), client);
     Place(m_layout, m_txtValue, "txtValue", QRect(539, 428, 68, 36));
@@ -209,8 +221,7 @@ void frmMain::createControls() {
     m_upDownOndo->setBuddy(m_txtValue);
     Place(m_layout, m_upDownOndo, "UpDownOndo", QRect(607, 428, 16, 36));
 
-    MakeLabel(m_layout, client, "lblTmp", QStringLiteral("リットル"), QRect(624, 432, 89, 25),
-              Qt::black, false);
+    m_lblTmp = MakeLabel(m_layout, client, "lblTmp", QRect(624, 432, 89, 25), Qt::black, false);
 
     // Written by the program only: a pressure typed here would mean nothing.
     m_txtAturyoku = new QLineEdit(QStringLiteral("0"), client);
@@ -219,13 +230,19 @@ void frmMain::createControls() {
     m_txtAturyoku->setReadOnly(true);
     SetColor(m_txtAturyoku, QPalette::Base, kPressureBackground);
 
-    m_lblPress = MakeLabel(m_layout, client, "lblPress", QStringLiteral("mmHg"),
-                           QRect(648, 480, 97, 33), Qt::black, false);
+    m_lblPress = MakeLabel(m_layout, client, "lblPress", QRect(648, 480, 97, 33), Qt::black, false);
+    m_lblPress->setText(QStringLiteral("mmHg"));
+
+    for (QLabel* label :
+         {m_volumeCaptions[0], m_volumeCaptions[1], m_pressureCaptions[0], m_pressureCaptions[1]})
+        m_readoutPlaces.push_back({label, m_layout.logicalPlace(label), true});
+    for (QWidget* control : std::initializer_list<QWidget*>{m_txtValue, m_upDownOndo, m_lblTmp,
+                                                            m_txtAturyoku, m_lblPress})
+        m_readoutPlaces.push_back({control, m_layout.logicalPlace(control), false});
 
     m_cmbLiquid = new QComboBox(client);
     Place(m_layout, m_cmbLiquid, "cmbLiquid", QRect(40, 500, 173, 27));
-    m_cmbLiquid->addItems(
-        {QStringLiteral("水"), QStringLiteral("エタノール"), QStringLiteral("ジエチルエーテル")});
+    m_cmbLiquid->addItems(LiquidNames());
     m_layout.setFont(m_cmbLiquid, FormFont(kMediumText, true));
     QPalette liquidPalette = m_cmbLiquid->palette();
     for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
@@ -244,59 +261,79 @@ void frmMain::createControls() {
 }
 
 void frmMain::createMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    file->setObjectName(QStringLiteral("menu_File"));
-    QAction* init = file->addAction(QStringLiteral("初期設定(&I)"));
-    init->setObjectName(QStringLiteral("menu_Init"));
-    connect(init, &QAction::triggered, this, [this] { showModal(m_settingsDialog); });
-    QAction* sinario = file->addAction(QStringLiteral("シナリオ設定(&S)"));
-    sinario->setObjectName(QStringLiteral("menu_Sinario"));
-    connect(sinario, &QAction::triggered, this, [this] { showModal(m_scenarioEditor); });
-    QAction* end = file->addAction(QStringLiteral("終了(&X)"));
-    end->setObjectName(QStringLiteral("menu_end"));
-    connect(end, &QAction::triggered, this, &QWidget::close);
+    m_menuFile = menuBar()->addMenu(QString());
+    m_menuFile->setObjectName(QStringLiteral("menu_File"));
+    m_menuInit = m_menuFile->addAction(QString());
+    m_menuInit->setObjectName(QStringLiteral("menu_Init"));
+    connect(m_menuInit, &QAction::triggered, this, [this] { showModal(m_settingsDialog); });
+    m_menuSinario = m_menuFile->addAction(QString());
+    m_menuSinario->setObjectName(QStringLiteral("menu_Sinario"));
+    connect(m_menuSinario, &QAction::triggered, this, [this] { showModal(m_scenarioEditor); });
+    m_menuEnd = m_menuFile->addAction(QString());
+    m_menuEnd->setObjectName(QStringLiteral("menu_end"));
+    connect(m_menuEnd, &QAction::triggered, this, &QWidget::close);
 
-    createViewMenu();
+    m_menuView = menuBar()->addMenu(QString());
+    m_menuView->setObjectName(QStringLiteral("menu_view"));
+    createLanguageMenu(*m_menuView);
+    createZoomMenu(*m_menuView);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    help->setObjectName(QStringLiteral("menu_Help"));
-    QAction* search = help->addAction(QStringLiteral("検索(&H)"));
-    search->setObjectName(QStringLiteral("menu_search"));
-    QAction* version = help->addAction(QStringLiteral("バージョン情報(&A)"));
-    version->setObjectName(QStringLiteral("menu_ver"));
-    connect(version, &QAction::triggered, this, [this] { showModal(m_versionDialog); });
+    m_menuHelp = menuBar()->addMenu(QString());
+    m_menuHelp->setObjectName(QStringLiteral("menu_Help"));
+    m_menuSearch = m_menuHelp->addAction(QString());
+    m_menuSearch->setObjectName(QStringLiteral("menu_search"));
+    m_menuVer = m_menuHelp->addAction(QString());
+    m_menuVer->setObjectName(QStringLiteral("menu_ver"));
+    connect(m_menuVer, &QAction::triggered, this, [this] { showModal(m_versionDialog); });
 }
 
-void frmMain::createViewMenu() {
-    QMenu* view = menuBar()->addMenu(tr("表示(&V)"));
-    view->setObjectName(QStringLiteral("menu_view"));
+void frmMain::createLanguageMenu(QMenu& view) {
+    // Worded in both languages and each language in its own, so that whoever cannot read the
+    // present one still finds the way back.
+    QMenu* language = view.addMenu(QStringLiteral("言語 / Language"));
+    language->setObjectName(QStringLiteral("menu_language"));
+    auto* choices = new QActionGroup(language);
+    choices->setExclusive(true);
+    const auto addChoice = [&](const char* name, const QString& text, config::Language choice) {
+        QAction* action = language->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setCheckable(true);
+        choices->addAction(action);
+        connect(action, &QAction::triggered, this, [this, choice] { chooseLanguage(choice); });
+        return action;
+    };
+    m_menuLangJa = addChoice("menu_langJa", QStringLiteral("日本語"), config::Language::Japanese);
+    m_menuLangEn = addChoice("menu_langEn", QStringLiteral("English"), config::Language::English);
+}
 
-    m_zoomIn = view->addAction(tr("拡大(&I)"));
+void frmMain::createZoomMenu(QMenu& view) {
+    view.addSeparator();
+    m_zoomIn = view.addAction(QString());
     m_zoomIn->setObjectName(QStringLiteral("menu_zoomIn"));
     // "Ctrl+=" too: on many keyboards "+" is the shifted "=".
     m_zoomIn->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     connect(m_zoomIn, &QAction::triggered, this, [this] { setZoom(mainwindow::ZoomIn(m_zoom)); });
-    m_zoomOut = view->addAction(tr("縮小(&O)"));
+    m_zoomOut = view.addAction(QString());
     m_zoomOut->setObjectName(QStringLiteral("menu_zoomOut"));
     m_zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     connect(m_zoomOut, &QAction::triggered, this, [this] { setZoom(mainwindow::ZoomOut(m_zoom)); });
-    view->addSeparator();
+    view.addSeparator();
 
     for (const int32_t percent : mainwindow::kZoomSteps) {
-        QAction* step = view->addAction(tr("%1%").arg(percent));
+        QAction* step = view.addAction(QString());
         step->setObjectName(QStringLiteral("menu_zoom%1").arg(percent));
         step->setCheckable(true);
         connect(step, &QAction::triggered, this, [this, percent] { setZoom(percent); });
         m_zoomSteps[percent] = step;
     }
     m_zoomSteps[mainwindow::kNormalZoom]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-    m_zoomFit = view->addAction(tr("画面に合わせる"));
+    m_zoomFit = view.addAction(QString());
     m_zoomFit->setObjectName(QStringLiteral("menu_zoomFit"));
     connect(m_zoomFit, &QAction::triggered, this, [this] { setZoom(windowFitZoom()); });
-    view->addSeparator();
+    view.addSeparator();
 
-    m_fullScreen = view->addAction(tr("全画面表示"));
+    m_fullScreen = view.addAction(QString());
     m_fullScreen->setObjectName(QStringLiteral("menu_fullScreen"));
     m_fullScreen->setCheckable(true);
     m_fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
@@ -305,6 +342,75 @@ void frmMain::createViewMenu() {
     m_leaveFullScreen->setObjectName(QStringLiteral("shortcut_leaveFullScreen"));
     m_leaveFullScreen->setEnabled(false);
     connect(m_leaveFullScreen, &QShortcut::activated, this, [this] { setFullScreen(false); });
+}
+
+void frmMain::retranslateUi() {
+    m_menuFile->setTitle(tr("ファイル(&F)"));
+    m_menuInit->setText(tr("初期設定(&I)"));
+    m_menuSinario->setText(tr("シナリオ設定(&S)"));
+    m_menuEnd->setText(tr("終了(&X)"));
+    m_menuView->setTitle(tr("表示(&V)"));
+    m_menuHelp->setTitle(tr("ヘルプ(&H)"));
+    m_menuSearch->setText(tr("検索(&H)"));
+    m_menuVer->setText(tr("バージョン情報(&A)"));
+    m_zoomIn->setText(tr("拡大(&I)"));
+    m_zoomOut->setText(tr("縮小(&O)"));
+    for (const auto& [percent, step] : m_zoomSteps) step->setText(tr("%1%").arg(percent));
+    m_zoomFit->setText(tr("画面に合わせる"));
+    m_fullScreen->setText(tr("全画面表示"));
+    const bool english = CurrentLanguage() == config::Language::English;
+    m_menuLangJa->setChecked(!english);
+    m_menuLangEn->setChecked(english);
+
+    m_picSinario->setToolTip(tr("シナリオ実行"));
+    m_picGrphSw->setToolTip(tr("グラフ表示・非表示切替"));
+    m_picGrphCls->setToolTip(tr("表示されているグラフの消去"));
+    for (QLabel* label : m_volumeCaptions) label->setText(tr("容量"));
+    for (QLabel* label : m_pressureCaptions) label->setText(tr("圧力"));
+    m_lblTmp->setText(tr("リットル"));
+    const QStringList liquids = LiquidNames();
+    for (int i = 0; i < liquids.size() && i < m_cmbLiquid->count(); ++i)
+        m_cmbLiquid->setItemText(i, liquids[i]);
+
+    placeReadouts();
+    showCaption();
+}
+
+void frmMain::placeReadouts() {
+    const QFontMetrics metrics(FormFont(kLargeText, true));
+    const int widest = std::max(metrics.horizontalAdvance(m_volumeCaptions[0]->text()),
+                                metrics.horizontalAdvance(m_pressureCaptions[0]->text()));
+    const int shift = std::max(0, widest - kCaptionRoom);
+    for (const ReadoutPlace& readout : m_readoutPlaces) {
+        m_layout.place(readout.control, readout.label ? readout.place.adjusted(0, 0, shift, 0)
+                                                      : readout.place.translated(shift, 0));
+    }
+}
+
+void frmMain::showCaption() {
+    QString text = tr("蒸気圧曲線　-　%1").arg(FromUtf8(m_caption.title));
+    if (m_caption.step)
+        text += QStringLiteral("[%1]").arg(*m_caption.step);
+    setWindowTitle(text);
+}
+
+void frmMain::chooseLanguage(config::Language language) {
+    if (!ApplyLanguage(language)) {
+        retranslateUi();  // checks the language that stays
+        return;
+    }
+    config::ViewSettings view = config::LoadViewSettings(m_configPath);
+    view.language = language;
+    if (!config::SaveViewSettings(view, m_configPath)) {
+        m_messageBox(this, tr("言語の設定を保存できませんでした。") + "\n" + FromUtf8(m_configPath),
+                     windowTitle());
+    }
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QMainWindow::changeEvent(event);
 }
 
 void frmMain::setSettingsDialog(ModalDialog dialog) {
@@ -317,6 +423,10 @@ void frmMain::setScenarioEditor(ModalDialog dialog) {
 
 void frmMain::setVersionDialog(ModalDialog dialog) {
     m_versionDialog = std::move(dialog);
+}
+
+void frmMain::setMessageBox(MessageBoxFunction messageBox) {
+    m_messageBox = std::move(messageBox);
 }
 
 void frmMain::showModal(const ModalDialog& dialog) {
@@ -501,8 +611,8 @@ void frmMain::setPressureText(std::string_view text) {
 }
 
 void frmMain::setLidTop(int32_t top) {
-    m_layout.place(m_picTenjyou,
-                   QRect(kLidLeft, std::clamp(top, kLidHighest, kLidLowest), 377, 14));
+    m_layout.place(m_picTenjyou, QRect(kLidLeft, std::clamp(top, kLidHighest, kLidLowest),
+                                       mainwindow::kLidWidth, mainwindow::kLidHeight));
 }
 
 void frmMain::setUnitLabel(std::string_view text) {
@@ -521,8 +631,9 @@ void frmMain::setLiquidIndex(int32_t index) {
     m_cmbLiquid->setCurrentIndex(index);
 }
 
-void frmMain::setCaption(std::string_view text) {
-    setWindowTitle(FromUtf8(text));
+void frmMain::setCaption(const mainwindow::Caption& caption) {
+    m_caption = caption;
+    showCaption();
 }
 
 void frmMain::setButtonLit(mainwindow::PictureButton button, bool lit) {

@@ -24,6 +24,13 @@ void ZoomLayout::apply(double zoom) {
     for (const Entry& entry : m_entries) show(entry);
 }
 
+QRect ZoomLayout::logicalPlace(const QWidget* widget) const {
+    const auto found = std::find_if(
+        m_entries.begin(), m_entries.end(),
+        [widget](const Entry& entry) { return entry.placed && entry.widget == widget; });
+    return found != m_entries.end() ? found->place : QRect();
+}
+
 QRect ZoomLayout::map(QRect logical) const {
     const mainwindow::DeviceRect device =
         m_scale.rect(logical.x(), logical.y(), logical.width(), logical.height());

@@ -24,7 +24,8 @@ class ZoomLayout {
     // Places and sizes every widget for `zoom` (device pixels per logical pixel).
     void apply(double zoom);
 
-    [[nodiscard]] const mainwindow::PixelScale& scale() const { return m_scale; }
+    // Where `widget` was placed, in logical pixels; an empty rectangle for one never placed.
+    [[nodiscard]] QRect logicalPlace(const QWidget* widget) const;
     [[nodiscard]] QRect map(QRect logical) const;
     [[nodiscard]] QSize map(QSize logical) const;
 
