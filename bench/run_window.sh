@@ -3,8 +3,8 @@
 #  1. window_bench: the main window at 300 litres (water, 27 °C, 1 mol: liquid and vapor side
 #     by side) for 10 s at the zoom given (100 % unless --zoom): time to the first drawn frame,
 #     CPU time, peak resident memory.
-#  2. the program itself, copied into a folder of its own (no settings file: volume 0, all
-#     liquid) for 10 s: CPU time and peak resident memory, read from /proc.
+#  2. the program itself, copied into a folder of its own with a settings file that holds only
+#     the zoom (volume 0, all liquid), for 10 s: CPU time and peak resident memory, from /proc.
 # Usage: bench/run_window.sh [BUILD_DIR] [--zoom PERCENT] [--screenshot FILE]
 #   BUILD_DIR defaults to build/release; FILE gets a picture of the window at 300 litres.
 set -euo pipefail
@@ -56,9 +56,10 @@ fi
 wait "$bench_pid"
 grep -v '^window ' "$work/bench.out"
 
-echo "== the program at its start-up volume (0 L) for 10 s =="
+echo "== the program at its start-up volume (0 L), zoom $zoom %, for 10 s =="
 mkdir "$work/program"
 cp "$program" "$work/program/"
+printf '[VIEW]\r\nzoom=%s\r\n' "$zoom" >"$work/program/CONFIG2.INI"
 (cd "$work/program" && exec ./kemora) >"$work/program.log" 2>&1 &
 program_pid=$!
 pids+=($program_pid)

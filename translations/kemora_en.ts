@@ -399,5 +399,9 @@
         <source>全画面表示</source>
         <translation>Full Screen</translation>
     </message>
+    <message>
+        <source>表示の大きさを保存できませんでした。</source>
+        <translation>The zoom could not be saved.</translation>
+    </message>
 </context>
 </TS>

@@ -130,8 +130,10 @@ frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* 
     : QMainWindow(parent),
       m_configPath(std::move(configPath)),
       m_messageBox(ShowWarningMessage),
-      m_zoom(mainwindow::kNormalZoom),
-      m_shownZoom(mainwindow::kNormalZoom) {
+      // The zoom chosen last; one the window does not offer means the normal zoom.
+      m_zoom(mainwindow::ZoomOrNormal(
+          config::LoadZoom(m_configPath).value_or(mainwindow::kNormalZoom))),
+      m_shownZoom(m_zoom) {
     setObjectName(QStringLiteral("frmMain"));
     // Fixed border with a close box only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -313,24 +315,26 @@ void frmMain::createZoomMenu(QMenu& view) {
     // "Ctrl+=" too: on many keyboards "+" is the shifted "=".
     m_zoomIn->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    connect(m_zoomIn, &QAction::triggered, this, [this] { setZoom(mainwindow::ZoomIn(m_zoom)); });
+    connect(m_zoomIn, &QAction::triggered, this,
+            [this] { chooseZoom(mainwindow::ZoomIn(m_zoom)); });
     m_zoomOut = view.addAction(QString());
     m_zoomOut->setObjectName(QStringLiteral("menu_zoomOut"));
     m_zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    connect(m_zoomOut, &QAction::triggered, this, [this] { setZoom(mainwindow::ZoomOut(m_zoom)); });
+    connect(m_zoomOut, &QAction::triggered, this,
+            [this] { chooseZoom(mainwindow::ZoomOut(m_zoom)); });
     view.addSeparator();
 
     for (const int32_t percent : mainwindow::kZoomSteps) {
         QAction* step = view.addAction(QString());
         step->setObjectName(QStringLiteral("menu_zoom%1").arg(percent));
         step->setCheckable(true);
-        connect(step, &QAction::triggered, this, [this, percent] { setZoom(percent); });
+        connect(step, &QAction::triggered, this, [this, percent] { chooseZoom(percent); });
         m_zoomSteps[percent] = step;
     }
     m_zoomSteps[mainwindow::kNormalZoom]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     m_zoomFit = view.addAction(QString());
     m_zoomFit->setObjectName(QStringLiteral("menu_zoomFit"));
-    connect(m_zoomFit, &QAction::triggered, this, [this] { setZoom(windowFitZoom()); });
+    connect(m_zoomFit, &QAction::triggered, this, [this] { chooseZoom(windowFitZoom()); });
     view.addSeparator();
 
     m_fullScreen = view.addAction(QString());
@@ -443,6 +447,15 @@ double frmMain::zoomFactor() const {
 void frmMain::setZoom(int32_t percent) {
     m_zoom = std::clamp(percent, mainwindow::kSmallestZoom, mainwindow::kLargestZoom);
     showZoom();
+}
+
+void frmMain::chooseZoom(int32_t percent) {
+    setZoom(percent);
+    if (!config::SaveZoom(m_zoom, m_configPath)) {
+        m_messageBox(this,
+                     tr("表示の大きさを保存できませんでした。") + "\n" + FromUtf8(m_configPath),
+                     windowTitle());
+    }
 }
 
 void frmMain::setFullScreen(bool on) {

@@ -64,7 +64,8 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     // The zoom shown, as device pixels per logical pixel (1 at 100 %); full screen shows the
     // largest zoom that fits the screen.
     [[nodiscard]] double zoomFactor() const;
-    // Shows the window at `percent` (kept within the zoom range) while not full screen.
+    // Shows the window at `percent` (kept within the zoom range) while not full screen. The
+    // window opens at the zoom chosen last from its menu, which the settings file keeps.
     void setZoom(int32_t percent);
     void setFullScreen(bool on);
 
@@ -98,6 +99,8 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     void placeReadouts();
     void showCaption();
     void chooseLanguage(config::Language language);
+    // The user's choice of zoom: shown and remembered in the settings file.
+    void chooseZoom(int32_t percent);
     // Lays the window out, draws its images and redraws its picture boxes at the zoom that
     // the window state asks for; keeps the window's centre where it was.
     void showZoom();

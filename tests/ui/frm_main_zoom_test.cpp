@@ -12,11 +12,14 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "config/file_io.h"
 #include "config/settings_file.h"
+#include "config/view_settings.h"
 #include "mainwindow/main_state.h"
 #include "model/settings.h"
 #include "support/qt_application.h"
@@ -348,6 +351,56 @@ TEST_F(FrmMainZoomTest, FullScreenCentresTheLargestFittingZoomAndEscapeLeavesIt)
     EXPECT_FALSE(action("menu_fullScreen")->isChecked());
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_DOUBLE_EQ(window->zoomFactor(), 1.5);
+}
+
+TEST_F(FrmMainZoomTest, TheZoomChosenLastIsRememberedAndOneNotOfferedMeansNormal) {
+    action("menu_zoom150")->trigger();
+    EXPECT_EQ(config::LoadZoom(configPath), 150);
+    action("menu_zoomIn")->trigger();
+    EXPECT_EQ(config::LoadZoom(configPath), 200);
+    // Neither a zoom set by the program nor full screen is the user's choice to keep.
+    window->setZoom(125);
+    window->setFullScreen(true);
+    window->setFullScreen(false);
+    EXPECT_EQ(config::LoadZoom(configPath), 200);
+    model::ExperimentSettings settings;
+    config::LoadSettings(settings, configPath);
+    EXPECT_EQ(settings.grphWMax, 700);  // the experiment's section is left as it was
+
+    // The next window opens at the zoom chosen last and draws its frame at it.
+    action("menu_zoom200")->trigger();
+    window = std::make_unique<frmMain>(state, configPath);
+    EXPECT_DOUBLE_EQ(window->zoomFactor(), 2.0);
+    EXPECT_TRUE(action("menu_zoom200")->isChecked());
+    window->show();
+    EXPECT_EQ(window->centralWidget()->size(), QSize(Zoomed(800, 200), Zoomed(559, 200)));
+    EXPECT_EQ(graph().size(), QSize(Zoomed(315, 200), Zoomed(334, 200)));
+
+    const char* notOffered[] = {"zoom=1000", "zoom=99", "zoom=0", "zoom=-150", "zoom=abc", "zoom="};
+    for (const char* line : notOffered) {
+        SCOPED_TRACE(line);
+        ASSERT_TRUE(config::SaveZoom(150, configPath));
+        std::string content = config::ReadFileBytes(configPath).value_or("");
+        content.replace(content.find("zoom=150"), 8, line);
+        ASSERT_TRUE(config::WriteFileAtomically(configPath, content));
+        window = std::make_unique<frmMain>(state, configPath);
+        EXPECT_DOUBLE_EQ(window->zoomFactor(), 1.0);
+    }
+}
+
+TEST_F(FrmMainZoomTest, AZoomThatCannotBeSavedIsShownAndSaidSo) {
+    // A folder where the settings file should be: nothing can replace it.
+    const std::string blocked = (tempFolder.path() / "blocked").string();
+    std::filesystem::create_directories(std::filesystem::path(blocked) / "inside");
+    window = std::make_unique<frmMain>(state, blocked);
+    std::vector<QString> messages;
+    window->setMessageBox(
+        [&](QWidget*, const QString& text, const QString&) { messages.push_back(text); });
+    action("menu_zoom250")->trigger();
+    EXPECT_DOUBLE_EQ(window->zoomFactor(), 2.5);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].contains(QString::fromStdString(blocked)));
+    EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(blocked) / "inside"));
 }
 
 }  // namespace
