@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
@@ -139,8 +141,6 @@ frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* 
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    // Shows around the window's client when it is full screen.
-    SetColor(this, QPalette::Window, QColor(kFrameColor));
     createControls();
     createMenus();
     retranslateUi();
@@ -538,7 +538,6 @@ void frmMain::placeWindow(QPoint centre) {
     const QScreen* screen = this->screen();
     // Full screen centres the client on the frame colour, the menu bar above it, in a window
     // as large as the screen.
-    setAutoFillBackground(m_fullScreenShown);
     if (m_fullScreenShown && screen != nullptr) {
         const QSize area = screen->geometry().size();
         const QSize client = m_client->size();
@@ -597,6 +596,14 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::paintEvent(QPaintEvent* event) {
+    // Around the client of a full screen window, the frame colour; the menu bar and the
+    // client paint themselves. Set as a palette it would reach the menu bar too.
+    if (m_fullScreenShown)
+        QPainter(this).fillRect(event->rect(), QColor(kFrameColor));
+    QMainWindow::paintEvent(event);
 }
 
 void frmMain::showEvent(QShowEvent* event) {

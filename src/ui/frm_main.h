@@ -77,6 +77,7 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     // Sees every key release of the window before the focused control does.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:
