@@ -314,6 +314,84 @@
     </message>
 </context>
 <context>
+    <name>kemora::ui::CurvePlot</name>
+    <message>
+        <source>実線：このプログラムの蒸気圧の表（シミュレーションが使う値）
+破線：実測値。Antoine 式 log10(p / mmHg) = A − B / (C + t / °C) による。定数は Lange&apos;s Handbook of Chemistry の値</source>
+        <translation>Solid: the program&apos;s own vapor-pressure table (the values the simulation uses)
+Dashed: measured values from the Antoine equation log10(p / mmHg) = A − B / (C + t / °C), with the constants from Lange&apos;s Handbook of Chemistry</translation>
+    </message>
+    <message>
+        <source>実測値</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>温度 (%1)</source>
+        <translation>Temperature (%1)</translation>
+    </message>
+    <message>
+        <source>蒸気圧 (%1)</source>
+        <translation>Vapor pressure (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>kemora::ui::frmCurve</name>
+    <message>
+        <source>画像として保存</source>
+        <translation>Save as Image</translation>
+    </message>
+    <message>
+        <source>PNG 画像 (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>蒸気圧曲線.png</source>
+        <translation>vapor-pressure-curves.png</translation>
+    </message>
+    <message>
+        <source>実測値の曲線（破線）を重ねて、このプログラムの値と比べます</source>
+        <translation>Lays the measured curves (dashed) over the program&apos;s own values for comparison</translation>
+    </message>
+    <message>
+        <source>蒸気圧曲線</source>
+        <translation>Vapor-Pressure Curves</translation>
+    </message>
+    <message>
+        <source>対数目盛</source>
+        <translation>Logarithmic scale</translation>
+    </message>
+    <message>
+        <source>実測値と比べる</source>
+        <translation>Compare with measured values</translation>
+    </message>
+    <message>
+        <source>画像を保存...</source>
+        <translation>Save Image...</translation>
+    </message>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>グラフを画像としてクリップボードにコピーします (Ctrl+C)</source>
+        <translation>Copies the graph to the clipboard as an image (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>グラフの上にポインタを置くと、その温度の蒸気圧を読み取れます</source>
+        <translation>Point at the graph to read the vapor pressures at that temperature</translation>
+    </message>
+    <message>
+        <source>画像を保存できませんでした。
+%1</source>
+        <translation>The image could not be saved.
+%1</translation>
+    </message>
+    <message>
+        <source>%1 %2：&#x3000;%3 %4&#x3000;&#x3000;%5 %6&#x3000;&#x3000;%7 %8</source>
+        <translation>%1 %2:   %3 %4    %5 %6    %7 %8</translation>
+    </message>
+</context>
+<context>
     <name>kemora::ui::frmMain</name>
     <message>
         <source>ファイル(&amp;F)</source>
@@ -402,6 +480,10 @@
     <message>
         <source>表示の大きさを保存できませんでした。</source>
         <translation>The zoom could not be saved.</translation>
+    </message>
+    <message>
+        <source>蒸気圧曲線(&amp;T)</source>
+        <translation>Vapor-Pressure &amp;Curves</translation>
     </message>
 </context>
 </TS>

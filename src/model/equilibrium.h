@@ -23,6 +23,16 @@ struct Experiment {
     int32_t liqVolume = 0;   // litres; cached LiquidVolume()
 };
 
+// Degrees Celsius of a temperature in the settings' unit: kelvin less 273. 64-bit, so that
+// every 32-bit temperature converts.
+[[nodiscard]] int64_t CelsiusOf(const ExperimentSettings& settings, int32_t temperature);
+
+// A temperature in degrees Celsius in the settings' unit: kelvin are degrees Celsius + 273.
+[[nodiscard]] double TemperatureInUnit(const ExperimentSettings& settings, double celsius);
+
+// A pressure in mmHg in the settings' unit: ÷ 760 for atm, × (1013 ÷ 760) for hPa.
+[[nodiscard]] double PressureInUnit(const ExperimentSettings& settings, double mmHg);
+
 // Vapor pressure of the current liquid at `temperature` (in the current temperature unit),
 // in the current pressure unit; 0 above 200 °C, the -100 °C value below it.
 [[nodiscard]] double VaporPressureAt(const Experiment& experiment, int32_t temperature);

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -29,6 +30,7 @@
 #include "mainwindow/zoom.h"
 #include "ui/application_setup.h"
 #include "ui/artwork.h"
+#include "ui/frm_curve.h"
 #include "ui/image_button.h"
 #include "ui/language.h"
 #include "ui/liquid_names.h"
@@ -130,6 +132,7 @@ ImageButton* MakePictureButton(ZoomLayout& layout, QWidget* parent, const char* 
 
 frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* parent)
     : QMainWindow(parent),
+      m_experiment(state.experiment),
       m_configPath(std::move(configPath)),
       m_messageBox(ShowWarningMessage),
       // The zoom chosen last; one the window does not offer means the normal zoom.
@@ -151,7 +154,10 @@ frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* 
     m_logic = std::make_unique<mainwindow::MainWindowLogic>(state, view, m_configPath,
                                                             mainwindow::SystemTimeOfDay);
     connect(m_txtValue, &QLineEdit::textChanged, this, [this] { m_logic->txtValue_Change(); });
-    connect(m_timer1, &QTimer::timeout, this, [this] { m_logic->Timer1_Timer(); });
+    connect(m_timer1, &QTimer::timeout, this, [this] {
+        m_logic->Timer1_Timer();
+        followExperiment();
+    });
     connect(m_picSinario, &ImageButton::clicked, this, [this] { m_logic->picSinario_Click(); });
     connect(m_picGrphSw, &ImageButton::clicked, this, [this] { m_logic->picGrphSw_Click(); });
     connect(m_picGrphCls, &ImageButton::clicked, this, [this] { m_logic->picGrphCls_Click(); });
@@ -277,6 +283,10 @@ void frmMain::createMenus() {
 
     m_menuView = menuBar()->addMenu(QString());
     m_menuView->setObjectName(QStringLiteral("menu_view"));
+    m_menuCurve = m_menuView->addAction(QString());
+    m_menuCurve->setObjectName(QStringLiteral("menu_curve"));
+    m_menuCurve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(m_menuCurve, &QAction::triggered, this, [this] { showCurveWindow(); });
     createLanguageMenu(*m_menuView);
     createZoomMenu(*m_menuView);
 
@@ -354,6 +364,7 @@ void frmMain::retranslateUi() {
     m_menuSinario->setText(tr("シナリオ設定(&S)"));
     m_menuEnd->setText(tr("終了(&X)"));
     m_menuView->setTitle(tr("表示(&V)"));
+    m_menuCurve->setText(tr("蒸気圧曲線(&T)"));
     m_menuHelp->setTitle(tr("ヘルプ(&H)"));
     m_menuSearch->setText(tr("検索(&H)"));
     m_menuVer->setText(tr("バージョン情報(&A)"));
@@ -436,8 +447,23 @@ void frmMain::setMessageBox(MessageBoxFunction messageBox) {
 void frmMain::showModal(const ModalDialog& dialog) {
     // Coming back from one of the program's own dialogs is an activation; coming back from
     // another program is not, so QEvent::WindowActivate is no sign of one.
-    if (dialog && dialog(*this))
+    if (dialog && dialog(*this)) {
         m_logic->Form_Activate();
+        followExperiment();
+    }
+}
+
+void frmMain::showCurveWindow() {
+    if (m_frmCurve == nullptr)
+        m_frmCurve = new frmCurve(m_experiment, this);
+    m_frmCurve->show();
+    m_frmCurve->raise();
+    m_frmCurve->activateWindow();
+}
+
+void frmMain::followExperiment() {
+    if (m_frmCurve != nullptr)
+        m_frmCurve->followExperiment();
 }
 
 double frmMain::zoomFactor() const {
@@ -591,8 +617,10 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         const QObject* firstReceiver = focus != nullptr ? focus : this;
         const auto* key = static_cast<QKeyEvent*>(event);
         if (watched == firstReceiver && !key->isAutoRepeat()) {
-            if (const std::optional<int> code = PlaybackKeyCode(key->key()))
+            if (const std::optional<int> code = PlaybackKeyCode(key->key())) {
                 m_logic->Form_KeyUp(*code);
+                followExperiment();
+            }
         }
     }
     return QMainWindow::eventFilter(watched, event);
@@ -615,6 +643,7 @@ void frmMain::showEvent(QShowEvent* event) {
     if (QWindow* window = windowHandle())
         connect(window, &QWindow::screenChanged, this, [this] { showZoom(); });
     m_logic->Form_Activate();
+    followExperiment();
     m_timer1->start();
 }
 

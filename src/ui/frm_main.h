@@ -30,6 +30,7 @@ class MainWindowLogic;
 
 namespace kemora::ui {
 
+class frmCurve;
 class ImageButton;
 class SurfaceWidget;
 class UpDown;
@@ -93,6 +94,11 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     void createLanguageMenu(QMenu& view);
     void createZoomMenu(QMenu& view);
     void showModal(const ModalDialog& dialog);
+    // Opens the vapor-pressure window, or brings it to the front; no activation.
+    void showCurveWindow();
+    // Lets the vapor-pressure window follow a handler that may have changed the liquid or the
+    // settings.
+    void followExperiment();
     // Gives every text of the window in the interface language.
     void retranslateUi();
     // Widens the readouts' caption labels for a language whose captions are longer than the
@@ -129,6 +135,7 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     [[nodiscard]] mainwindow::Surface& graphBox() override;
 
     std::unique_ptr<mainwindow::MainWindowLogic> m_logic;
+    const model::Experiment& m_experiment;
     const std::string m_configPath;
     ModalDialog m_settingsDialog;
     ModalDialog m_scenarioEditor;
@@ -143,6 +150,7 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     QAction* m_menuSinario = nullptr;
     QAction* m_menuEnd = nullptr;
     QMenu* m_menuView = nullptr;
+    QAction* m_menuCurve = nullptr;
     QAction* m_menuLangJa = nullptr;
     QAction* m_menuLangEn = nullptr;
     QMenu* m_menuHelp = nullptr;
@@ -184,6 +192,7 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     QLabel* m_lblPress = nullptr;
     QComboBox* m_cmbLiquid = nullptr;
     QTimer* m_timer1 = nullptr;
+    frmCurve* m_frmCurve = nullptr;  // made at its first opening
 };
 
 }  // namespace kemora::ui

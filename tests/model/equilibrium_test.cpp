@@ -64,6 +64,48 @@ TEST(EquilibriumModel, UnitConversionsKeepTheirEvaluationOrder) {
     EXPECT_NEAR(VaporPressureAt(hPa, 27), 41.8223, 0.5e-4);
 }
 
+TEST(EquilibriumModel, UnitsOfTemperatureAndPressure) {
+    struct Case {
+        int32_t temperatureUnit;
+        int32_t temperature;
+        int64_t celsius;
+        double inUnit;  // 30 °C in the unit
+    };
+    const Case cases[] = {
+        {Celsius, 27, 27, 30},
+        {Kelvin, 300, 27, 303},
+        {2, 300, 300, 30},
+        {Kelvin, std::numeric_limits<int32_t>::min(),
+         int64_t{std::numeric_limits<int32_t>::min()} - 273, 303},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.temperature);
+        ExperimentSettings settings;
+        settings.temperatureUnit = c.temperatureUnit;
+        EXPECT_EQ(CelsiusOf(settings, c.temperature), c.celsius);
+        EXPECT_EQ(TemperatureInUnit(settings, 30.0), c.inUnit);
+    }
+
+    // The vapor pressure's conversion, in its order of evaluation: 1 atm is 760 mmHg and
+    // 1013 hPa.
+    struct Unit {
+        int32_t pressureUnit;
+        double oneAtmosphere;
+        double water27;  // 31.37707 mmHg
+    };
+    const Unit units[] = {{MmHg, 760.0, 31.37707},
+                          {Atm, 1.0, 31.37707 / 760.0},
+                          {HPa, 1013.0, (1013.0 / 760.0) * 31.37707},
+                          {7, 1013.0, (1013.0 / 760.0) * 31.37707}};
+    for (const Unit& u : units) {
+        SCOPED_TRACE(u.pressureUnit);
+        ExperimentSettings settings;
+        settings.pressureUnit = u.pressureUnit;
+        EXPECT_NEAR(PressureInUnit(settings, 760.0), u.oneAtmosphere, 1e-12);
+        EXPECT_EQ(PressureInUnit(settings, 31.37707), u.water27);
+    }
+}
+
 TEST(EquilibriumModel, PressureAtVolume) {
     struct Case {
         int32_t liquid;
