@@ -75,6 +75,38 @@ double PressureAtVolume(const Experiment& experiment, int32_t volume) {
     return (p * experiment.satVolume) / volume;
 }
 
+double ConvertPressure(double pressure, int32_t from, int32_t to) {
+    const bool fromHPa = from != MmHg && from != Atm;
+    const bool toHPa = to != MmHg && to != Atm;
+    if (from == to || (fromHPa && toHPa))
+        return pressure;
+    const double mmHg = from == MmHg  ? pressure
+                        : from == Atm ? pressure * kMmHgPerAtm
+                                      : pressure * (kMmHgPerAtm / kHPaPerAtm);
+    if (to == MmHg)
+        return mmHg;
+    if (to == Atm)
+        return mmHg / kMmHgPerAtm;
+    return (kHPaPerAtm / kMmHgPerAtm) * mmHg;
+}
+
+int64_t ConvertTemperature(int32_t temperature, int32_t from, int32_t to) {
+    const bool fromKelvin = from == Kelvin;
+    const bool toKelvin = to == Kelvin;
+    if (fromKelvin == toKelvin)
+        return temperature;
+    return toKelvin ? int64_t{temperature} + kAbsoluteZeroOffset
+                    : int64_t{temperature} - kAbsoluteZeroOffset;
+}
+
+Phase PhaseAt(const Experiment& experiment, int32_t volume) {
+    if (volume <= experiment.liqVolume)
+        return Phase::AllLiquid;
+    if (volume >= experiment.satVolume)
+        return Phase::AllVapor;
+    return Phase::LiquidAndVapor;
+}
+
 int32_t VaporRowCount(const Experiment& experiment, int32_t volume) {
     double d = (static_cast<double>(experiment.satVolume) - experiment.liqVolume) / 15.0;
     if (d == 0.0)

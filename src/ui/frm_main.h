@@ -19,6 +19,7 @@
 class QAction;
 class QComboBox;
 class QLabel;
+class QKeyEvent;
 class QLineEdit;
 class QMenu;
 class QShortcut;
@@ -31,6 +32,7 @@ class MainWindowLogic;
 namespace kemora::ui {
 
 class frmCurve;
+class ExportCommands;
 class ImageButton;
 class SurfaceWidget;
 class UpDown;
@@ -99,6 +101,12 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     // Lets the vapor-pressure window follow a handler that may have changed the liquid or the
     // settings.
     void followExperiment();
+    // Runs a handler of the logic, then lets the menus and the vapor-pressure window follow
+    // what it changed.
+    template <typename Handler>
+    void handle(Handler handler);
+    // Ctrl+C copies the graph unless a field of this window has text selected to copy.
+    [[nodiscard]] bool leavesCopyToTheGraph(const QObject* receiver, const QKeyEvent& key) const;
     // Gives every text of the window in the interface language.
     void retranslateUi();
     // Widens the readouts' caption labels for a language whose captions are longer than the
@@ -134,8 +142,10 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     [[nodiscard]] mainwindow::Surface& cylinder() override;
     [[nodiscard]] mainwindow::Surface& graphBox() override;
 
+    const mainwindow::MainState& m_state;
     std::unique_ptr<mainwindow::MainWindowLogic> m_logic;
-    const model::Experiment& m_experiment;
+    ExportCommands* m_export = nullptr;
+    QAction* m_menuSaveCsv = nullptr;
     const std::string m_configPath;
     ModalDialog m_settingsDialog;
     ModalDialog m_scenarioEditor;
@@ -149,6 +159,11 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     QAction* m_menuInit = nullptr;
     QAction* m_menuSinario = nullptr;
     QAction* m_menuEnd = nullptr;
+    QAction* m_menuSaveImage = nullptr;
+    QAction* m_menuPrint = nullptr;
+    QMenu* m_menuEdit = nullptr;
+    QAction* m_menuCopyGraph = nullptr;
+    QAction* m_menuCopyWindow = nullptr;
     QMenu* m_menuView = nullptr;
     QAction* m_menuCurve = nullptr;
     QAction* m_menuLangJa = nullptr;

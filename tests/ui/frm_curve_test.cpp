@@ -126,9 +126,9 @@ class FrmCurveTest : public ::testing::Test {
 
 TEST_F(FrmCurveTest, ViewMenuOpensTheWindowBesideTheMainWindowWithoutAnActivation) {
     const QList<QAction*> menus = window->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 3);
-    EXPECT_EQ(menus[1]->menu(), control<QMenu>(window.get(), "menu_view"));
-    EXPECT_EQ(menus[1]->text(), QStringLiteral("表示(&V)"));
+    ASSERT_EQ(menus.size(), 4);  // ファイル, 編集, 表示, ヘルプ
+    EXPECT_EQ(menus[2]->menu(), control<QMenu>(window.get(), "menu_view"));
+    EXPECT_EQ(menus[2]->text(), QStringLiteral("表示(&V)"));
     QAction* item = control<QAction>(window.get(), "menu_curve");
     EXPECT_EQ(item->text(), QStringLiteral("蒸気圧曲線(&T)"));
     EXPECT_EQ(item->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));

@@ -242,11 +242,12 @@ TEST_F(FrmMainZoomTest, ZoomingKeepsTheExperimentAndItsPlottedStates) {
 }
 
 TEST_F(FrmMainZoomTest, ViewMenuOffersTheStepsFitAndFullScreenBetweenFileAndHelp) {
-    const QList<QAction*> menus = window->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 3);
-    EXPECT_EQ(menus[0]->menu(), control<QMenu>("menu_File"));
-    EXPECT_EQ(menus[1]->menu(), control<QMenu>("menu_view"));
-    EXPECT_EQ(menus[2]->menu(), control<QMenu>("menu_Help"));
+    QList<QMenu*> menus;
+    for (QAction* entry : window->menuBar()->actions()) menus.push_back(entry->menu());
+    const auto at = [&](const char* name) { return menus.indexOf(control<QMenu>(name)); };
+    EXPECT_GE(at("menu_File"), 0);
+    EXPECT_LT(at("menu_File"), at("menu_view"));
+    EXPECT_LT(at("menu_view"), at("menu_Help"));
     EXPECT_EQ(control<QMenu>("menu_view")->title(), QStringLiteral("表示(&V)"));
 
     struct Item {
