@@ -1,9 +1,10 @@
 // Runs the main window as the program does, on the display in DISPLAY, with water at 27 °C,
-// 1 mol and the volume at 300 litres (liquid and vapor side by side, the busiest picture), and
-// reports what that costs: the time to the first drawn frame, the CPU time over a run of some
-// seconds after start-up, and the peak resident memory. bench/run_window.sh starts it under
-// Xvfb. The settings file is one of its own in a temporary folder.
-// Usage: window_bench [SECONDS] [--screenshot FILE]   (FILE: a PNG of the window after 4 s)
+// 1 mol and the volume at 300 litres (liquid and vapor side by side, the busiest picture), at a
+// zoom in percent (100 unless given after the seconds), and reports what that costs: the time
+// to the first drawn frame, the CPU time over a run of some seconds after start-up, and the peak
+// resident memory. bench/run_window.sh starts it under Xvfb. The settings file is one of its own
+// in a temporary folder.
+// Usage: window_bench [SECONDS [ZOOM]] [--screenshot FILE]   (FILE: a PNG of the window after 4 s)
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -113,12 +114,16 @@ class FirstFrameWatch : public QObject {
 int main(int argc, char* argv[]) {
     const Clock::time_point start = Clock::now();
     int seconds = 10;
+    int zoom = 100;
     QString screenshot;
+    int number = 0;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc)
             screenshot = QString::fromLocal8Bit(argv[++i]);
-        else
+        else if (number++ == 0)
             seconds = std::max(1, std::atoi(argv[i]));
+        else
+            zoom = std::atoi(argv[i]);
     }
 
     QApplication application(argc, argv);
@@ -138,6 +143,7 @@ int main(int argc, char* argv[]) {
         return kemora::config::SettingsPlace{configPath, configPath, true};
     });
     FirstFrameWatch firstFrame(window.findChild<kemora::ui::SurfaceWidget*>("picBack"), start);
+    window.setZoom(zoom);
     window.show();
     window.findChild<QLineEdit*>("txtValue")->setText(QStringLiteral("300"));
     bool screenshotFailed = false;
@@ -163,6 +169,7 @@ int main(int argc, char* argv[]) {
         "(%.0f ms of CPU time used by then)\n",
         firstFrame.sinceMain.value_or(-1), firstFrame.sinceProcessStart.value_or(-1),
         firstFrame.cpuMilliseconds);
+    std::printf("zoom %.0f %%\n", window.zoomFactor() * 100);
     std::printf("run at 300 L: %.2f s CPU in %.2f s = %.2f %% of one core\n", cpu, wall,
                 100.0 * cpu / wall);
     std::printf("peak resident memory: %.1f MB\n", PeakResidentMegabytes());

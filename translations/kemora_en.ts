@@ -587,6 +587,30 @@ Dashed: measured values from the Antoine equation log10(p / mmHg) = A − B / (C
         <translation>The language setting could not be saved.</translation>
     </message>
     <message>
+        <source>拡大(&amp;I)</source>
+        <translation>Zoom &amp;In</translation>
+    </message>
+    <message>
+        <source>縮小(&amp;O)</source>
+        <translation>Zoom &amp;Out</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>画面に合わせる</source>
+        <translation>Fit to Screen</translation>
+    </message>
+    <message>
+        <source>全画面表示</source>
+        <translation>Full Screen</translation>
+    </message>
+    <message>
+        <source>表示の大きさを保存できませんでした。</source>
+        <translation>The zoom could not be saved.</translation>
+    </message>
+    <message>
         <source>蒸気圧曲線(&amp;T)</source>
         <translation>Vapor-Pressure &amp;Curves</translation>
     </message>

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "mainwindow/saturating.h"
@@ -19,6 +20,7 @@ constexpr double kPlotHeight = 320.0;
 constexpr int32_t kVolumeStep = 100;        // litres
 constexpr double kAtmPressureStep = 0.1;    // atm
 constexpr double kOtherPressureStep = 100;  // mmHg or hPa
+constexpr int32_t kVolumeLabelTop = 325;
 // More lines than any range typed without an exponent needs (-999..9999 atm in tenths is
 // about 110,000); beyond it the lines only pile onto the same pixels, and drawing billions
 // of them would freeze the window.
@@ -32,6 +34,26 @@ int32_t AxisOffset(double length, double low, double high, double value) {
     if (range == 0.0)
         return 0;
     return model::RoundHalfEven((length / range) * (value - low));
+}
+
+// A volume label starts 5 pixels left of its line, unless the box's right edge would cut it:
+// then it moves left until its ink ends at the edge.
+int32_t VolumeLabelLeft(Surface& box, const std::string& label, int32_t lineX) {
+    const int32_t left = SaturatingAdd(lineX, -5);
+    const std::optional<TextInk> ink = box.textInk(label);
+    if (ink && int64_t{left} + ink->right > kGraphBoxWidth)
+        return ClampToInt32(int64_t{kGraphBoxWidth} - ink->right);
+    return left;
+}
+
+// A pressure label lies 10 pixels above its line, unless the box's top edge would cut it:
+// then it moves down until its ink starts at the edge.
+int32_t PressureLabelTop(Surface& box, const std::string& label, int32_t lineY) {
+    const int32_t top = SaturatingAdd(lineY, -10);
+    const std::optional<TextInk> ink = box.textInk(label);
+    if (ink && int64_t{top} + ink->top < 0)
+        return SaturatingNegate(ink->top);
+    return top;
 }
 
 // Marks a state with a red square and settles the previous square into the colour of
@@ -93,8 +115,9 @@ void DrawGraphFrame(Surface& box, const model::ExperimentSettings& settings, Gra
             const int32_t x =
                 SaturatingAdd(GraphPoint(settings, volume, settings.grphHMin).x, kPlotLeft);
             box.drawLine(x, kPlotBottom, x, kPlotTop, kGridLineColor);
-            box.setTextPosition(SaturatingAdd(x, -5), 325);
-            box.printText(model::IntegerText(volume));
+            const std::string label = model::IntegerText(volume);
+            box.setTextPosition(VolumeLabelLeft(box, label, x), kVolumeLabelTop);
+            box.printText(label);
         }
     }
 
@@ -120,7 +143,7 @@ void DrawGraphFrame(Surface& box, const model::ExperimentSettings& settings, Gra
             previous = p;
             const int32_t y = ClampToInt32(int64_t{kPlotBottom} - GraphPoint(settings, wMin, p).y);
             box.drawLine(kPlotLeft, y, kPlotRight, y, kGridLineColor);
-            box.setTextPosition(0, SaturatingAdd(y, -10));
+            box.setTextPosition(0, PressureLabelTop(box, label, y));
             box.printText(label);
         }
     }

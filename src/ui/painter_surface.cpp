@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/utf8_text.h"
 
@@ -58,6 +59,17 @@ void PainterSurface::printText(std::string_view utf8) {
     m_painter.setFont(m_textFont);
     m_painter.drawText(m_textPosition + QPointF(0, m_textAscent), FromUtf8(utf8));
     m_textPosition.ry() = std::min<qreal>(m_textPosition.y() + m_textLineSpacing, kReach);
+}
+
+std::optional<mainwindow::TextInk> PainterSurface::textInk(std::string_view utf8) {
+    const QRectF ink = QFontMetricsF(m_textFont).boundingRect(FromUtf8(utf8));
+    if (ink.isEmpty())
+        return std::nullopt;
+    // From the text's top left, widened to whole pixels of the box.
+    return mainwindow::TextInk{static_cast<int32_t>(std::floor(ink.left())),
+                               static_cast<int32_t>(std::floor(m_textAscent + ink.top())),
+                               static_cast<int32_t>(std::ceil(ink.right())),
+                               static_cast<int32_t>(std::ceil(m_textAscent + ink.bottom()))};
 }
 
 void PainterSurface::copySprite(int32_t /*x*/, int32_t /*y*/) {}

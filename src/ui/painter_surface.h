@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QPointF>
+#include <optional>
 
 #include "mainwindow/surface.h"
 
@@ -21,6 +22,7 @@ class PainterSurface : public mainwindow::Surface {
     void drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, mainwindow::Rgb color) override;
     void setTextPosition(int32_t x, int32_t y) override;
     void printText(std::string_view utf8) override;
+    [[nodiscard]] std::optional<mainwindow::TextInk> textInk(std::string_view utf8) override;
     // A graph has no molecules: nothing to copy.
     void copySprite(int32_t x, int32_t y) override;
     // What is painted is on the page already.

@@ -4,7 +4,10 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "mainwindow/fake_surface.h"
@@ -180,6 +183,79 @@ TEST(DrawGraphFrame, DrawsTheGridAndLabelsForTheAxes) {
         EXPECT_EQ(grid.volumeLabels, c.grid.volumeLabels);
         EXPECT_EQ(grid.horizontalY, c.grid.horizontalY);
         EXPECT_EQ(grid.pressureLabels, c.grid.pressureLabels);
+    }
+}
+
+// A label as placed: its text and the text position set for it.
+struct PlacedLabel {
+    std::string text;
+    int32_t x = 0;
+    int32_t y = 0;
+
+    friend bool operator==(const PlacedLabel&, const PlacedLabel&) = default;
+};
+
+void PrintTo(const PlacedLabel& label, std::ostream* out) {
+    *out << '"' << label.text << "\" at " << label.x << ", " << label.y;
+}
+
+TEST(DrawGraphFrame, LabelsTheBoxWouldCutMoveInsideItAndNoOtherLabelMoves) {
+    // Ink 5 pixels a character from the left of the text, from 2 pixels below its top.
+    const auto ink = [](std::string_view text) -> std::optional<TextInk> {
+        return TextInk{0, 2, static_cast<int32_t>(5 * text.size()), 9};
+    };
+    struct Case {
+        const char* what;
+        model::ExperimentSettings axes;
+        std::vector<PlacedLabel> labels;
+    };
+    const Case cases[] = {
+        {"0..700 L, 0..800 mmHg: 700 moves left, 800 down",
+         Axes(0, 700, 0, 800),
+         {{"0", 10, 325},
+          {"100", 53, 325},
+          {"200", 96, 325},
+          {"300", 139, 325},
+          {"400", 181, 325},
+          {"500", 224, 325},
+          {"600", 267, 325},
+          {"700", 300, 325},
+          {"0", 0, 310},
+          {"100", 0, 270},
+          {"200", 0, 230},
+          {"300", 0, 190},
+          {"400", 0, 150},
+          {"500", 0, 110},
+          {"600", 0, 70},
+          {"700", 0, 30},
+          {"800", 0, -2}}},
+        {"0..1 atm: the top tenth moves down",
+         Axes(-50, 150, 0, 0.2, model::Atm),
+         {{"-50", 10, 325},
+          {"50", 160, 325},
+          {"150", 300, 325},
+          {"0", 0, 310},
+          {"0.1", 0, 150},
+          {"0.2", 0, -2}}},
+        {"a last label that ends at the edge stays",
+         Axes(-93, 7, 5, 105),
+         {{"-93", 10, 325}, {"7", 310, 325}, {"5", 0, 310}, {"105", 0, -2}}},
+        {"a top line low enough for its label stays",
+         Axes(0, 100, 0, 150),
+         {{"0", 10, 325}, {"100", 300, 325}, {"0", 0, 310}, {"100", 0, 97}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeSurface box(kGraphBoxWidth, kGraphBoxHeight);
+        box.ink = ink;
+        GraphState state;
+        DrawGraphFrame(box, c.axes, state);
+        std::vector<PlacedLabel> labels;
+        for (std::size_t i = 0; i + 1 < box.calls.size(); ++i) {
+            if (box.calls[i].op == Op::TextPosition && box.calls[i + 1].op == Op::Text)
+                labels.push_back({box.calls[i + 1].text, box.calls[i].x1, box.calls[i].y1});
+        }
+        EXPECT_EQ(labels, c.labels);
     }
 }
 
