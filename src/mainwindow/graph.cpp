@@ -60,6 +60,7 @@ void EraseGraph(Surface& box, GraphState& state) {
     // Outside the box, so that the first square after an erase settles nothing visible.
     state.lastPointX = -10;
     state.lastPointY = -10;
+    state.newestState.reset();
 }
 
 void DrawGraphFrame(Surface& box, const model::ExperimentSettings& settings, GraphState& state) {
@@ -123,6 +124,7 @@ void PlotPoint(Surface& box, const model::Experiment& experiment, GraphState& st
                  SaturatingAdd(state.lastPointY, 2), state.plotColor);
     state.lastPointX = point.x;
     state.lastPointY = point.y;
+    state.newestState = PlottedState{volume, pressure, experiment.settings.pressureUnit};
 }
 
 }  // namespace kemora::mainwindow

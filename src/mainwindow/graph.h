@@ -2,6 +2,7 @@
 // The pressure-volume graph in the graph box: its scale, grid, labels and plotted states.
 
 #include <cstdint>
+#include <optional>
 
 #include "mainwindow/panel_sizes.h"
 #include "mainwindow/surface.h"
@@ -18,12 +19,23 @@ inline constexpr Rgb kWaterPointColor{0, 0, 192};
 inline constexpr Rgb kEthanolPointColor{0, 204, 0};
 inline constexpr Rgb kEtherPointColor{0, 204, 204};
 
+// A plotted state as it was plotted.
+struct PlottedState {
+    int32_t volume = 0;        // litres
+    double pressure = 0.0;     // in pressureUnit
+    int32_t pressureUnit = 0;  // a model::PressureUnit
+
+    friend bool operator==(const PlottedState&, const PlottedState&) = default;
+};
+
 // The graph's shared values, owned by the main window's state.
 struct GraphState {
     int32_t graphVisible = 1;  // 1 while the graph is shown and states are plotted
     int32_t lastPointX = 0;    // graph-box pixel of the newest square; -10 after an erase
     int32_t lastPointY = 0;
     Rgb plotColor{};  // colour of a settled square for the current liquid
+    // The state the newest square marks, which the window describes; none after an erase.
+    std::optional<PlottedState> newestState;
 };
 
 // A pixel position or offset.
@@ -46,7 +58,7 @@ struct PixelPoint {
 // The colour a plotted square settles into for `liquid` (a model::Liquid).
 [[nodiscard]] Rgb SettledPointColor(int32_t liquid);
 
-// Blanks the whole box and forgets the newest square.
+// Blanks the whole box and forgets the newest square and its state.
 void EraseGraph(Surface& box, GraphState& state);
 
 // Blanks the box and draws the grid and labels for the settings, then refreshes the box.

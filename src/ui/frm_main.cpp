@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -58,21 +57,6 @@ const QColor kShadow(128, 128, 128);
 const QColor kPressureBackground(255, 255, 192);
 const QColor kLiquidText(0, 64, 0);
 
-// The code of a playback key, as the logic counts keys; other keys play no part.
-std::optional<int> PlaybackKeyCode(int qtKey) {
-    switch (qtKey) {
-        case Qt::Key_Down:
-            return mainwindow::kKeyDown;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return mainwindow::kKeyEnter;
-        case Qt::Key_Space:
-            return mainwindow::kKeySpace;
-        default:
-            return std::nullopt;
-    }
-}
-
 void Place(QWidget* widget, const char* name, int left, int top, int width, int height) {
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(left, top, width, height);
@@ -110,6 +94,15 @@ ImageButton* MakePictureButton(QWidget* parent, const char* name, int left) {
     return button;
 }
 
+QAction* AddItem(QMenu& menu, const char* name, const QList<QKeySequence>& keys,
+                 bool checkable = false) {
+    QAction* action = menu.addAction(QString());
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcuts(keys);
+    action->setCheckable(checkable);
+    return action;
+}
+
 }  // namespace
 
 frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* parent)
@@ -135,6 +128,13 @@ frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* 
     connect(m_picSinario, &ImageButton::clicked, this, [this] { m_logic->picSinario_Click(); });
     connect(m_picGrphSw, &ImageButton::clicked, this, [this] { m_logic->picGrphSw_Click(); });
     connect(m_picGrphCls, &ImageButton::clicked, this, [this] { m_logic->picGrphCls_Click(); });
+    // Each item does exactly what its button does; the check marks follow the buttons' state.
+    connect(m_menuScenarioMode, &QAction::triggered, this, [this] { m_logic->picSinario_Click(); });
+    connect(m_menuGraphVisible, &QAction::triggered, this, [this] { m_logic->picGrphSw_Click(); });
+    connect(m_menuGraphClear, &QAction::triggered, this, [this] { m_logic->picGrphCls_Click(); });
+    connect(m_menuPause, &QAction::triggered, this,
+            [this](bool paused) { m_logic->SetAnimationPaused(paused); });
+    connect(m_menuReset, &QAction::triggered, this, [this] { m_logic->menu_reset_Click(); });
     qApp->installEventFilter(this);
 
     m_logic->Form_Load();
@@ -149,6 +149,7 @@ frmMain::~frmMain() {
 
 void frmMain::createControls() {
     auto* client = new QLabel(this);
+    m_client = client;
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(kClientWidth, kClientHeight);
     client->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -184,8 +185,11 @@ void frmMain::createControls() {
 
     m_picSinario = MakePictureButton(client, "picSinario", 464);
     m_picSinario->setImage(m_picSinarioOff->pixmap());
+    m_picSinario->setCheckable(true);
     m_picGrphSw = MakePictureButton(client, "picGrphSw", 560);
     m_picGrphSw->setImage(m_picGrphSwOn->pixmap());
+    m_picGrphSw->setCheckable(true);
+    m_picGrphSw->setChecked(true);
     m_picGrphCls = MakePictureButton(client, "picGrphCls", 656);
     m_picGrphCls->setImage(m_picGrphClsOff->pixmap());
 
@@ -235,8 +239,9 @@ void frmMain::createControls() {
     liquidPalette.setColor(QPalette::Button, Qt::white);
     m_cmbLiquid->setPalette(liquidPalette);
 
-    setTabOrder(m_txtValue, m_txtAturyoku);
-    setTabOrder(m_txtAturyoku, m_cmbLiquid);
+    QWidget* const tabOrder[] = {m_txtValue,   m_txtAturyoku, m_cmbLiquid,
+                                 m_picSinario, m_picGrphSw,   m_picGrphCls};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
     m_txtValue->setFocus();
 
     m_timer1 = new QTimer(this);
@@ -259,6 +264,8 @@ void frmMain::createMenus() {
 
     m_menuView = menuBar()->addMenu(QString());
     m_menuView->setObjectName(QStringLiteral("menu_view"));
+    createPresentationItems(*m_menuView);
+    m_menuView->addSeparator();
     createLanguageMenu(*m_menuView);
 
     m_menuHelp = menuBar()->addMenu(QString());
@@ -268,6 +275,19 @@ void frmMain::createMenus() {
     m_menuVer = m_menuHelp->addAction(QString());
     m_menuVer->setObjectName(QStringLiteral("menu_ver"));
     connect(m_menuVer, &QAction::triggered, this, [this] { showModal(m_versionDialog); });
+}
+
+void frmMain::createPresentationItems(QMenu& view) {
+    // What a presenter needs without the mouse: the three picture buttons, the pause and the
+    // reset.
+    m_menuScenarioMode = AddItem(view, "menu_scenarioMode", {QKeySequence(Qt::Key_F5)}, true);
+    m_menuGraphVisible = AddItem(view, "menu_graphVisible", {QKeySequence(Qt::Key_F6)}, true);
+    m_menuGraphVisible->setChecked(true);
+    m_menuGraphClear = AddItem(view, "menu_graphClear", {QKeySequence(Qt::Key_F7)});
+    view.addSeparator();
+    m_menuPause = AddItem(view, "menu_pause",
+                          {QKeySequence(Qt::CTRL | Qt::Key_P), QKeySequence(Qt::Key_Pause)}, true);
+    m_menuReset = AddItem(view, "menu_reset", {QKeySequence(Qt::CTRL | Qt::Key_R)});
 }
 
 void frmMain::createLanguageMenu(QMenu& view) {
@@ -295,6 +315,11 @@ void frmMain::retranslateUi() {
     m_menuSinario->setText(tr("シナリオ設定(&S)"));
     m_menuEnd->setText(tr("終了(&X)"));
     m_menuView->setTitle(tr("表示(&V)"));
+    m_menuScenarioMode->setText(tr("シナリオモード(&S)"));
+    m_menuGraphVisible->setText(tr("グラフを表示(&G)"));
+    m_menuGraphClear->setText(tr("グラフを消去(&C)"));
+    m_menuPause->setText(tr("アニメーションを一時停止(&P)"));
+    m_menuReset->setText(tr("実験をリセット(&R)"));
     m_menuHelp->setTitle(tr("ヘルプ(&H)"));
     m_menuSearch->setText(tr("検索(&H)"));
     m_menuVer->setText(tr("バージョン情報(&A)"));
@@ -312,6 +337,8 @@ void frmMain::retranslateUi() {
     for (int i = 0; i < liquids.size() && i < m_cmbLiquid->count(); ++i)
         m_cmbLiquid->setItemText(i, liquids[i]);
 
+    nameControls();
+    describePictures();
     placeReadouts();
     showCaption();
 }
@@ -376,21 +403,6 @@ void frmMain::showModal(const ModalDialog& dialog) {
         m_logic->Form_Activate();
 }
 
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyRelease) {
-        // A key goes first to the focused control and then, unless taken, up to its parents;
-        // acting at its first receiver runs each release once.
-        const QWidget* focus = focusWidget();
-        const QObject* firstReceiver = focus != nullptr ? focus : this;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (watched == firstReceiver && !key->isAutoRepeat()) {
-            if (const std::optional<int> code = PlaybackKeyCode(key->key()))
-                m_logic->Form_KeyUp(*code);
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void frmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (m_activated)
@@ -409,7 +421,10 @@ void frmMain::setVolumeText(std::string_view text) {
 }
 
 void frmMain::setPressureText(std::string_view text) {
-    m_txtAturyoku->setText(FromUtf8(text));
+    // Every new text is announced to screen readers; the same pressure again is no news.
+    const QString pressure = FromUtf8(text);
+    if (m_txtAturyoku->text() != pressure)
+        m_txtAturyoku->setText(pressure);
 }
 
 void frmMain::setLidTop(int32_t top) {
@@ -418,6 +433,7 @@ void frmMain::setLidTop(int32_t top) {
 
 void frmMain::setUnitLabel(std::string_view text) {
     m_lblPress->setText(FromUtf8(text));
+    namePressureField();
 }
 
 void frmMain::setVolumeMaximum(int32_t maximum) {
@@ -441,9 +457,13 @@ void frmMain::setButtonLit(mainwindow::PictureButton button, bool lit) {
     switch (button) {
         case mainwindow::PictureButton::Sinario:
             m_picSinario->setImage((lit ? m_picSinarioOn : m_picSinarioOff)->pixmap());
+            m_picSinario->setChecked(lit);
+            m_menuScenarioMode->setChecked(lit);
             break;
         case mainwindow::PictureButton::GrphSw:
             m_picGrphSw->setImage((lit ? m_picGrphSwOn : m_picGrphSwOff)->pixmap());
+            m_picGrphSw->setChecked(lit);
+            m_menuGraphVisible->setChecked(lit);
             break;
         case mainwindow::PictureButton::GrphCls:
             m_picGrphCls->setImage((lit ? m_picGrphClsOn : m_picGrphClsOff)->pixmap());

@@ -34,8 +34,9 @@ class UpDown;
 // The program's main window: the cylinder with its lid, the graph box, the picture buttons,
 // the volume and pressure fields, the liquid selector, the menus and the animation timer.
 // Owns its controls and the logic that drives them; the shared state belongs to the caller
-// and must outlive the window. Every control carries its name as objectName. Its texts follow
-// the interface language: a change of language words the window anew, state untouched.
+// and must outlive the window. Every control carries its name as objectName, and a name and
+// description for screen readers. Its texts follow the interface language: a change of
+// language words the window anew, state untouched.
 class frmMain : public QMainWindow, private mainwindow::MainView {
     Q_OBJECT
   public:
@@ -57,7 +58,8 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     void setMessageBox(MessageBoxFunction messageBox);
 
   protected:
-    // Sees every key release of the window before the focused control does.
+    // Sees every key of the window before the focused control does: the logic decides whether
+    // playback or the volume's arrows take it.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -72,6 +74,7 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
 
     void createControls();
     void createMenus();
+    void createPresentationItems(QMenu& view);
     void createLanguageMenu(QMenu& view);
     void showModal(const ModalDialog& dialog);
     // Gives every text of the window in the interface language.
@@ -81,6 +84,14 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     void placeReadouts();
     void showCaption();
     void chooseLanguage(config::Language language);
+    // Names the controls for screen readers, in the interface language.
+    void nameControls();
+    void namePressureField();
+    // Words the pictures' last described states.
+    void describePictures();
+    // Whether a key that `watched` receives is one of the window's controls' own, seen at its
+    // first receiver; the menus' keys are theirs.
+    [[nodiscard]] bool isControlKey(const QObject* watched) const;
 
     // MainView
     [[nodiscard]] std::string volumeText() const override;
@@ -96,6 +107,8 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     void repaintWindow() override;
     [[nodiscard]] mainwindow::Surface& cylinder() override;
     [[nodiscard]] mainwindow::Surface& graphBox() override;
+    void describeCylinder(const mainwindow::LayerSplit& layers) override;
+    void describeGraph(const mainwindow::GraphReading& reading) override;
 
     std::unique_ptr<mainwindow::MainWindowLogic> m_logic;
     const std::string m_configPath;
@@ -105,6 +118,8 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     MessageBoxFunction m_messageBox;
     bool m_activated = false;  // the first display has run Form_Activate
     mainwindow::Caption m_caption;
+    mainwindow::LayerSplit m_cylinderLayers;
+    mainwindow::GraphReading m_graphReading;
     std::vector<ReadoutPlace> m_readoutPlaces;
 
     QMenu* m_menuFile = nullptr;
@@ -112,12 +127,18 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     QAction* m_menuSinario = nullptr;
     QAction* m_menuEnd = nullptr;
     QMenu* m_menuView = nullptr;
+    QAction* m_menuScenarioMode = nullptr;
+    QAction* m_menuGraphVisible = nullptr;
+    QAction* m_menuGraphClear = nullptr;
+    QAction* m_menuPause = nullptr;
+    QAction* m_menuReset = nullptr;
     QAction* m_menuLangJa = nullptr;
     QAction* m_menuLangEn = nullptr;
     QMenu* m_menuHelp = nullptr;
     QAction* m_menuSearch = nullptr;
     QAction* m_menuVer = nullptr;
 
+    QLabel* m_client = nullptr;
     QLabel* m_picTenjyou = nullptr;
     SurfaceWidget* m_picBack = nullptr;
     SurfaceWidget* m_picGrph = nullptr;

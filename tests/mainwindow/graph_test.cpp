@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -185,7 +186,7 @@ TEST(DrawGraphFrame, DrawsTheGridAndLabelsForTheAxes) {
 
 TEST(DrawGraphFrame, ErasesFirstAndRefreshesLast) {
     FakeSurface box(kGraphBoxWidth, kGraphBoxHeight, kNewestPointColor);
-    GraphState state{1, 100, 100, kWaterPointColor};
+    GraphState state{1, 100, 100, kWaterPointColor, std::nullopt};
     DrawGraphFrame(box, Axes(0, 700, 0, 800), state);
     ASSERT_GE(box.calls.size(), 2u);
     const auto& erase = box.calls.front();
@@ -256,7 +257,7 @@ TEST(DrawGraphFrame, BoundsTooWideToDrawStopAtACapInsteadOfFreezing) {
 
 TEST(EraseGraph, BlanksTheBoxAndForgetsTheNewestPoint) {
     FakeSurface box(kGraphBoxWidth, kGraphBoxHeight, kGridLineColor);
-    GraphState state{0, 40, 50, kEthanolPointColor};
+    GraphState state{0, 40, 50, kEthanolPointColor, PlottedState{300, 31.4, model::MmHg}};
     EraseGraph(box, state);
     ASSERT_EQ(box.calls.size(), 1u);
     EXPECT_EQ(box.calls[0].op, Op::Fill);
@@ -264,6 +265,7 @@ TEST(EraseGraph, BlanksTheBoxAndForgetsTheNewestPoint) {
     EXPECT_EQ(box.pixel(314, 333), kGraphBackgroundColor);
     EXPECT_EQ(state.lastPointX, -10);
     EXPECT_EQ(state.lastPointY, -10);
+    EXPECT_FALSE(state.newestState);
     EXPECT_EQ(state.graphVisible, 0);  // the flag belongs to the callers
 }
 

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <ostream>
@@ -218,7 +219,7 @@ TEST_F(FrmMainTest, PictureButtonsShowTheTopOfTheirImagesWithTips) {
         SCOPED_TRACE(c.button);
         ImageButton* button = control<ImageButton>(c.button);
         EXPECT_EQ(button->toolTip(), c.tip);
-        EXPECT_EQ(button->focusPolicy(), Qt::NoFocus);
+        EXPECT_EQ(button->focusPolicy(), Qt::TabFocus);  // a click leaves the focus where it is
         const QImage grabbed = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QImage expected =
             imageOf(c.shown).copy(0, 0, 81, 47).convertToFormat(QImage::Format_RGB32);
@@ -370,7 +371,7 @@ TEST_F(FrmMainTest, TimerDrawsTheMoleculesIntoTheCylinder) {
     EXPECT_GT(litRows(0, 250), 500);
 }
 
-TEST_F(FrmMainTest, PlaybackKeysReachTheLogicOnceWhateverHasTheFocus) {
+TEST_F(FrmMainTest, PlaybackKeysRunOneStepWhateverHasTheFocusAndGoNoFurther) {
     for (int32_t volume : {100, 200, 300}) {
         scenario::ScenarioStep& step =
             state.currentScenario.steps[++state.currentScenario.stepCount];
@@ -388,7 +389,7 @@ TEST_F(FrmMainTest, PlaybackKeysReachTheLogicOnceWhateverHasTheFocus) {
     QTest::keyRelease(txtValue(), Qt::Key_Space);
     EXPECT_EQ(window->windowTitle(), kCaption + "[1]");
     EXPECT_EQ(txtValue()->text(), "100");
-    EXPECT_EQ(reached.count, 1);  // and the key went on to the field
+    EXPECT_EQ(reached.count, 0);  // the key belonged to playback alone
 
     QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "),
                        true);
@@ -397,7 +398,7 @@ TEST_F(FrmMainTest, PlaybackKeysReachTheLogicOnceWhateverHasTheFocus) {
                       Qt::Key_ParenLeft);       // Qt's code of "(" is 40, Down's in the logic
     QTest::keyPress(txtValue(), Qt::Key_Down);  // only a release runs a step
     EXPECT_EQ(window->windowTitle(), kCaption + "[1]");
-    EXPECT_EQ(reached.count, 3);
+    EXPECT_EQ(reached.count, 1);  // only "(" went on to the field
 
     QComboBox* liquid = control<QComboBox>("cmbLiquid");
     liquid->setFocus();
@@ -482,17 +483,23 @@ TEST_F(FrmMainTest, GraphButtonsSwitchTheirImagesAndTheClearButtonFlashes) {
     ASSERT_TRUE(graphHasRedSquare());
     ImageButton* clear = control<ImageButton>("picGrphCls");
     PaintRecorder recorder(clear);
+    const QImage lit = imageOf("picGrphClsOn");
+    const auto litPaints = [&] {
+        return std::count(recorder.painted.begin(), recorder.painted.end(), lit);
+    };
     QTest::mouseClick(clear, Qt::LeftButton);
     EXPECT_FALSE(graphHasRedSquare());
     EXPECT_EQ(buttonImage("picGrphCls"), imageOf("picGrphClsOff"));
-    ASSERT_EQ(recorder.painted.size(), 2u);  // painted lit while the graph was redrawn
-    EXPECT_EQ(recorder.painted[0], imageOf("picGrphClsOn"));
-    EXPECT_EQ(recorder.painted[1], imageOf("picGrphClsOff"));
+    // Painted lit once, while the graph was redrawn, and at rest again afterwards.
+    ASSERT_GE(recorder.painted.size(), 2u);
+    EXPECT_EQ(litPaints(), 1);
+    EXPECT_EQ(recorder.painted[recorder.painted.size() - 2], lit);
+    EXPECT_EQ(recorder.painted.back(), imageOf("picGrphClsOff"));
 
     // A press that leaves the button before it is released is no click.
     QTest::mousePress(clear, Qt::LeftButton);
     QTest::mouseRelease(clear, Qt::LeftButton, {}, QPoint(200, 20));
-    EXPECT_EQ(recorder.painted.size(), 2u);
+    EXPECT_EQ(litPaints(), 1);
 }
 
 TEST_F(FrmMainTest, EndItemClosesTheWindow) {
