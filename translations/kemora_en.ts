@@ -136,6 +136,14 @@
         <source>現時点ではｼｽﾃﾑ情報を使用できません</source>
         <translation>System Information is unavailable at this time</translation>
     </message>
+    <message>
+        <source>区切り線</source>
+        <translation>Separator</translation>
+    </message>
+    <message>
+        <source>コンピューターのシステム情報ツールを起動します</source>
+        <translation>Starts the computer&apos;s system information tool</translation>
+    </message>
 </context>
 <context>
     <name>kemora::dialogs::frmSinario</name>
@@ -268,6 +276,42 @@
         <source>グラフ表示</source>
         <comment>option</comment>
         <translation>Show the graph</translation>
+    </message>
+    <message>
+        <source>このページのステップを、一覧で選んだ行の前に、選んでいなければ最後に加えます</source>
+        <translation>Adds this page&apos;s step before the line chosen in the list, or at the end if none is chosen</translation>
+    </message>
+    <message>
+        <source>シナリオのタイトル</source>
+        <translation>Scenario title</translation>
+    </message>
+    <message>
+        <source>ステップの種類</source>
+        <translation>Kind of step</translation>
+    </message>
+    <message>
+        <source>物質</source>
+        <translation>Substance</translation>
+    </message>
+    <message>
+        <source>ステップの内容</source>
+        <translation>Step details</translation>
+    </message>
+    <message>
+        <source>一覧で選んだステップを削除します</source>
+        <translation>Deletes the step chosen in the list</translation>
+    </message>
+    <message>
+        <source>ステップの一覧</source>
+        <translation>List of steps</translation>
+    </message>
+    <message>
+        <source>シナリオをファイルから読み込みます</source>
+        <translation>Loads a scenario from a file</translation>
+    </message>
+    <message>
+        <source>シナリオをファイルに保存します</source>
+        <translation>Saves the scenario to a file</translation>
     </message>
 </context>
 <context>
