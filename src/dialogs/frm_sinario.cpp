@@ -415,12 +415,14 @@ void frmSinario::cmdLoad_Click() {
 
 void frmSinario::cmdSave_Click() {
     txtTTl_LostFocus();
-    const QString name =
+    const QString typedName =
         m_fileNamePrompt
             ? m_fileNamePrompt(this, {tr("シナリオデータを保存する"), FileFilter(), true})
             : QString();
-    if (name.isEmpty())
+    if (typedName.isEmpty())
         return;
+    // Without its extension the file would not show in the open dialog's list.
+    const QString name = ui::FromUtf8(scenario::WithScenarioExtension(ui::ToUtf8(typedName)));
     if (scenario::WriteScenarioFile(m_currentScenario, LocalPath(name)) !=
         scenario::ScenarioFileResult::Ok) {
         ShowMessage(tr("シナリオデータを保存できませんでした。") + "\n" +

@@ -34,6 +34,22 @@ int32_t AxisOffset(double length, double low, double high, double value) {
     return model::RoundHalfEven((length / range) * (value - low));
 }
 
+// Marks a state with a red square and settles the previous square into the colour of
+// `liquid`, the liquid at the time of the plot.
+void PlotSquare(Surface& box, const model::ExperimentSettings& settings, int32_t liquid,
+                GraphState& state, int32_t volume, double pressure) {
+    state.plotColor = SettledPointColor(liquid);
+    const PixelPoint point = GraphToBox(GraphPoint(settings, volume, pressure));
+    box.fillRect(point.x, point.y, SaturatingAdd(point.x, 2), SaturatingAdd(point.y, 2),
+                 kNewestPointColor);
+    // Painted after the red square: when both fall on the same pixels, the new state shows
+    // in the liquid's colour.
+    box.fillRect(state.lastPointX, state.lastPointY, SaturatingAdd(state.lastPointX, 2),
+                 SaturatingAdd(state.lastPointY, 2), state.plotColor);
+    state.lastPointX = point.x;
+    state.lastPointY = point.y;
+}
+
 }  // namespace
 
 PixelPoint GraphPoint(const model::ExperimentSettings& settings, int32_t volume, double pressure) {
@@ -60,7 +76,7 @@ void EraseGraph(Surface& box, GraphState& state) {
     // Outside the box, so that the first square after an erase settles nothing visible.
     state.lastPointX = -10;
     state.lastPointY = -10;
-    state.newestState.reset();
+    state.plottedStates.clear();
 }
 
 void DrawGraphFrame(Surface& box, const model::ExperimentSettings& settings, GraphState& state) {
@@ -114,17 +130,17 @@ void DrawGraphFrame(Surface& box, const model::ExperimentSettings& settings, Gra
 
 void PlotPoint(Surface& box, const model::Experiment& experiment, GraphState& state, int32_t volume,
                double pressure) {
-    state.plotColor = SettledPointColor(experiment.liquid);
-    const PixelPoint point = GraphToBox(GraphPoint(experiment.settings, volume, pressure));
-    box.fillRect(point.x, point.y, SaturatingAdd(point.x, 2), SaturatingAdd(point.y, 2),
-                 kNewestPointColor);
-    // Painted after the red square: when both fall on the same pixels, the new state shows
-    // in the liquid's colour.
-    box.fillRect(state.lastPointX, state.lastPointY, SaturatingAdd(state.lastPointX, 2),
-                 SaturatingAdd(state.lastPointY, 2), state.plotColor);
-    state.lastPointX = point.x;
-    state.lastPointY = point.y;
-    state.newestState = PlottedState{volume, pressure, experiment.settings.pressureUnit};
+    PlotSquare(box, experiment.settings, experiment.liquid, state, volume, pressure);
+    state.plottedStates.push_back(StateOf(experiment, volume, pressure));
+}
+
+void DrawGraphCopy(Surface& target, const model::ExperimentSettings& settings,
+                   const std::vector<PlottedState>& states) {
+    GraphState copy;
+    DrawGraphFrame(target, settings, copy);
+    for (const PlottedState& plotted : states) {
+        PlotSquare(target, settings, plotted.liquid, copy, plotted.volume, plotted.pressure);
+    }
 }
 
 }  // namespace kemora::mainwindow

@@ -26,8 +26,8 @@ LayerSplit CylinderLayers(const MoleculeField& field) {
 GraphReading ReadGraph(const GraphState& graph) {
     GraphReading reading;
     reading.shown = graph.graphVisible != 0;
-    if (reading.shown && graph.newestState) {
-        const PlottedState& state = *graph.newestState;
+    if (reading.shown && !graph.plottedStates.empty()) {
+        const PlottedState& state = graph.plottedStates.back();
         reading.newest = PointReading{
             state.volume, model::FixedText(state.pressure, PressureDecimals(state.pressureUnit)),
             std::string(model::PressureUnitText(state.pressureUnit))};

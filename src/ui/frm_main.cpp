@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -13,6 +15,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <utility>
@@ -23,6 +26,8 @@
 #include "mainwindow/panel_sizes.h"
 #include "ui/application_setup.h"
 #include "ui/artwork.h"
+#include "ui/export_commands.h"
+#include "ui/frm_curve.h"
 #include "ui/image_button.h"
 #include "ui/language.h"
 #include "ui/liquid_names.h"
@@ -106,7 +111,10 @@ QAction* AddItem(QMenu& menu, const char* name, const QList<QKeySequence>& keys,
 }  // namespace
 
 frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* parent)
-    : QMainWindow(parent), m_configPath(std::move(configPath)), m_messageBox(ShowWarningMessage) {
+    : QMainWindow(parent),
+      m_state(state),
+      m_configPath(std::move(configPath)),
+      m_messageBox(ShowWarningMessage) {
     setObjectName(QStringLiteral("frmMain"));
     // Fixed border with a close box only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -123,21 +131,39 @@ frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* 
     mainwindow::MainView& view = *this;
     m_logic = std::make_unique<mainwindow::MainWindowLogic>(state, view, m_configPath,
                                                             mainwindow::SystemTimeOfDay);
-    connect(m_txtValue, &QLineEdit::textChanged, this, [this] { m_logic->txtValue_Change(); });
-    connect(m_timer1, &QTimer::timeout, this, [this] { m_logic->Timer1_Timer(); });
-    connect(m_picSinario, &ImageButton::clicked, this, [this] { m_logic->picSinario_Click(); });
-    connect(m_picGrphSw, &ImageButton::clicked, this, [this] { m_logic->picGrphSw_Click(); });
-    connect(m_picGrphCls, &ImageButton::clicked, this, [this] { m_logic->picGrphCls_Click(); });
+    using Logic = mainwindow::MainWindowLogic;
+    connect(m_txtValue, &QLineEdit::textChanged, this, [this] { handle(&Logic::txtValue_Change); });
+    connect(m_timer1, &QTimer::timeout, this, [this] { handle(&Logic::Timer1_Timer); });
+    connect(m_picSinario, &ImageButton::clicked, this,
+            [this] { handle(&Logic::picSinario_Click); });
+    connect(m_picGrphSw, &ImageButton::clicked, this, [this] { handle(&Logic::picGrphSw_Click); });
+    connect(m_picGrphCls, &ImageButton::clicked, this,
+            [this] { handle(&Logic::picGrphCls_Click); });
     // Each item does exactly what its button does; the check marks follow the buttons' state.
-    connect(m_menuScenarioMode, &QAction::triggered, this, [this] { m_logic->picSinario_Click(); });
-    connect(m_menuGraphVisible, &QAction::triggered, this, [this] { m_logic->picGrphSw_Click(); });
-    connect(m_menuGraphClear, &QAction::triggered, this, [this] { m_logic->picGrphCls_Click(); });
-    connect(m_menuPause, &QAction::triggered, this,
-            [this](bool paused) { m_logic->SetAnimationPaused(paused); });
-    connect(m_menuReset, &QAction::triggered, this, [this] { m_logic->menu_reset_Click(); });
+    connect(m_menuScenarioMode, &QAction::triggered, this,
+            [this] { handle(&Logic::picSinario_Click); });
+    connect(m_menuGraphVisible, &QAction::triggered, this,
+            [this] { handle(&Logic::picGrphSw_Click); });
+    connect(m_menuGraphClear, &QAction::triggered, this,
+            [this] { handle(&Logic::picGrphCls_Click); });
+    connect(m_menuPause, &QAction::triggered, this, [this](bool paused) {
+        handle([paused](Logic& logic) { logic.SetAnimationPaused(paused); });
+    });
+    connect(m_menuReset, &QAction::triggered, this, [this] { handle(&Logic::menu_reset_Click); });
     qApp->installEventFilter(this);
 
-    m_logic->Form_Load();
+    handle(&Logic::Form_Load);
+}
+
+template <typename Handler>
+void frmMain::handle(Handler handler) {
+    std::invoke(handler, *m_logic);
+    m_menuSaveCsv->setEnabled(!m_state.graph.plottedStates.empty());
+    followExperiment();
+}
+
+void frmMain::keyReleased(int keyCode) {
+    handle([keyCode](mainwindow::MainWindowLogic& logic) { logic.Form_KeyUp(keyCode); });
 }
 
 frmMain::~frmMain() {
@@ -258,12 +284,42 @@ void frmMain::createMenus() {
     m_menuSinario = m_menuFile->addAction(QString());
     m_menuSinario->setObjectName(QStringLiteral("menu_Sinario"));
     connect(m_menuSinario, &QAction::triggered, this, [this] { showModal(m_scenarioEditor); });
+    m_menuFile->addSeparator();
+    m_export = new ExportCommands(*this, *m_picGrph, m_state);
+    m_menuSaveCsv = m_menuFile->addAction(QString());
+    m_menuSaveCsv->setObjectName(QStringLiteral("menu_saveCsv"));
+    connect(m_menuSaveCsv, &QAction::triggered, m_export, &ExportCommands::saveCsv);
+    m_menuSaveImage = m_menuFile->addAction(QString());
+    m_menuSaveImage->setObjectName(QStringLiteral("menu_saveImage"));
+    connect(m_menuSaveImage, &QAction::triggered, m_export, &ExportCommands::saveImage);
+    m_menuPrint = m_menuFile->addAction(QString());
+    m_menuPrint->setObjectName(QStringLiteral("menu_print"));
+    // Ctrl+P is kept for pausing the animation.
+    m_menuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    connect(m_menuPrint, &QAction::triggered, m_export, &ExportCommands::print);
+    m_menuFile->addSeparator();
     m_menuEnd = m_menuFile->addAction(QString());
     m_menuEnd->setObjectName(QStringLiteral("menu_end"));
     connect(m_menuEnd, &QAction::triggered, this, &QWidget::close);
 
+    m_menuEdit = menuBar()->addMenu(QString());
+    m_menuEdit->setObjectName(QStringLiteral("menu_Edit"));
+    m_menuCopyGraph = m_menuEdit->addAction(QString());
+    m_menuCopyGraph->setObjectName(QStringLiteral("menu_copyGraph"));
+    m_menuCopyGraph->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    connect(m_menuCopyGraph, &QAction::triggered, m_export, &ExportCommands::copyGraph);
+    m_menuCopyWindow = m_menuEdit->addAction(QString());
+    m_menuCopyWindow->setObjectName(QStringLiteral("menu_copyWindow"));
+    m_menuCopyWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    connect(m_menuCopyWindow, &QAction::triggered, m_export, &ExportCommands::copyWindow);
+
     m_menuView = menuBar()->addMenu(QString());
     m_menuView->setObjectName(QStringLiteral("menu_view"));
+    m_menuCurve = m_menuView->addAction(QString());
+    m_menuCurve->setObjectName(QStringLiteral("menu_curve"));
+    m_menuCurve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(m_menuCurve, &QAction::triggered, this, [this] { showCurveWindow(); });
+    m_menuView->addSeparator();
     createPresentationItems(*m_menuView);
     m_menuView->addSeparator();
     createLanguageMenu(*m_menuView);
@@ -313,8 +369,15 @@ void frmMain::retranslateUi() {
     m_menuFile->setTitle(tr("ファイル(&F)"));
     m_menuInit->setText(tr("初期設定(&I)"));
     m_menuSinario->setText(tr("シナリオ設定(&S)"));
+    m_menuSaveCsv->setText(tr("データをCSVで保存(&D)…"));
+    m_menuSaveImage->setText(tr("画像として保存(&G)…"));
+    m_menuPrint->setText(tr("印刷(&P)…"));
     m_menuEnd->setText(tr("終了(&X)"));
+    m_menuEdit->setTitle(tr("編集(&E)"));
+    m_menuCopyGraph->setText(tr("グラフをコピー(&C)"));
+    m_menuCopyWindow->setText(tr("ウィンドウをコピー"));
     m_menuView->setTitle(tr("表示(&V)"));
+    m_menuCurve->setText(tr("蒸気圧曲線(&T)"));
     m_menuScenarioMode->setText(tr("シナリオモード(&S)"));
     m_menuGraphVisible->setText(tr("グラフを表示(&G)"));
     m_menuGraphClear->setText(tr("グラフを消去(&C)"));
@@ -393,14 +456,34 @@ void frmMain::setVersionDialog(ModalDialog dialog) {
 }
 
 void frmMain::setMessageBox(MessageBoxFunction messageBox) {
-    m_messageBox = std::move(messageBox);
+    m_messageBox = messageBox;
+    m_export->setMessageBox(std::move(messageBox));
 }
 
 void frmMain::showModal(const ModalDialog& dialog) {
     // Coming back from one of the program's own dialogs is an activation; coming back from
     // another program is not, so QEvent::WindowActivate is no sign of one.
     if (dialog && dialog(*this))
-        m_logic->Form_Activate();
+        handle(&mainwindow::MainWindowLogic::Form_Activate);
+}
+
+bool frmMain::leavesCopyToTheGraph(const QObject* receiver, const QKeyEvent& key) const {
+    const auto* field = qobject_cast<const QLineEdit*>(receiver);
+    return field != nullptr && field->window() == this && !field->hasSelectedText() &&
+           key.matches(QKeySequence::Copy);
+}
+
+void frmMain::showCurveWindow() {
+    if (m_frmCurve == nullptr)
+        m_frmCurve = new frmCurve(m_state.experiment, this);
+    m_frmCurve->show();
+    m_frmCurve->raise();
+    m_frmCurve->activateWindow();
+}
+
+void frmMain::followExperiment() {
+    if (m_frmCurve != nullptr)
+        m_frmCurve->followExperiment();
 }
 
 void frmMain::showEvent(QShowEvent* event) {
@@ -408,7 +491,7 @@ void frmMain::showEvent(QShowEvent* event) {
     if (m_activated)
         return;
     m_activated = true;
-    m_logic->Form_Activate();
+    handle(&mainwindow::MainWindowLogic::Form_Activate);
     m_timer1->start();
 }
 

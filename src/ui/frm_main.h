@@ -17,6 +17,7 @@
 class QAction;
 class QComboBox;
 class QLabel;
+class QKeyEvent;
 class QLineEdit;
 class QMenu;
 class QTimer;
@@ -27,6 +28,8 @@ class MainWindowLogic;
 
 namespace kemora::ui {
 
+class frmCurve;
+class ExportCommands;
 class ImageButton;
 class SurfaceWidget;
 class UpDown;
@@ -77,6 +80,19 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     void createPresentationItems(QMenu& view);
     void createLanguageMenu(QMenu& view);
     void showModal(const ModalDialog& dialog);
+    // Opens the vapor-pressure window, or brings it to the front; no activation.
+    void showCurveWindow();
+    // Lets the vapor-pressure window follow a handler that may have changed the liquid or the
+    // settings.
+    void followExperiment();
+    // Runs a handler of the logic, then lets the menus and the vapor-pressure window follow
+    // what it changed.
+    template <typename Handler>
+    void handle(Handler handler);
+    // A key release of the window's controls, for the logic.
+    void keyReleased(int keyCode);
+    // Ctrl+C copies the graph unless a field of this window has text selected to copy.
+    [[nodiscard]] bool leavesCopyToTheGraph(const QObject* receiver, const QKeyEvent& key) const;
     // Gives every text of the window in the interface language.
     void retranslateUi();
     // Widens the readouts' caption labels for a language whose captions are longer than the
@@ -110,7 +126,10 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     void describeCylinder(const mainwindow::LayerSplit& layers) override;
     void describeGraph(const mainwindow::GraphReading& reading) override;
 
+    const mainwindow::MainState& m_state;
     std::unique_ptr<mainwindow::MainWindowLogic> m_logic;
+    ExportCommands* m_export = nullptr;
+    QAction* m_menuSaveCsv = nullptr;
     const std::string m_configPath;
     ModalDialog m_settingsDialog;
     ModalDialog m_scenarioEditor;
@@ -126,7 +145,13 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     QAction* m_menuInit = nullptr;
     QAction* m_menuSinario = nullptr;
     QAction* m_menuEnd = nullptr;
+    QAction* m_menuSaveImage = nullptr;
+    QAction* m_menuPrint = nullptr;
+    QMenu* m_menuEdit = nullptr;
+    QAction* m_menuCopyGraph = nullptr;
+    QAction* m_menuCopyWindow = nullptr;
     QMenu* m_menuView = nullptr;
+    QAction* m_menuCurve = nullptr;
     QAction* m_menuScenarioMode = nullptr;
     QAction* m_menuGraphVisible = nullptr;
     QAction* m_menuGraphClear = nullptr;
@@ -161,6 +186,7 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     QLabel* m_lblPress = nullptr;
     QComboBox* m_cmbLiquid = nullptr;
     QTimer* m_timer1 = nullptr;
+    frmCurve* m_frmCurve = nullptr;  // made at its first opening
 };
 
 }  // namespace kemora::ui

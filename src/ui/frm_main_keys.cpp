@@ -50,6 +50,12 @@ bool frmMain::isControlKey(const QObject* watched) const {
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    // A text field claims Ctrl+C for itself even with nothing selected; left unclaimed, the
+    // key reaches the menu's copy of the graph.
+    if (type == QEvent::ShortcutOverride &&
+        leavesCopyToTheGraph(watched, *static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
     if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !isControlKey(watched))
         return QMainWindow::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
@@ -61,7 +67,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     switch (m_logic->routeKey(*code, watched == m_txtValue)) {
         case mainwindow::KeyRoute::Playback:
             if (type == QEvent::KeyRelease && !key->isAutoRepeat())
-                m_logic->Form_KeyUp(*code);
+                keyReleased(*code);
             return true;
         case mainwindow::KeyRoute::VolumeArrows:
             if (type == QEvent::KeyPress)

@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <limits>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -186,7 +185,7 @@ TEST(DrawGraphFrame, DrawsTheGridAndLabelsForTheAxes) {
 
 TEST(DrawGraphFrame, ErasesFirstAndRefreshesLast) {
     FakeSurface box(kGraphBoxWidth, kGraphBoxHeight, kNewestPointColor);
-    GraphState state{1, 100, 100, kWaterPointColor, std::nullopt};
+    GraphState state{1, 100, 100, kWaterPointColor, {}};
     DrawGraphFrame(box, Axes(0, 700, 0, 800), state);
     ASSERT_GE(box.calls.size(), 2u);
     const auto& erase = box.calls.front();
@@ -257,7 +256,7 @@ TEST(DrawGraphFrame, BoundsTooWideToDrawStopAtACapInsteadOfFreezing) {
 
 TEST(EraseGraph, BlanksTheBoxAndForgetsTheNewestPoint) {
     FakeSurface box(kGraphBoxWidth, kGraphBoxHeight, kGridLineColor);
-    GraphState state{0, 40, 50, kEthanolPointColor, PlottedState{300, 31.4, model::MmHg}};
+    GraphState state{0, 40, 50, kEthanolPointColor, {PlottedState{}, PlottedState{}}};
     EraseGraph(box, state);
     ASSERT_EQ(box.calls.size(), 1u);
     EXPECT_EQ(box.calls[0].op, Op::Fill);
@@ -265,7 +264,7 @@ TEST(EraseGraph, BlanksTheBoxAndForgetsTheNewestPoint) {
     EXPECT_EQ(box.pixel(314, 333), kGraphBackgroundColor);
     EXPECT_EQ(state.lastPointX, -10);
     EXPECT_EQ(state.lastPointY, -10);
-    EXPECT_FALSE(state.newestState);
+    EXPECT_TRUE(state.plottedStates.empty());
     EXPECT_EQ(state.graphVisible, 0);  // the flag belongs to the callers
 }
 
@@ -369,6 +368,27 @@ TEST_F(PlotPointTest, SquaresBeyondThePixelRangeStopAtItsEnds) {
     EXPECT_EQ(fills[3].y2, 322 - kIntMax);
     EXPECT_EQ(state.lastPointX, kIntMin + 15);
     EXPECT_EQ(state.lastPointY, kIntMax);
+}
+
+TEST_F(PlotPointTest, ACopyOfTheGraphShowsTheSamePixels) {
+    Plot(300);
+    Plot(650);
+    experiment.liquid = model::Ethanol;
+    Plot(100);
+    Plot(-20);  // outside the box
+    experiment.liquid = model::DiethylEther;
+    Plot(500);
+    ASSERT_EQ(state.plottedStates.size(), 5u);
+
+    FakeSurface copy(kGraphBoxWidth, kGraphBoxHeight, kNewestPointColor);
+    DrawGraphCopy(copy, experiment.settings, state.plottedStates);
+    for (int32_t y = 0; y < kGraphBoxHeight; ++y) {
+        for (int32_t x = 0; x < kGraphBoxWidth; ++x) {
+            ASSERT_EQ(copy.pixel(x, y), box.pixel(x, y)) << x << ", " << y;
+        }
+    }
+    EXPECT_EQ(copy.callsOf(Op::Text).size(), 8u + 9u);  // the frame's labels
+    EXPECT_EQ(state.plottedStates.size(), 5u);
 }
 
 TEST(SettledPointColor, FollowsTheLiquid) {

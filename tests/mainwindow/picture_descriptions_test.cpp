@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "main_window_fixture.h"
 
 namespace kemora::mainwindow {
@@ -33,26 +35,35 @@ TEST(CylinderLayers, CountsEachLayerByItsState) {
 }
 
 TEST(ReadGraph, TellsTheNewestStateInThePatternAndUnitItWasPlottedIn) {
+    const auto plotted = [](int32_t volume, double pressure, model::PressureUnit unit) {
+        PlottedState state;
+        state.volume = volume;
+        state.pressure = pressure;
+        state.pressureUnit = unit;
+        return state;
+    };
     struct Case {
         int32_t graphVisible;
-        std::optional<PlottedState> newest;
+        std::vector<PlottedState> states;  // oldest first
         GraphReading reading;
     };
     const Case cases[] = {
-        {1, PlottedState{300, 31.37707, model::MmHg}, {true, PointReading{300, "31.4", "mmHg"}}},
-        {1, PlottedState{300, 0.0412856, model::Atm}, {true, PointReading{300, "0.041", "atm"}}},
-        {1, PlottedState{300, 41.8223, model::HPa}, {true, PointReading{300, "42", "hPa"}}},
-        {1, PlottedState{-20, 31.37707, 7}, {true, PointReading{-20, "31", "hPa"}}},
-        {1, std::nullopt, {true, std::nullopt}},
-        {0, std::nullopt, {false, std::nullopt}},
-        {0, PlottedState{300, 31.37707, model::MmHg}, {false, std::nullopt}},
+        {1, {plotted(300, 31.37707, model::MmHg)}, {true, PointReading{300, "31.4", "mmHg"}}},
+        {1, {plotted(300, 0.0412856, model::Atm)}, {true, PointReading{300, "0.041", "atm"}}},
+        {1, {plotted(300, 41.8223, model::HPa)}, {true, PointReading{300, "42", "hPa"}}},
+        {1,
+         {plotted(700, 26.7153, model::MmHg), plotted(-20, 0.0412856, model::Atm)},
+         {true, PointReading{-20, "0.041", "atm"}}},
+        {1, {}, {true, std::nullopt}},
+        {0, {}, {false, std::nullopt}},
+        {0, {plotted(300, 31.37707, model::MmHg)}, {false, std::nullopt}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "visible " << c.graphVisible << ", point "
-                                        << (c.newest ? c.newest->volume : 0));
+        SCOPED_TRACE(testing::Message()
+                     << "visible " << c.graphVisible << ", " << c.states.size() << " states");
         GraphState graph;
         graph.graphVisible = c.graphVisible;
-        graph.newestState = c.newest;
+        graph.plottedStates = c.states;
         EXPECT_EQ(ReadGraph(graph), c.reading);
     }
 }
