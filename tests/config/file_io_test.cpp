@@ -47,8 +47,9 @@ TEST_F(FileIoTest, MissingFileReadsAsNothing) {
 
 TEST_F(FileIoTest, ReadOnlyFolderRefusesTheWriteAndKeepsTheOldFile) {
     ASSERT_TRUE(WriteFileAtomically(pathOf("f"), "old"));
-    fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
     fs::permissions(pathOf("f"), fs::perms::all);
     const std::string path = pathOf("f");
     EXPECT_TRUE(

@@ -212,18 +212,24 @@ TEST_F(SettingsFileTest, DoublesReadBackRoundedToFifteenDigits) {
 }
 
 TEST_F(SettingsFileTest, ReadOnlyFolderRefusesTheSaveAndKeepsTheFile) {
-    writeFile("[DATA]\r\nmol=3\r\n");
-    fs::permissions(path, fs::perms::all);
-    fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                fs::perms::others_read | fs::perms::others_exec);
+    const fs::perms readOnlyFolder = fs::perms::owner_read | fs::perms::owner_exec |
+                                     fs::perms::group_read | fs::perms::group_exec |
+                                     fs::perms::others_read | fs::perms::others_exec;
     const std::string file = path;
-    EXPECT_TRUE(testing_support::RunUnprivileged([&] { return !SaveSettings(kFallbacks, file); }));
-    EXPECT_EQ(fileContent(), "[DATA]\r\nmol=3\r\n");
-    EXPECT_EQ(filesInFolder(), 1);
-
-    fs::remove(path);
-    EXPECT_TRUE(testing_support::RunUnprivileged([&] { return !SaveSettings(kFallbacks, file); }));
-    EXPECT_EQ(filesInFolder(), 0);
+    for (const bool filePresent : {true, false}) {
+        SCOPED_TRACE(filePresent ? "file present" : "no file");
+        fs::permissions(folder, fs::perms::owner_all);
+        fs::remove(path);
+        if (filePresent) {
+            writeFile("[DATA]\r\nmol=3\r\n");
+            fs::permissions(path, fs::perms::all);
+        }
+        fs::permissions(folder, readOnlyFolder);
+        EXPECT_TRUE(
+            testing_support::RunUnprivileged([&] { return !SaveSettings(kFallbacks, file); }));
+        EXPECT_EQ(fileContent(), filePresent ? "[DATA]\r\nmol=3\r\n" : "<no file>");
+        EXPECT_EQ(filesInFolder(), filePresent ? 1 : 0);
+    }
 }
 
 TEST_F(SettingsFileTest, FileThatCannotBeReadOrWrittenIsLeftAlone) {
@@ -243,9 +249,10 @@ TEST_F(SettingsFileTest, FileThatCannotBeReadOrWrittenIsLeftAlone) {
         fs::permissions(path, c.perms);
         EXPECT_TRUE(
             testing_support::RunUnprivileged([&] { return !SaveSettings(kFallbacks, file); }));
+        // Readable again for the check, also when the test does not run as root.
+        fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
         EXPECT_EQ(fileContent(), "[KEEP]\r\nx=1\r\n");
         EXPECT_EQ(filesInFolder(), 1);
-        fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
     }
 }
 

@@ -314,9 +314,10 @@ TEST_F(ScenarioFileTest, FailedWriteKeepsTheFileThatWasThere) {
     const std::string path = pathOf("keep.so2");
     ASSERT_EQ(WriteScenarioFile(old, path), ScenarioFileResult::Ok);
     fs::permissions(path, fs::perms::all);
-    // A folder others may read but not write into: the new file cannot be put in place.
-    fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                fs::perms::others_read | fs::perms::others_exec);
+    // A folder nobody may write into, its owner included: the new file cannot be put in place.
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
     const Scenario replacement = FilledScenario(9);
     EXPECT_TRUE(testing_support::RunUnprivileged(
         [&] { return WriteScenarioFile(replacement, path) == ScenarioFileResult::CannotWrite; }));
