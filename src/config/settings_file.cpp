@@ -1,7 +1,6 @@
 #include "config/settings_file.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <array>
 #include <cerrno>
@@ -55,15 +54,21 @@ std::string Padded(std::string text) {
     return text;
 }
 
+// The file's content; nullopt when it cannot be read, is no regular file, or is too large to
+// be held whole.
+std::optional<std::string> SettingsFileContent(const std::string& path) {
+    auto bytes = ReadFileBytes(path, kMaxReadBytes + 1);
+    if (bytes && bytes->size() > kMaxReadBytes)
+        return std::nullopt;
+    return bytes;
+}
+
 // The file's present content, empty when there is none; nullopt when the save must not go
-// on: a file that is there but cannot be read (the save would drop what it could not see),
-// or one the user made read-only (the rename would replace it all the same).
+// on because the file is there but cannot be read whole (the save would drop what it could
+// not see). WriteFileAtomically refuses what must not be replaced.
 std::optional<std::string> ContentBeforeSave(const std::string& path) {
-    if (auto bytes = ReadFileBytes(path)) {
-        if (::access(path.c_str(), W_OK) != 0)
-            return std::nullopt;
+    if (auto bytes = SettingsFileContent(path))
         return bytes;
-    }
     struct stat status {};
     if (::lstat(path.c_str(), &status) != 0 && errno == ENOENT)
         return std::string();
@@ -90,7 +95,7 @@ std::string ConfigFilePath() {
 }
 
 void LoadSettings(ExperimentSettings& settings, const std::string& path) {
-    const std::string content = ReadFileBytes(path).value_or(std::string());
+    const std::string content = SettingsFileContent(path).value_or(std::string());
     for (std::size_t i = 0; i < model::kSettingKeys.size(); ++i) {
         const auto& key = model::kSettingKeys[i];
         const std::string text = ReadProfileString(content, kSection, key.name, key.fallbackText);

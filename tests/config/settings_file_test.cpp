@@ -2,15 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cfloat>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <ostream>
 #include <string>
 
 #include "config/file_io.h"
+#include "support/child_process.h"
 #include "support/temp_folder.h"
 #include "support/unprivileged.h"
 
@@ -254,6 +258,45 @@ TEST_F(SettingsFileTest, FileThatCannotBeReadOrWrittenIsLeftAlone) {
         EXPECT_EQ(fileContent(), "[KEEP]\r\nx=1\r\n");
         EXPECT_EQ(filesInFolder(), 1);
     }
+}
+
+TEST_F(SettingsFileTest, FifoOrDeviceInPlaceOfTheFileGivesTheFallbacksAndIsNeverWritten) {
+    ASSERT_TRUE(fs::is_character_file("/dev/zero"));
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        std::function<bool()> unchanged;
+    };
+    const Case cases[] = {
+        {"FIFO", [&] { ::mkfifo(path.c_str(), 0666); },
+         [&] { return fs::is_fifo(fs::symlink_status(path)); }},
+        {"link to /dev/zero", [&] { fs::create_symlink("/dev/zero", path); },
+         [&] { return fs::read_symlink(path) == "/dev/zero" && fs::is_character_file(path); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(path);
+        c.make();
+        // A read that waited for a writer, or for the end of /dev/zero, would never return.
+        EXPECT_TRUE(testing_support::RunInChild([&] { return loaded() == kFallbacks; }, 5));
+        EXPECT_TRUE(
+            testing_support::RunInChild([&] { return !SaveSettings(kFallbacks, path); }, 5));
+        EXPECT_TRUE(c.unchanged());
+        EXPECT_EQ(filesInFolder(), 1);
+    }
+}
+
+TEST_F(SettingsFileTest, FileTooLargeToHoldIsNeitherReadNorSavedOver) {
+    writeFile("[DATA]\r\nmol=3\r\n");
+    const std::uintmax_t size = kMaxReadBytes + 1;
+    fs::resize_file(path, size);  // sparse on disk
+    EXPECT_EQ(loaded(), kFallbacks);
+    EXPECT_FALSE(SaveSettings(kFallbacks, path));
+    EXPECT_EQ(fs::file_size(path), size);
+    EXPECT_EQ(filesInFolder(), 1);
+
+    fs::resize_file(path, kMaxReadBytes);
+    EXPECT_EQ(loaded().mol, 3);
 }
 
 TEST_F(SettingsFileTest, FolderInPlaceOfTheFileIsLeftAlone) {
