@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cfloat>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -194,6 +195,8 @@ TEST_F(SettingsFileTest, EveryFieldReadsBackAsSaved) {
         {0, 0, 0, 0, 0, 0, 1.23456789012345e-300, -9.87654321098765e+300},
         {0, 0, 0, 0, 0, 0, DBL_TRUE_MIN, 1e-5},
         {0, 0, 0, 0, 0, 0, 0.5, 999999999999999.0},
+        {0, 0, 0, 0, 0, 0, -DBL_MAX, DBL_MAX},
+        {0, 0, 0, 0, 0, 0, std::nextafter(DBL_MAX, 0.0), 1.79769313486231e308},
     };
     for (const auto& settings : cases) {
         SCOPED_TRACE(testing::PrintToString(settings));
