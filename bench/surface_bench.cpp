@@ -54,7 +54,8 @@ BENCHMARK(BM_DrawGraphFrameMmHgDefault)
 // One drawn frame of the cylinder panel without its refresh: the layer states, 555 moves,
 // the black fill and 555 sprite copies into the off-screen image. Half of the layers fly.
 void BM_MoleculeFrame(benchmark::State& state) {
-    ui::SurfaceWidget panel(QSize(371, 457), Qt::black);
+    ui::SurfaceWidget panel(QSize(mainwindow::kCylinderWidth, mainwindow::kCylinderHeight),
+                            Qt::black);
     QImage sprite(10, 10, QImage::Format_RGB32);
     sprite.fill(qRgb(0, 255, 255));
     panel.setSpriteSource(sprite);
@@ -65,15 +66,7 @@ void BM_MoleculeFrame(benchmark::State& state) {
     mainwindow::InitMolecules(field, mainwindow::SystemTimeOfDay);
     field.lidTop = 150;
     for (auto _ : state) {
-        mainwindow::SetLayerStates(field, experiment, 300);
-        panel.fillRect(0, 0, 371, 457, {0, 0, 0});
-        for (int layer = mainwindow::MoleculeField::kLayers; layer >= 1; --layer) {
-            for (int column = 1; column <= mainwindow::MoleculeField::kColumns; ++column) {
-                mainwindow::MoveMolecule(field, column, layer);
-                const mainwindow::Molecule& m = field.at(layer, column);
-                panel.copySprite(m.x, m.y);
-            }
-        }
+        mainwindow::DrawMoleculeFrame(field, experiment, 300, panel);
         benchmark::DoNotOptimize(panel.image().constBits());
     }
 }

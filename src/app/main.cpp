@@ -1,9 +1,16 @@
-// The program: one main window over the process-wide state, with the Japanese face.
+// The program: one main window over the process-wide state, in Japanese unless the user
+// chose English (in the settings file, or with "--lang en" for one run).
 
 #include <QApplication>
+#include <QStringList>
+#include <cstdio>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "config/language.h"
 #include "config/settings_file.h"
+#include "config/view_settings.h"
 #include "dialogs/frm_about.h"
 #include "dialogs/frm_sinario.h"
 #include "dialogs/frm_system.h"
@@ -11,15 +18,37 @@
 #include "mainwindow/main_state.h"
 #include "ui/application_setup.h"
 #include "ui/frm_main.h"
+#include "ui/language.h"
+
+namespace {
+
+// The language of this run: the command line's, else the one the user chose last time.
+// An unknown code on the command line is reported and ignored.
+kemora::config::Language StartLanguage(const std::string& configPath) {
+    using namespace kemora::config;
+    std::vector<std::string> arguments;
+    for (const QString& argument : QCoreApplication::arguments())
+        arguments.push_back(argument.toStdString());
+    if (const std::optional<std::string> code = LanguageArgument(arguments)) {
+        if (const std::optional<Language> language = LanguageFromCode(*code))
+            return *language;
+        std::fprintf(stderr, "kemora: unknown language \"%s\" for --lang (ja or en)\n",
+                     code->c_str());
+    }
+    return LoadViewSettings(configPath).language;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     using namespace kemora;
     QApplication application(argc, argv);
     ui::PrepareApplication(application);
+    const std::string configPath = config::ConfigFilePath();
+    ui::ApplyLanguage(StartLanguage(configPath));
 
     // Lives from the main window's load to the end of the program.
     mainwindow::MainState state;
-    const std::string configPath = config::ConfigFilePath();
     ui::frmMain window(state, configPath);
     // Each dialog is built afresh for every opening and discarded when it closes.
     window.setSettingsDialog([&state, &configPath](QWidget& owner) {

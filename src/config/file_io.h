@@ -8,15 +8,24 @@
 
 namespace kemora::config {
 
-// The most bytes a read takes unless the caller asks for more: far more than any file the
-// program writes, little enough to hold in memory whatever file a path names.
+// The largest file read whole: far more than any file the program writes, little enough to
+// hold in memory whatever file a path names.
 inline constexpr std::size_t kMaxReadBytes = 64 * 1024 * 1024;  // bytes
 
 // The file's first bytes, at most `maxBytes` of them (the whole of a shorter file). Nullopt
 // when the file cannot be opened or read, and at once, without reading, when it is no regular
 // file: a folder, a FIFO (no wait for a writer) or a device (no endless stream).
-[[nodiscard]] std::optional<std::string> ReadFileBytes(const std::string& path,
-                                                       std::size_t maxBytes = kMaxReadBytes);
+[[nodiscard]] std::optional<std::string> ReadFilePrefix(const std::string& path,
+                                                        std::size_t maxBytes);
+
+// The whole file's bytes; nullopt as for ReadFilePrefix, and for a file larger than
+// kMaxReadBytes, which cannot be held whole.
+[[nodiscard]] std::optional<std::string> ReadFileBytes(const std::string& path);
+
+// The content of a file about to be changed and replaced, empty when there is none yet;
+// nullopt when it is there but cannot be read whole (the new content would drop what could
+// not be seen). WriteFileAtomically refuses the files that must not be replaced.
+[[nodiscard]] std::optional<std::string> ContentBeforeReplace(const std::string& path);
 
 // Replaces the file with `bytes` in one step, or creates it: writes a temporary file in the
 // same folder, flushes it to disk, renames it over the target and flushes the folder, so that

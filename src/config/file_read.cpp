@@ -10,7 +10,7 @@
 
 namespace kemora::config {
 
-std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+std::optional<std::string> ReadFilePrefix(const std::string& path, std::size_t maxBytes) {
     // Without O_NONBLOCK, opening a FIFO waits for a writer; the file type is known only once
     // it is open.
     const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
@@ -34,6 +34,22 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t ma
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
     return bytes;
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& path) {
+    auto bytes = ReadFilePrefix(path, kMaxReadBytes + 1);
+    if (bytes && bytes->size() > kMaxReadBytes)
+        return std::nullopt;
+    return bytes;
+}
+
+std::optional<std::string> ContentBeforeReplace(const std::string& path) {
+    if (auto bytes = ReadFileBytes(path))
+        return bytes;
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0 && errno == ENOENT)
+        return std::string();
+    return std::nullopt;
 }
 
 }  // namespace kemora::config

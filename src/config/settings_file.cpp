@@ -1,9 +1,6 @@
 #include "config/settings_file.h"
 
-#include <sys/stat.h>
-
 #include <array>
-#include <cerrno>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -54,27 +51,6 @@ std::string Padded(std::string text) {
     return text;
 }
 
-// The file's content; nullopt when it cannot be read, is no regular file, or is too large to
-// be held whole.
-std::optional<std::string> SettingsFileContent(const std::string& path) {
-    auto bytes = ReadFileBytes(path, kMaxReadBytes + 1);
-    if (bytes && bytes->size() > kMaxReadBytes)
-        return std::nullopt;
-    return bytes;
-}
-
-// The file's present content, empty when there is none; nullopt when the save must not go
-// on because the file is there but cannot be read whole (the save would drop what it could
-// not see). WriteFileAtomically refuses what must not be replaced.
-std::optional<std::string> ContentBeforeSave(const std::string& path) {
-    if (auto bytes = SettingsFileContent(path))
-        return bytes;
-    struct stat status {};
-    if (::lstat(path.c_str(), &status) != 0 && errno == ENOENT)
-        return std::string();
-    return std::nullopt;
-}
-
 }  // namespace
 
 std::string ConfigFilePathIn(std::string_view folder) {
@@ -95,7 +71,7 @@ std::string ConfigFilePath() {
 }
 
 void LoadSettings(ExperimentSettings& settings, const std::string& path) {
-    const std::string content = SettingsFileContent(path).value_or(std::string());
+    const std::string content = ReadFileBytes(path).value_or(std::string());
     std::array<ProfileKey, model::kSettingKeys.size()> keys;
     for (std::size_t i = 0; i < keys.size(); ++i) {
         keys[i] = {model::kSettingKeys[i].name, model::kSettingKeys[i].fallbackText};
@@ -111,7 +87,7 @@ void LoadSettings(ExperimentSettings& settings, const std::string& path) {
 }
 
 bool SaveSettings(const ExperimentSettings& settings, const std::string& path) {
-    auto content = ContentBeforeSave(path);
+    auto content = ContentBeforeReplace(path);
     if (!content)
         return false;
     for (std::size_t i = 0; i < model::kSettingKeys.size(); ++i) {

@@ -51,7 +51,7 @@ frmAbout::frmAbout(Registry& registry, Launcher& launcher, QWidget* parent)
                           Qt::MSWindowsFixedSizeDialogHint),
       m_registry(registry),
       m_launcher(launcher),
-      m_messageBox(ShowPlainMessage) {
+      m_messageBox(ui::ShowPlainMessage) {
     setObjectName("frmAbout");
     setModal(true);
     setFixedSize(Twips(0, 0, 5730, 3555).size());
@@ -60,9 +60,8 @@ frmAbout::frmAbout(Registry& registry, Launcher& launcher, QWidget* parent)
 
     m_lblTitle = AddLabel(this, "lblTitle", Twips(1050, 240, 3885, 480), {});
     m_lblVersion = AddLabel(this, "lblVersion", Twips(1050, 780, 3885, 225), {});
-    AddLabel(this, "lblDescription", Twips(1050, 1125, 3885, 1170),
-             QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝの説明"));
-    AddLabel(this, "lblDisclaimer", Twips(255, 2625, 3870, 825), QStringLiteral("警告: ..."));
+    AddLabel(this, "lblDescription", Twips(1050, 1125, 3885, 1170), tr("ｱﾌﾟﾘｹｰｼｮﾝの説明"));
+    AddLabel(this, "lblDisclaimer", Twips(255, 2625, 3870, 825), tr("警告: ..."));
 
     // The etched separator: a grey line from (90, 2445) and under it a white one, two pixels
     // thick, from (105, 2460), both to 5654 twips.
@@ -75,11 +74,10 @@ frmAbout::frmAbout(Registry& registry, Launcher& launcher, QWidget* parent)
                   QPoint(5654 / kTwipsPerPixel, 2460 / kTwipsPerPixel + 1)),
             QColor(255, 255, 255));
 
-    m_cmdOK =
-        AddControl<QPushButton>(this, "cmdOK", Twips(4245, 2625, 1380, 345), QStringLiteral("OK"));
+    m_cmdOK = AddControl<QPushButton>(this, "cmdOK", Twips(4245, 2625, 1380, 345), tr("OK"));
     m_cmdOK->setDefault(true);
     auto* cmdSysInfo = AddControl<QPushButton>(this, "cmdSysInfo", Twips(4260, 3075, 1380, 345),
-                                               QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
+                                               tr("ｼｽﾃﾑ情報(&S)..."));
     setTabOrder(m_cmdOK, cmdSysInfo);
     m_cmdOK->setFocus();
 
@@ -89,15 +87,15 @@ frmAbout::frmAbout(Registry& registry, Launcher& launcher, QWidget* parent)
     Form_Load();
 }
 
-void frmAbout::setMessageBox(MessageBoxFunction messageBox) {
+void frmAbout::setMessageBox(ui::MessageBoxFunction messageBox) {
     m_messageBox = std::move(messageBox);
 }
 
 void frmAbout::Form_Load() {
     const QString title = ui::FromUtf8(kAppTitle);
-    setWindowTitle(title + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
-    m_lblVersion->setText(QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + QString::number(kVersionMajor) + "." +
-                          QString::number(kVersionMinor) + "." + QString::number(kVersionRevision));
+    setWindowTitle(tr("%1のﾊﾞｰｼﾞｮﾝ情報").arg(title));
+    m_lblVersion->setText(
+        tr("ﾊﾞｰｼﾞｮﾝ %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
     m_lblTitle->setText(title);
 }
 
@@ -113,8 +111,7 @@ void frmAbout::StartSysInfo() {
     if (dialogs::StartSysInfo(m_registry, m_launcher) == SysInfoStart::Started)
         return;
     if (m_messageBox) {
-        m_messageBox(this, QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"),
-                     ui::FromUtf8(kAppTitle));
+        m_messageBox(this, tr("現時点ではｼｽﾃﾑ情報を使用できません"), ui::FromUtf8(kAppTitle));
     }
 }
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "dialogs/message_box.h"
 #include "dialogs/system_info.h"
+#include "ui/message_box.h"
 
 class QKeyEvent;
 class QLabel;
@@ -31,7 +31,7 @@ class frmAbout : public QDialog {
     frmAbout(Registry& registry, Launcher& launcher, QWidget* parent = nullptr);
 
     // Replaces the modal message box, so that tests can read the message instead.
-    void setMessageBox(MessageBoxFunction messageBox);
+    void setMessageBox(ui::MessageBoxFunction messageBox);
 
     void StartSysInfo();
     [[nodiscard]] bool GetKeyValue(uint32_t keyRoot, std::string_view keyName,
@@ -47,7 +47,7 @@ class frmAbout : public QDialog {
 
     Registry& m_registry;
     Launcher& m_launcher;
-    MessageBoxFunction m_messageBox;
+    ui::MessageBoxFunction m_messageBox;
     QLabel* m_lblTitle = nullptr;
     QLabel* m_lblVersion = nullptr;
     QPushButton* m_cmdOK = nullptr;

@@ -15,15 +15,18 @@
 #include <QShowEvent>
 #include <QStringList>
 #include <QTabWidget>
+#include <algorithm>
 #include <string>
 #include <utility>
 
 #include "dialogs/dialog_controls.h"
+#include "dialogs/field_messages.h"
 #include "dialogs/limit_input_length.h"
 #include "dialogs/settings_fields.h"
+#include "dialogs/step_list_text.h"
 #include "dialogs/twips.h"
-#include "model/numbers.h"
 #include "scenario/scenario_file.h"
+#include "ui/liquid_names.h"
 #include "ui/utf8_text.h"
 
 namespace kemora::dialogs {
@@ -32,46 +35,24 @@ namespace {
 // Every page has its 追加 button at the same place.
 constexpr QRect kAddButtonPlace = Twips(5880, 1560, 975, 375);
 
-const QString kCaption = QStringLiteral("シナリオ作成");
-const QString kLoadTitle = QStringLiteral("シナリオデータを読み込む");
-const QString kSaveTitle = QStringLiteral("シナリオデータを保存する");
-const QString kFilter = QStringLiteral("シナリオデータ(*.so2)");
+// The one name filter of the scenario files.
+QString FileFilter() {
+    return frmSinario::tr("シナリオデータ(*.so2)");
+}
 
 // The name as the file system knows it.
 std::string LocalPath(const QString& name) {
     return QFile::encodeName(name).toStdString();
 }
 
-// What a message names an input by, for the fields that must hold a number.
-QString FieldName(scenario::StepField field) {
-    switch (field) {
-        case scenario::StepField::GrphWMin:
-            return QStringLiteral("グラフの容量範囲の最小値");
-        case scenario::StepField::GrphWMax:
-            return QStringLiteral("グラフの容量範囲の最大値");
-        case scenario::StepField::GrphHMin:
-            return QStringLiteral("グラフの圧力範囲の最小値");
-        case scenario::StepField::GrphHMax:
-            return QStringLiteral("グラフの圧力範囲の最大値");
-        case scenario::StepField::Temperature:
-            return QStringLiteral("温度（℃）");
-        case scenario::StepField::Mol:
-            return QStringLiteral("物質量（mol）");
-        case scenario::StepField::Volume:
-            return QStringLiteral("容量（リットル）");
-        case scenario::StepField::PressureUnit:
-        case scenario::StepField::None:
-            break;
-    }
-    return {};
-}
-
+// The line that says why a file could not be read, after a line break; empty when there is
+// nothing more to say than that it could not be read.
 QString ReadFailureReason(scenario::ScenarioFileResult result) {
     switch (result) {
         case scenario::ScenarioFileResult::TooShort:
-            return QStringLiteral("\nファイルが短すぎます。");
+            return "\n" + frmSinario::tr("ファイルが短すぎます。");
         case scenario::ScenarioFileResult::BadStepCount:
-            return QStringLiteral("\nステップ数が正しくありません。");
+            return "\n" + frmSinario::tr("ステップ数が正しくありません。");
         default:
             return {};
     }
@@ -106,9 +87,9 @@ frmSinario::frmSinario(scenario::Scenario& currentScenario,
       m_currentScenario(currentScenario),
       m_settings(settings),
       m_fileNamePrompt(AskScenarioFileName),
-      m_messageBox(ShowPlainMessage) {
+      m_messageBox(ui::ShowPlainMessage) {
     setObjectName("frmSinario");
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("シナリオ作成"));
     setModal(true);
     setFixedSize(Twips(0, 0, 7350, 7200).size());
 
@@ -122,7 +103,7 @@ void frmSinario::setFileNamePrompt(FileNamePrompt prompt) {
     m_fileNamePrompt = std::move(prompt);
 }
 
-void frmSinario::setMessageBox(MessageBoxFunction messageBox) {
+void frmSinario::setMessageBox(ui::MessageBoxFunction messageBox) {
     m_messageBox = std::move(messageBox);
 }
 
@@ -143,7 +124,7 @@ Control* frmSinario::AddToPage(QWidget* page, const char* name, QRect place,
 }
 
 QPushButton* frmSinario::AddPageButton(QWidget* page, const char* name) {
-    auto* button = AddPlainButton(page, name, kAddButtonPlace, QStringLiteral("追加"));
+    auto* button = AddPlainButton(page, name, kAddButtonPlace, tr("追加"));
     m_pagePlaces.push_back({button, kAddButtonPlace});
     return button;
 }
@@ -155,64 +136,65 @@ void frmSinario::BuildControls() {
 
     m_SSTabMenu = AddControl<QTabWidget>(this, "SSTabMenu", Twips(120, 600, 7095, 2055));
 
-    QWidget* initial = AddPage("pageInitialSettings", QStringLiteral("初期設定"));
-    AddToPage<QLabel>(initial, "lblMol", Twips(120, 480, 1575, 255),
-                      QStringLiteral("物質量　（mol）"));
+    QWidget* initial = AddPage("pageInitialSettings", tr("初期設定"));
+    AddToPage<QLabel>(initial, "lblMol", Twips(120, 480, 1575, 255), tr("物質量　（mol）"));
     m_fields.mol = AddToPage<QLineEdit>(initial, "txtMol", Twips(1800, 480, 855, 270));
-    AddToPage<QLabel>(initial, "lblContainer", Twips(120, 840, 1575, 255),
-                      QStringLiteral("温度　(℃)"));
+    AddToPage<QLabel>(initial, "lblContainer", Twips(120, 840, 1575, 255), tr("温度　(℃)"));
     m_fields.temperature =
         AddToPage<QLineEdit>(initial, "txtContainer", Twips(1800, 840, 855, 270));
-    AddToPage<QLabel>(initial, "lblPressUnit", Twips(120, 1200, 1575, 255),
-                      QStringLiteral("圧力の単位"));
+    AddToPage<QLabel>(initial, "lblPressUnit", Twips(120, 1200, 1575, 255), tr("圧力の単位"));
     m_fields.pressureUnit =
         AddToPage<QComboBox>(initial, "cmbPressUnit", Twips(1800, 1200, 1095, 300));
-    m_fields.pressureUnit->addItems(
-        {QStringLiteral("mmHg"), QStringLiteral("atm"), QStringLiteral("hPa")});
-    AddToPage<QLabel>(initial, "lblGrphW", Twips(3120, 480, 1575, 255),
-                      QStringLiteral("グラフの容量範囲"));
+    AddPressureUnits(*m_fields.pressureUnit);
+    AddToPage<QLabel>(initial, "lblGrphW", Twips(3120, 480, 1575, 255), tr("グラフの容量範囲"));
     m_fields.volumeMin = AddToPage<QLineEdit>(initial, "txtGrphWMin", Twips(4800, 480, 855, 270));
-    AddToPage<QLabel>(initial, "lblGrphWTo", Twips(5760, 480, 375, 255), QStringLiteral("～"));
+    AddToPage<QLabel>(initial, "lblGrphWTo", Twips(5760, 480, 375, 255), tr("～"));
     m_fields.volumeMax = AddToPage<QLineEdit>(initial, "txtGrphWMax", Twips(6120, 480, 855, 270));
-    AddToPage<QLabel>(initial, "lblPressW", Twips(3120, 840, 1575, 255),
-                      QStringLiteral("グラフの圧力範囲"));
+    AddToPage<QLabel>(initial, "lblPressW", Twips(3120, 840, 1575, 255), tr("グラフの圧力範囲"));
     m_fields.pressureMin =
         AddToPage<QLineEdit>(initial, "txtPressWMin", Twips(4800, 840, 855, 270));
-    AddToPage<QLabel>(initial, "lblPressWTo", Twips(5760, 840, 375, 255), QStringLiteral("～"));
+    AddToPage<QLabel>(initial, "lblPressWTo", Twips(5760, 840, 375, 255), tr("～"));
     m_fields.pressureMax =
         AddToPage<QLineEdit>(initial, "txtPressWMax", Twips(6120, 840, 855, 270));
     QPushButton* cmdAdd1 = AddPageButton(initial, "cmdAdd1");
 
-    QWidget* volume = AddPage("pageSetVolume", QStringLiteral("容量設定"));
-    AddToPage<QLabel>(volume, "lblVolume", Twips(360, 720, 615, 375), QStringLiteral("容量を"));
-    m_txtTemp = AddToPage<QLineEdit>(volume, "txtTemp", Twips(960, 600, 735, 390));
-    AddToPage<QLabel>(volume, "lblVolumeUnit", Twips(1800, 720, 2655, 255),
-                      QStringLiteral("リットルに設定します。"));
+    QWidget* volume = AddPage("pageSetVolume", tr("容量設定"));
+    // The sentence "set the volume to [field] litres": words longer than the design's widen
+    // its start and move the field and the rest to the right.
+    const QString volumeStart = tr("容量を");
+    const QRect volumeStartPlace = Twips(360, 720, 615, 375);
+    // A space's width more, which word wrapping needs and which keeps the words off the field.
+    const int overflow =
+        std::max(0, fontMetrics().horizontalAdvance(volumeStart + u' ') - volumeStartPlace.width());
+    AddToPage<QLabel>(volume, "lblVolume", volumeStartPlace.adjusted(0, 0, overflow, 0),
+                      volumeStart);
+    m_txtTemp =
+        AddToPage<QLineEdit>(volume, "txtTemp", Twips(960, 600, 735, 390).translated(overflow, 0));
+    AddToPage<QLabel>(volume, "lblVolumeUnit", Twips(1800, 720, 2655, 255).translated(overflow, 0),
+                      tr("リットルに設定します。"));
     m_chkAddTemp = AddToPage<QCheckBox>(volume, "chkAddTemp", Twips(360, 1200, 4410, 255),
-                                        QStringLiteral("5リットルずつ変化する。"));
+                                        tr("5リットルずつ変化する。"));
     QPushButton* cmdAdd2 = AddPageButton(volume, "cmdAdd2");
 
-    QWidget* graph = AddPage("pageGraph", QStringLiteral("グラフ表示"));
+    QWidget* graph = AddPage("pageGraph", tr("グラフ表示", "tab"));
     m_OptGrphOn = AddToPage<QRadioButton>(graph, "OptGrphOn", Twips(480, 600, 1695, 255),
-                                          QStringLiteral("グラフ表示"));
+                                          tr("グラフ表示", "option"));
     m_optGrphOff = AddToPage<QRadioButton>(graph, "optGrphOff", Twips(480, 960, 2775, 255),
-                                           QStringLiteral("グラフ非表示"));
+                                           tr("グラフ非表示"));
     QPushButton* cmdAdd3 = AddPageButton(graph, "cmdAdd3");
 
-    QWidget* clear = AddPage("pageClearGraph", QStringLiteral("グラフ消去"));
+    QWidget* clear = AddPage("pageClearGraph", tr("グラフ消去"));
     AddToPage<QLabel>(clear, "lblClearGraph", Twips(360, 720, 4455, 495),
-                      QStringLiteral("描画されているグラフを消去します。"));
+                      tr("描画されているグラフを消去します。"));
     QPushButton* cmdAdd4 = AddPageButton(clear, "cmdAdd4");
 
-    QWidget* liquid = AddPage("pageLiquid", QStringLiteral("物質変更"));
-    AddToPage<QLabel>(liquid, "lblBussitu", Twips(240, 600, 3375, 255),
-                      QStringLiteral("物質を変更します。"));
+    QWidget* liquid = AddPage("pageLiquid", tr("物質変更"));
+    AddToPage<QLabel>(liquid, "lblBussitu", Twips(240, 600, 3375, 255), tr("物質を変更します。"));
     m_cmbBussitu = AddToPage<QComboBox>(liquid, "cmbBussitu", Twips(840, 1080, 3135, 300));
     m_cmbBussitu->setEditable(true);
     // Typed text never becomes an entry of the list.
     m_cmbBussitu->setInsertPolicy(QComboBox::NoInsert);
-    m_cmbBussitu->addItems(
-        {QStringLiteral("水"), QStringLiteral("エタノール"), QStringLiteral("ジエチルエーテル")});
+    m_cmbBussitu->addItems(ui::LiquidNames());
     QPushButton* cmdAdd5 = AddPageButton(liquid, "cmdAdd5");
 
     for (const PagePlace& place : m_pagePlaces) {
@@ -229,17 +211,15 @@ void frmSinario::BuildControls() {
         m_pageArea->installEventFilter(this);
     PlacePageControls();
 
-    QPushButton* cmdDel =
-        AddPlainButton(this, "cmdDel", Twips(6000, 2760, 975, 255), QStringLiteral("削除"));
+    QPushButton* cmdDel = AddPlainButton(this, "cmdDel", Twips(6000, 2760, 975, 255), tr("削除"));
     m_listSinario = AddControl<QListWidget>(this, "listSinario", Twips(120, 3000, 7095, 3480));
     m_listSinario->setSelectionMode(QAbstractItemView::SingleSelection);
     m_listSinario->setSortingEnabled(false);
-    QPushButton* cmdLoad =
-        AddPlainButton(this, "cmdLoad", Twips(120, 6720, 1095, 375), QStringLiteral("読込"));
+    QPushButton* cmdLoad = AddPlainButton(this, "cmdLoad", Twips(120, 6720, 1095, 375), tr("読込"));
     QPushButton* cmdSave =
-        AddPlainButton(this, "cmdSave", Twips(1440, 6720, 1095, 375), QStringLiteral("保存"));
+        AddPlainButton(this, "cmdSave", Twips(1440, 6720, 1095, 375), tr("保存"));
     QPushButton* cmdClose =
-        AddPlainButton(this, "cmdClose", Twips(6240, 6720, 975, 375), QStringLiteral("閉じる"));
+        AddPlainButton(this, "cmdClose", Twips(6240, 6720, 975, 375), tr("閉じる"));
 
     connect(cmdAdd1, &QPushButton::clicked, this, &frmSinario::cmdAdd1_Click);
     connect(cmdAdd2, &QPushButton::clicked, this, &frmSinario::cmdAdd2_Click);
@@ -278,14 +258,14 @@ void frmSinario::OpenEditor() {
 bool frmSinario::AddStep(const scenario::ScenarioStep& step) {
     if (scenario::AddStep(m_currentScenario, step, SelectedLine()))
         return true;
-    ShowMessage(QStringLiteral("ステップは%1個までしか作れません。").arg(scenario::kMaxStepCount));
+    ShowMessage(tr("ステップは%1個までしか作れません。").arg(scenario::kMaxStepCount));
     return false;
 }
 
 void frmSinario::RefreshStepList() {
     m_listSinario->clear();
-    for (const std::string& line : scenario::StepListLines(m_currentScenario))
-        m_listSinario->addItem(ui::FromUtf8(line));
+    for (const scenario::StepListEntry& entry : scenario::StepListEntries(m_currentScenario))
+        m_listSinario->addItem(StepListText(entry));
     m_listSinario->clearSelection();
     m_listSinario->setCurrentRow(-1);
 }
@@ -328,60 +308,25 @@ void frmSinario::txtTTl_LostFocus() {
 }
 
 void frmSinario::AddBuiltStep(const scenario::StepBuild& built) {
-    if (!built.step) {
-        ReportUnusableField(built.unusableField);
+    if (built.problem) {
+        ReportUnusableField(*built.problem);
         return;
     }
-    if (AddStep(*built.step))
+    if (built.step && AddStep(*built.step))
         RefreshStepList();
 }
 
-void frmSinario::ReportUnusableField(scenario::StepField field) {
-    QWidget* control = nullptr;
-    switch (field) {
-        case scenario::StepField::PressureUnit:
-            control = m_fields.pressureUnit;
-            break;
-        case scenario::StepField::GrphWMin:
-            control = m_fields.volumeMin;
-            break;
-        case scenario::StepField::GrphWMax:
-            control = m_fields.volumeMax;
-            break;
-        case scenario::StepField::GrphHMin:
-            control = m_fields.pressureMin;
-            break;
-        case scenario::StepField::GrphHMax:
-            control = m_fields.pressureMax;
-            break;
-        case scenario::StepField::Temperature:
-            control = m_fields.temperature;
-            break;
-        case scenario::StepField::Mol:
-            control = m_fields.mol;
-            break;
-        case scenario::StepField::Volume:
-            control = m_txtTemp;
-            break;
-        case scenario::StepField::None:
-            return;
-    }
+void frmSinario::ReportUnusableField(const model::FieldProblem& problem) {
+    QWidget* control = problem.field == model::FormField::Volume
+                           ? m_txtTemp
+                           : SettingsFieldControl(m_fields, problem.field);
     for (int i = 0; i < m_SSTabMenu->count(); ++i) {
         if (m_SSTabMenu->widget(i)->isAncestorOf(control))
             m_SSTabMenu->setCurrentIndex(i);
     }
-    auto* edit = qobject_cast<QLineEdit*>(control);
-    if (edit == nullptr) {
-        ShowMessage(QStringLiteral("圧力の単位を選んでください。"));
-    } else if (model::ParseNumber(ui::ToUtf8(edit->text()))) {
-        // A number all the same, but no whole number fits in the step's 32 bits.
-        ShowMessage(FieldName(field) + QStringLiteral("の数値が扱える範囲を超えています。"));
-    } else {
-        ShowMessage(FieldName(field) + QStringLiteral("に数値を入力してください。"));
-    }
-    control->setFocus(Qt::OtherFocusReason);
-    if (edit != nullptr)
-        edit->selectAll();
+    ShowMessage(FieldProblemText(problem));
+    if (control != nullptr)
+        FocusUnusableField(*control);
 }
 
 std::optional<int> frmSinario::SelectedLine() const {
@@ -399,20 +344,12 @@ int frmSinario::SelectedLiquidIndex() const {
 
 void frmSinario::ShowMessage(const QString& text) {
     if (m_messageBox)
-        m_messageBox(this, text, kCaption);
+        m_messageBox(this, text, windowTitle());
 }
 
 void frmSinario::cmdAdd1_Click() {
     txtTTl_LostFocus();
-    scenario::InitialSettingsPage page;
-    page.pressureUnitIndex = m_fields.pressureUnit->currentIndex();
-    page.grphWMin = ui::ToUtf8(m_fields.volumeMin->text());
-    page.grphWMax = ui::ToUtf8(m_fields.volumeMax->text());
-    page.grphHMin = ui::ToUtf8(m_fields.pressureMin->text());
-    page.grphHMax = ui::ToUtf8(m_fields.pressureMax->text());
-    page.temperature = ui::ToUtf8(m_fields.temperature->text());
-    page.mol = ui::ToUtf8(m_fields.mol->text());
-    AddBuiltStep(scenario::BuildInitialSettingsStep(page));
+    AddBuiltStep(scenario::BuildInitialSettingsStep(ReadSettingsFields(m_fields)));
 }
 
 void frmSinario::cmdAdd2_Click() {
@@ -445,13 +382,15 @@ void frmSinario::cmdDel_Click() {
 void frmSinario::cmdLoad_Click() {
     txtTTl_LostFocus();
     const QString name =
-        m_fileNamePrompt ? m_fileNamePrompt(this, {kLoadTitle, kFilter, false}) : QString();
+        m_fileNamePrompt
+            ? m_fileNamePrompt(this, {tr("シナリオデータを読み込む"), FileFilter(), false})
+            : QString();
     if (name.isEmpty())
         return;
     const scenario::ScenarioFileResult result =
         scenario::ReadScenarioFile(m_currentScenario, LocalPath(name));
     if (result != scenario::ScenarioFileResult::Ok) {
-        ShowMessage(QStringLiteral("シナリオデータを読み込めませんでした。\n") +
+        ShowMessage(tr("シナリオデータを読み込めませんでした。") + "\n" +
                     QDir::toNativeSeparators(name) + ReadFailureReason(result));
         return;
     }
@@ -462,12 +401,14 @@ void frmSinario::cmdLoad_Click() {
 void frmSinario::cmdSave_Click() {
     txtTTl_LostFocus();
     const QString name =
-        m_fileNamePrompt ? m_fileNamePrompt(this, {kSaveTitle, kFilter, true}) : QString();
+        m_fileNamePrompt
+            ? m_fileNamePrompt(this, {tr("シナリオデータを保存する"), FileFilter(), true})
+            : QString();
     if (name.isEmpty())
         return;
     if (scenario::WriteScenarioFile(m_currentScenario, LocalPath(name)) !=
         scenario::ScenarioFileResult::Ok) {
-        ShowMessage(QStringLiteral("シナリオデータを保存できませんでした。\n") +
+        ShowMessage(tr("シナリオデータを保存できませんでした。") + "\n" +
                     QDir::toNativeSeparators(name));
     }
 }

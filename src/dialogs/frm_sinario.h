@@ -7,11 +7,11 @@
 #include <optional>
 #include <vector>
 
-#include "dialogs/message_box.h"
 #include "dialogs/settings_fields.h"
 #include "model/settings.h"
 #include "scenario/scenario.h"
 #include "scenario/step_list.h"
+#include "ui/message_box.h"
 
 class QCheckBox;
 class QComboBox;
@@ -56,7 +56,7 @@ class frmSinario : public QDialog {
 
     // Replace the file dialogs and the message box, so that tests neither block nor need them.
     void setFileNamePrompt(FileNamePrompt prompt);
-    void setMessageBox(MessageBoxFunction messageBox);
+    void setMessageBox(ui::MessageBoxFunction messageBox);
 
     void OpenEditor();
     // Inserts the step at the selected line; false, after telling the user, when the scenario
@@ -97,7 +97,7 @@ class frmSinario : public QDialog {
     void PlacePageControls();
 
     void AddBuiltStep(const scenario::StepBuild& built);
-    void ReportUnusableField(scenario::StepField field);
+    void ReportUnusableField(const model::FieldProblem& problem);
     [[nodiscard]] std::optional<int> SelectedLine() const;
     [[nodiscard]] int SelectedLiquidIndex() const;
     void ShowMessage(const QString& text);
@@ -105,7 +105,7 @@ class frmSinario : public QDialog {
     scenario::Scenario& m_currentScenario;
     const model::ExperimentSettings& m_settings;
     FileNamePrompt m_fileNamePrompt;
-    MessageBoxFunction m_messageBox;
+    ui::MessageBoxFunction m_messageBox;
     std::vector<PagePlace> m_pagePlaces;
 
     QLineEdit* m_txtTTl = nullptr;

@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRect>
 #include <QShowEvent>
@@ -13,23 +12,13 @@
 
 #include "config/settings_file.h"
 #include "dialogs/dialog_controls.h"
+#include "dialogs/field_messages.h"
 #include "dialogs/settings_fields.h"
 #include "dialogs/twips.h"
-#include "model/numbers.h"
 #include "ui/utf8_text.h"
 
 namespace kemora::dialogs {
 namespace {
-
-const QString kCaption = QStringLiteral("物質量");
-
-// The names by which messages point at the fields.
-const QString kMolName = QStringLiteral("物質量（mol）");
-const QString kTemperatureName = QStringLiteral("温度（℃）");
-const QString kVolumeMinName = QStringLiteral("グラフの容量範囲の最小値");
-const QString kVolumeMaxName = QStringLiteral("グラフの容量範囲の最大値");
-const QString kPressureMinName = QStringLiteral("グラフの圧力範囲の最小値");
-const QString kPressureMaxName = QStringLiteral("グラフの圧力範囲の最大値");
 
 void AddLabel(QWidget* parent, const char* name, QRect place, const QString& text, bool bold) {
     auto* label = AddControl<QLabel>(parent, name, place, text);
@@ -49,11 +38,9 @@ frmSystem::frmSystem(model::ExperimentSettings& settings, std::string configPath
                           Qt::MSWindowsFixedSizeDialogHint),
       m_settings(settings),
       m_configPath(std::move(configPath)),
-      m_messageBox([](QWidget* owner, const QString& text, const QString& caption) {
-          QMessageBox::warning(owner, caption, text);
-      }) {
+      m_messageBox(ui::ShowWarningMessage) {
     setObjectName("frmSystem");
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("物質量"));
     setModal(true);
     setFixedSize(Twips(0, 0, 4335, 3075).size());
 
@@ -64,24 +51,22 @@ frmSystem::frmSystem(model::ExperimentSettings& settings, std::string configPath
     m_fields.temperature = AddControl<QLineEdit>(this, "txtContainer", Twips(1920, 600, 855, 270));
     m_fields.pressureUnit =
         AddControl<QComboBox>(this, "cmbPressUnit", Twips(1920, 1080, 1095, 300));
-    for (int32_t unit : {model::MmHg, model::Atm, model::HPa})
-        m_fields.pressureUnit->addItem(ui::FromUtf8(model::PressureUnitText(unit)));
+    AddPressureUnits(*m_fields.pressureUnit);
     m_fields.volumeMin = AddControl<QLineEdit>(this, "txtGrphWMin", Twips(1920, 1560, 855, 270));
     m_fields.volumeMax = AddControl<QLineEdit>(this, "txtGrphWMax", Twips(3240, 1560, 855, 270));
     m_fields.pressureMin = AddControl<QLineEdit>(this, "txtPressWMin", Twips(1920, 2040, 855, 270));
     m_fields.pressureMax = AddControl<QLineEdit>(this, "txtPressWMax", Twips(3240, 2040, 855, 270));
     auto* cmdDefault =
-        AddPlainButton(this, "cmdDefault", Twips(120, 2520, 1095, 375), QStringLiteral("初期値"));
-    auto* cmdClose =
-        AddPlainButton(this, "cmdClose", Twips(3120, 2520, 1095, 375), QStringLiteral("閉じる"));
+        AddPlainButton(this, "cmdDefault", Twips(120, 2520, 1095, 375), tr("初期値"));
+    auto* cmdClose = AddPlainButton(this, "cmdClose", Twips(3120, 2520, 1095, 375), tr("閉じる"));
 
-    AddLabel(this, "Label1", Twips(240, 120, 1575, 255), QStringLiteral("物質量　（mol）"), true);
-    AddLabel(this, "Label2", Twips(240, 600, 1575, 255), QStringLiteral("温度　(℃)"), true);
-    AddLabel(this, "Label4", Twips(240, 1080, 1575, 255), QStringLiteral("圧力の単位"), true);
-    AddLabel(this, "Label5", Twips(240, 1560, 1575, 255), QStringLiteral("グラフの容量範囲"), true);
-    AddLabel(this, "Label6", Twips(240, 2040, 1575, 255), QStringLiteral("グラフの圧力範囲"), true);
-    AddLabel(this, "Label7", Twips(2880, 1560, 375, 255), QStringLiteral("～"), false);
-    AddLabel(this, "Label8", Twips(2880, 2040, 375, 255), QStringLiteral("～"), false);
+    AddLabel(this, "Label1", Twips(240, 120, 1575, 255), tr("物質量　（mol）"), true);
+    AddLabel(this, "Label2", Twips(240, 600, 1575, 255), tr("温度　(℃)"), true);
+    AddLabel(this, "Label4", Twips(240, 1080, 1575, 255), tr("圧力の単位"), true);
+    AddLabel(this, "Label5", Twips(240, 1560, 1575, 255), tr("グラフの容量範囲"), true);
+    AddLabel(this, "Label6", Twips(240, 2040, 1575, 255), tr("グラフの圧力範囲"), true);
+    AddLabel(this, "Label7", Twips(2880, 1560, 375, 255), tr("～"), false);
+    AddLabel(this, "Label8", Twips(2880, 2040, 375, 255), tr("～"), false);
 
     QWidget* const order[] = {m_fields.mol,         m_fields.temperature, m_fields.pressureUnit,
                               m_fields.volumeMin,   m_fields.volumeMax,   m_fields.pressureMin,
@@ -94,7 +79,7 @@ frmSystem::frmSystem(model::ExperimentSettings& settings, std::string configPath
     Form_Load();
 }
 
-void frmSystem::setMessageBox(MessageBoxFunction messageBox) {
+void frmSystem::setMessageBox(ui::MessageBoxFunction messageBox) {
     m_messageBox = std::move(messageBox);
 }
 
@@ -136,73 +121,23 @@ void frmSystem::cmdDefault_Click() {
 void frmSystem::cmdClose_Click() {
     // Every field is checked, top to bottom, before anything is stored, so that a field the
     // program cannot use leaves both the settings and the file as they were.
-    const auto mol = wholeNumberIn(*m_fields.mol, kMolName);
-    if (!mol)
-        return;
-    const auto temperature = wholeNumberIn(*m_fields.temperature, kTemperatureName);
-    if (!temperature)
-        return;
-    const int unit = m_fields.pressureUnit->currentIndex();
-    if (unit < 0) {
-        refuseField(*m_fields.pressureUnit, QStringLiteral("圧力の単位を選んでください。"));
+    const model::SettingsFormReading reading =
+        model::ReadSettingsForm(ReadSettingsFields(m_fields), m_settings);
+    if (reading.problem) {
+        m_messageBox(this, FieldProblemText(*reading.problem), windowTitle());
+        if (QWidget* control = SettingsFieldControl(m_fields, reading.problem->field))
+            FocusUnusableField(*control);
         return;
     }
-    const auto volumeMin = wholeNumberIn(*m_fields.volumeMin, kVolumeMinName);
-    if (!volumeMin)
-        return;
-    const auto volumeMax = wholeNumberIn(*m_fields.volumeMax, kVolumeMaxName);
-    if (!volumeMax)
-        return;
-    const auto pressureMin = numberIn(*m_fields.pressureMin, kPressureMinName);
-    if (!pressureMin)
-        return;
-    const auto pressureMax = numberIn(*m_fields.pressureMax, kPressureMaxName);
-    if (!pressureMax)
-        return;
-
-    model::ExperimentSettings next = m_settings;
-    next.pressureUnit = unit;
-    next.grphWMin = *volumeMin;
-    next.grphWMax = *volumeMax;
-    next.grphHMin = *pressureMin;
-    next.grphHMax = *pressureMax;
-    next.temperature = *temperature;
-    next.mol = *mol;
     // A file that cannot be written keeps the dialog open, so that the user knows and can
     // close it without saving; the main window would put the file's values back anyway.
-    if (!config::SaveSettings(next, m_configPath)) {
-        m_messageBox(this,
-                     QStringLiteral("設定を保存できませんでした。\n") + ui::FromUtf8(m_configPath),
-                     kCaption);
+    if (!config::SaveSettings(*reading.settings, m_configPath)) {
+        m_messageBox(this, tr("設定を保存できませんでした。") + "\n" + ui::FromUtf8(m_configPath),
+                     windowTitle());
         return;
     }
-    m_settings = next;
+    m_settings = *reading.settings;
     accept();
-}
-
-void frmSystem::refuseField(QWidget& control, const QString& text) {
-    m_messageBox(this, text, kCaption);
-    control.setFocus();
-    if (auto* field = qobject_cast<QLineEdit*>(&control))
-        field->selectAll();
-}
-
-std::optional<int32_t> frmSystem::wholeNumberIn(QLineEdit& field, const QString& name) {
-    const std::string text = field.text().toStdString();
-    if (const auto value = model::ParseWholeNumber(text))
-        return value;
-    if (model::ParseNumber(text))
-        refuseField(field, name + QStringLiteral("の数値が扱える範囲を超えています。"));
-    else
-        refuseField(field, name + QStringLiteral("に数値を入力してください。"));
-    return std::nullopt;
-}
-
-std::optional<double> frmSystem::numberIn(QLineEdit& field, const QString& name) {
-    if (const auto value = model::ParseNumber(field.text().toStdString()))
-        return value;
-    refuseField(field, name + QStringLiteral("に数値を入力してください。"));
-    return std::nullopt;
 }
 
 }  // namespace kemora::dialogs

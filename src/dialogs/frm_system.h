@@ -1,19 +1,13 @@
 #pragma once
 
 #include <QDialog>
-#include <QString>
-#include <cstdint>
-#include <optional>
 #include <string>
 
-#include "dialogs/message_box.h"
 #include "dialogs/settings_fields.h"
 #include "model/settings.h"
+#include "ui/message_box.h"
 
-class QComboBox;
 class QKeyEvent;
-class QLineEdit;
-class QPushButton;
 class QShowEvent;
 
 namespace kemora::dialogs {
@@ -29,7 +23,7 @@ class frmSystem : public QDialog {
               QWidget* parent = nullptr);
 
     // Replaces the modal message box, so that tests can read the message instead.
-    void setMessageBox(MessageBoxFunction messageBox);
+    void setMessageBox(ui::MessageBoxFunction messageBox);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -41,15 +35,9 @@ class frmSystem : public QDialog {
     void cmdDefault_Click();
     void cmdClose_Click();
 
-    // Tells the user what is wrong with `control` and puts the focus there.
-    void refuseField(QWidget& control, const QString& text);
-    // The field's whole number or double; nullopt after telling the user why there is none.
-    std::optional<int32_t> wholeNumberIn(QLineEdit& field, const QString& name);
-    std::optional<double> numberIn(QLineEdit& field, const QString& name);
-
     model::ExperimentSettings& m_settings;
     const std::string m_configPath;
-    MessageBoxFunction m_messageBox;
+    ui::MessageBoxFunction m_messageBox;
     bool m_filled = false;
 
     SettingsFields m_fields{};

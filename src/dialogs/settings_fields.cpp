@@ -9,6 +9,11 @@
 
 namespace kemora::dialogs {
 
+void AddPressureUnits(QComboBox& list) {
+    for (int32_t unit : {model::MmHg, model::Atm, model::HPa})
+        list.addItem(ui::FromUtf8(model::PressureUnitText(unit)));
+}
+
 void LimitSettingsFields(const SettingsFields& fields) {
     LimitInputLength(*fields.mol, 3);
     LimitInputLength(*fields.temperature, 3);
@@ -28,6 +33,46 @@ void FillSettingsFields(const SettingsFields& fields, const model::ExperimentSet
     fields.pressureMax->setText(ui::FromUtf8(model::DoubleText(settings.grphHMax)));
     fields.temperature->setText(ui::FromUtf8(model::IntegerText(settings.temperature)));
     fields.mol->setText(ui::FromUtf8(model::IntegerText(settings.mol)));
+}
+
+model::SettingsForm ReadSettingsFields(const SettingsFields& fields) {
+    model::SettingsForm form;
+    form.mol = ui::ToUtf8(fields.mol->text());
+    form.temperature = ui::ToUtf8(fields.temperature->text());
+    form.pressureUnitIndex = fields.pressureUnit->currentIndex();
+    form.volumeMin = ui::ToUtf8(fields.volumeMin->text());
+    form.volumeMax = ui::ToUtf8(fields.volumeMax->text());
+    form.pressureMin = ui::ToUtf8(fields.pressureMin->text());
+    form.pressureMax = ui::ToUtf8(fields.pressureMax->text());
+    return form;
+}
+
+QWidget* SettingsFieldControl(const SettingsFields& fields, model::FormField field) {
+    switch (field) {
+        case model::FormField::Mol:
+            return fields.mol;
+        case model::FormField::Temperature:
+            return fields.temperature;
+        case model::FormField::PressureUnit:
+            return fields.pressureUnit;
+        case model::FormField::VolumeMin:
+            return fields.volumeMin;
+        case model::FormField::VolumeMax:
+            return fields.volumeMax;
+        case model::FormField::PressureMin:
+            return fields.pressureMin;
+        case model::FormField::PressureMax:
+            return fields.pressureMax;
+        case model::FormField::Volume:
+            break;
+    }
+    return nullptr;
+}
+
+void FocusUnusableField(QWidget& control) {
+    control.setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(&control))
+        edit->selectAll();
 }
 
 }  // namespace kemora::dialogs

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "model/settings.h"
+#include "model/settings_form.h"
 
 class QComboBox;
 class QLineEdit;
+class QWidget;
 
 namespace kemora::dialogs {
 
@@ -19,10 +21,22 @@ struct SettingsFields {
     QLineEdit* pressureMax;
 };
 
+// Fills a unit list with the pressure units' symbols, entry n for PressureUnit n.
+void AddPressureUnits(QComboBox& list);
+
 // Limits the typed text: three bytes for the whole numbers, four for the pressure bounds.
 void LimitSettingsFields(const SettingsFields& fields);
 
 // Shows `settings`; a pressure unit outside the list selects no entry.
 void FillSettingsFields(const SettingsFields& fields, const model::ExperimentSettings& settings);
+
+// The fields' texts and the selected unit as the user left them.
+[[nodiscard]] model::SettingsForm ReadSettingsFields(const SettingsFields& fields);
+
+// The control that shows `field`; null for a field the settings have not (the volume).
+[[nodiscard]] QWidget* SettingsFieldControl(const SettingsFields& fields, model::FormField field);
+
+// Points the user at a field that cannot be used: the focus on it, a text selected whole.
+void FocusUnusableField(QWidget& control);
 
 }  // namespace kemora::dialogs

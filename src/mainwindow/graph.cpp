@@ -56,7 +56,7 @@ Rgb SettledPointColor(int32_t liquid) {
 
 void EraseGraph(Surface& box, GraphState& state) {
     // Reaches past the box's lower edge: the whole box, labels included, is blanked.
-    box.fillRect(0, 0, 315, 340, kGraphBackgroundColor);
+    box.fillRect(0, 0, kGraphBoxWidth, kGraphBoxHeight + 6, kGraphBackgroundColor);
     // Outside the box, so that the first square after an erase settles nothing visible.
     state.lastPointX = -10;
     state.lastPointY = -10;

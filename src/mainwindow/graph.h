@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "mainwindow/panel_sizes.h"
 #include "mainwindow/surface.h"
 #include "model/equilibrium.h"
 #include "model/settings.h"
@@ -16,10 +17,6 @@ inline constexpr Rgb kNewestPointColor{255, 0, 0};
 inline constexpr Rgb kWaterPointColor{0, 0, 192};
 inline constexpr Rgb kEthanolPointColor{0, 204, 0};
 inline constexpr Rgb kEtherPointColor{0, 204, 204};
-
-// The graph box is 315 × 334 pixels; its text is the label font of the graph.
-inline constexpr int32_t kGraphBoxWidth = 315;
-inline constexpr int32_t kGraphBoxHeight = 334;
 
 // The graph's shared values, owned by the main window's state.
 struct GraphState {

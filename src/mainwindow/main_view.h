@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "mainwindow/caption.h"
 #include "mainwindow/surface.h"
 
 namespace kemora::mainwindow {
@@ -32,7 +33,7 @@ class MainView {
     [[nodiscard]] virtual int32_t liquidIndex() const = 0;
     virtual void setLiquidIndex(int32_t index) = 0;
 
-    virtual void setCaption(std::string_view text) = 0;
+    virtual void setCaption(const Caption& caption) = 0;
     virtual void setButtonLit(PictureButton button, bool lit) = 0;
     virtual void repaintWindow() = 0;
 

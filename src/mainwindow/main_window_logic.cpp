@@ -4,16 +4,12 @@
 #include <utility>
 
 #include "config/settings_file.h"
+#include "mainwindow/graph_visibility.h"
 #include "mainwindow/scenario_playback.h"
 #include "model/numbers.h"
 
 namespace kemora::mainwindow {
 namespace {
-
-constexpr Rgb kCylinderColor{0, 0, 0};
-constexpr int32_t kCylinderRight = 371;
-constexpr int32_t kCylinderBottom = 457;
-constexpr int32_t kLidAtZero = 250;  // y of the lid's top edge at volume 0
 
 // The volume field's number as whole litres; nullopt while it holds no number (empty, a
 // lone "-" on the way to a negative number, or beyond the 32-bit range).
@@ -27,10 +23,6 @@ void RefreshModelValues(model::Experiment& experiment) {
 }
 
 }  // namespace
-
-std::string MainCaption(const scenario::Scenario& scenario) {
-    return "蒸気圧曲線　-　" + scenario::TitleText(scenario);
-}
 
 int PressureDecimals(int32_t pressureUnit) {
     if (pressureUnit == model::MmHg)
@@ -141,30 +133,13 @@ void MainWindowLogic::Timer1_Timer() {
     const double typedVolume = model::ParseNumber(m_view.volumeText()).value_or(*volume);
     m_state.frameWait = FrameWaitFor(experiment, typedVolume);
 
-    SetLayerStates(m_state.field, experiment, *volume);
     Surface& cylinder = m_view.cylinder();
-    cylinder.fillRect(0, 0, kCylinderRight, kCylinderBottom, kCylinderColor);
-    // The bottom layer is drawn last, over the others.
-    for (int layer = MoleculeField::kLayers; layer >= 1; --layer) {
-        for (int column = 1; column <= MoleculeField::kColumns; ++column) {
-            MoveMolecule(m_state.field, column, layer);
-            const Molecule& molecule = m_state.field.at(layer, column);
-            cylinder.copySprite(molecule.x, molecule.y);
-        }
-    }
+    DrawMoleculeFrame(m_state.field, experiment, *volume, cylinder);
     cylinder.refresh();
 }
 
 void MainWindowLogic::picGrphSw_Click() {
-    if (m_state.graph.graphVisible == 0) {
-        m_view.setButtonLit(PictureButton::GrphSw, true);
-        DrawGraphFrame(m_view.graphBox(), m_state.experiment.settings, m_state.graph);
-        m_state.graph.graphVisible = 1;
-    } else {
-        m_view.setButtonLit(PictureButton::GrphSw, false);
-        EraseGraph(m_view.graphBox(), m_state.graph);
-        m_state.graph.graphVisible = 0;
-    }
+    SetGraphVisible(m_state, m_view, m_state.graph.graphVisible == 0);
 }
 
 void MainWindowLogic::picGrphCls_Click() {

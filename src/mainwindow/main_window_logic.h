@@ -40,9 +40,6 @@ class MainWindowLogic {
     std::function<float()> m_timeOfDay;
 };
 
-// The caption: "蒸気圧曲線　-　" and the scenario's title as held.
-[[nodiscard]] std::string MainCaption(const scenario::Scenario& scenario);
-
 // Decimals of the pressure field for a pressure unit: "0.0", "0.000" or "0".
 [[nodiscard]] int PressureDecimals(int32_t pressureUnit);
 

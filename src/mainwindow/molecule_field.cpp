@@ -10,12 +10,12 @@
 namespace kemora::mainwindow {
 namespace {
 
-// Panel geometry in pixels: a sprite's left edge turns at 0 and 361 (361 + 10 = 371 wide),
-// its top edge at the lid and at 447 (447 + 10 = 457 high).
-constexpr int32_t kRightLimit = 361;
-constexpr int32_t kBottomLimit = 447;
-constexpr int32_t kPanelHeight = 457;
+// A sprite's left edge turns at 0 and at the panel's width less the sprite, its top edge at
+// the lid and at the panel's height less the sprite.
 constexpr int32_t kSpriteSize = 10;
+constexpr int32_t kRightLimit = kCylinderWidth - kSpriteSize;
+constexpr int32_t kBottomLimit = kCylinderHeight - kSpriteSize;
+constexpr Rgb kCylinderColor{0, 0, 0};
 
 // Directions by (layer × column) mod 4: right and down, right and up, left and down,
 // left and up.
@@ -101,7 +101,7 @@ void InitMolecules(MoleculeField& field, const std::function<float()>& timeOfDay
         for (int32_t j = 1; j <= MoleculeField::kColumns; ++j) {
             Molecule& m = field.at(i, j);
             m.homeX = m.x = kSpriteSize * (j - 1);
-            m.homeY = m.y = kPanelHeight - kSpriteSize * i;
+            m.homeY = m.y = kCylinderHeight - kSpriteSize * i;
             m.state = StateAllLiquid;
             m.tick = 1;
             const Direction& direction = kDirectionsByProduct[static_cast<std::size_t>(i * j % 4)];
@@ -149,6 +149,20 @@ void SetLayerStates(MoleculeField& field, const model::Experiment& experiment, i
     for (int layer = 1; layer <= MoleculeField::kLayers; ++layer) {
         const int16_t state = layer <= liquidLayers ? liquidState : int16_t{StateVapor};
         for (Molecule& m : field.molecules[static_cast<std::size_t>(layer - 1)]) m.state = state;
+    }
+}
+
+void DrawMoleculeFrame(MoleculeField& field, const model::Experiment& experiment, int32_t volume,
+                       Surface& cylinder) {
+    SetLayerStates(field, experiment, volume);
+    cylinder.fillRect(0, 0, kCylinderWidth, kCylinderHeight, kCylinderColor);
+    // The bottom layer is drawn last, over the others.
+    for (int layer = MoleculeField::kLayers; layer >= 1; --layer) {
+        for (int column = 1; column <= MoleculeField::kColumns; ++column) {
+            MoveMolecule(field, column, layer);
+            const Molecule& molecule = field.at(layer, column);
+            cylinder.copySprite(molecule.x, molecule.y);
+        }
     }
 }
 

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "mainwindow/panel_sizes.h"
+#include "mainwindow/surface.h"
 #include "model/equilibrium.h"
 
 namespace kemora::mainwindow {
@@ -14,7 +16,7 @@ namespace kemora::mainwindow {
 // with any other state is drawn but not moved.
 enum MoleculeState : int16_t { StateVapor = 1, StateLiquid = 2, StateAllLiquid = 3 };
 
-// One drawn molecule, in pixels of the cylinder panel (371 × 457, y downward).
+// One drawn molecule, in pixels of the cylinder panel (y downward).
 struct Molecule {
     int16_t state = 0;  // a MoleculeState
     int32_t x = 0;      // left edge of its sprite
@@ -62,5 +64,10 @@ void MoveMolecule(MoleculeField& field, int column, int layer);
 // Gives each layer the state for `volume` litres: all liquid at or below liqVolume, all
 // vapor at or above satVolume, otherwise the top VaporRowCount layers vapor.
 void SetLayerStates(MoleculeField& field, const model::Experiment& experiment, int32_t volume);
+
+// One animation frame of the cylinder panel for `volume` litres, without showing it: the
+// layer states, a black panel, then every molecule moved by one frame and copied in.
+void DrawMoleculeFrame(MoleculeField& field, const model::Experiment& experiment, int32_t volume,
+                       Surface& cylinder);
 
 }  // namespace kemora::mainwindow

@@ -2,7 +2,8 @@
 
 #include <optional>
 
-#include "mainwindow/main_window_logic.h"
+#include "mainwindow/caption.h"
+#include "mainwindow/graph_visibility.h"
 #include "model/numbers.h"
 
 namespace kemora::mainwindow {
@@ -52,14 +53,10 @@ void RunStep(const scenario::ScenarioStep& step, MainState& state, MainView& vie
             SetVolume(step, state, view);
             break;
         case scenario::StepShowGraph:
-            view.setButtonLit(PictureButton::GrphSw, true);
-            DrawGraphFrame(view.graphBox(), state.experiment.settings, state.graph);
-            state.graph.graphVisible = 1;
+            SetGraphVisible(state, view, true);
             break;
         case scenario::StepHideGraph:
-            view.setButtonLit(PictureButton::GrphSw, false);
-            EraseGraph(view.graphBox(), state.graph);
-            state.graph.graphVisible = 0;
+            SetGraphVisible(state, view, false);
             break;
         case scenario::StepClearGraph:
             EraseGraph(view.graphBox(), state.graph);
@@ -87,7 +84,7 @@ void ToggleScenarioMode(MainState& state, MainView& view) {
 
 void RunNextScenarioStep(MainState& state, MainView& view) {
     const scenario::Scenario& scenario = state.currentScenario;
-    view.setCaption(MainCaption(scenario) + "[" + model::IntegerText(state.nextStep) + "]");
+    view.setCaption(MainCaption(scenario, state.nextStep));
     if (scenario.stepCount < state.nextStep || state.nextStep < 1 ||
         state.nextStep > scenario::kMaxStepCount) {
         return;

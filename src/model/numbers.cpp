@@ -111,14 +111,18 @@ int32_t RoundHalfEven(double value) {
     return static_cast<int32_t>(std::nearbyint(value));
 }
 
-std::optional<int32_t> ParseWholeNumber(std::string_view text) {
+WholeNumberReading ReadWholeNumber(std::string_view text) {
     const auto number = ParseNumber(text);
     if (!number)
-        return std::nullopt;
+        return {std::nullopt, WholeNumberFailure::NoNumber};
     const double rounded = std::nearbyint(*number);
     if (rounded < kInt32Min || rounded > kInt32Max)
-        return std::nullopt;
-    return static_cast<int32_t>(rounded);
+        return {std::nullopt, WholeNumberFailure::OutOfRange};
+    return {static_cast<int32_t>(rounded), WholeNumberFailure::None};
+}
+
+std::optional<int32_t> ParseWholeNumber(std::string_view text) {
+    return ReadWholeNumber(text).value;
 }
 
 std::string IntegerText(int64_t value) {

@@ -18,8 +18,22 @@ namespace kemora::model {
 // Values beyond the 32-bit range saturate at its ends; NaN gives 0.
 [[nodiscard]] int32_t RoundHalfEven(double value);
 
-// A text read as a number and rounded half to even; nullopt when the text holds no number
-// or the rounded value does not fit in 32 bits.
+// Why a text gave no whole number.
+enum class WholeNumberFailure { None, NoNumber, OutOfRange };
+
+// A whole number read from a text, or the reason there is none.
+struct WholeNumberReading {
+    std::optional<int32_t> value;
+    WholeNumberFailure failure = WholeNumberFailure::None;  // None exactly when value is set
+
+    friend bool operator==(const WholeNumberReading&, const WholeNumberReading&) = default;
+};
+
+// A text read as a number and rounded half to even. NoNumber when the text holds no number;
+// OutOfRange when the rounded value does not fit in 32 bits.
+[[nodiscard]] WholeNumberReading ReadWholeNumber(std::string_view text);
+
+// ReadWholeNumber's value, for readers that need no reason.
 [[nodiscard]] std::optional<int32_t> ParseWholeNumber(std::string_view text);
 
 // Plain decimal digits, "-" for negatives.

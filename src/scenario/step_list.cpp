@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "model/equilibrium.h"
-#include "model/numbers.h"
-
 namespace kemora::scenario {
 namespace {
 
@@ -20,10 +17,6 @@ std::optional<int> SelectedStep(std::optional<int> selectedLine, int count) {
     if (!selectedLine || *selectedLine < 0 || *selectedLine >= count)
         return std::nullopt;
     return *selectedLine + 1;
-}
-
-StepBuild Unusable(StepField field) {
-    return StepBuild{std::nullopt, field};
 }
 
 }  // namespace
@@ -52,86 +45,84 @@ bool DeleteStep(Scenario& currentScenario, std::optional<int> selectedLine) {
     return true;
 }
 
-std::string StepListLine(const ScenarioStep& step) {
+StepListEntry DescribeStep(const ScenarioStep& step) {
+    StepListEntry entry;
     switch (step.kind) {
         case StepInitialSettings:
-            return "初期値設定";
-        // The line says 温度 although the step sets a volume; users know the list this way.
+            entry.kind = StepListKind::InitialSettings;
+            break;
         case StepSetVolume:
-            return "温度を " + model::IntegerText(step.value) + " に設定します。";
+            entry.kind = StepListKind::SetVolume;
+            entry.litres = step.value;
+            entry.gradual = step.gradual != 0;
+            break;
         case StepShowGraph:
-            return "グラフを表示します。";
+            entry.kind = StepListKind::ShowGraph;
+            break;
         case StepHideGraph:
-            return "グラフを非表示にします。";
+            entry.kind = StepListKind::HideGraph;
+            break;
         case StepClearGraph:
-            return "描画されたグラフを消します。";
+            entry.kind = StepListKind::ClearGraph;
+            break;
         case StepChangeLiquid:
-            if (step.value == model::Water)
-                return "データを水に設定します。";
-            if (step.value == model::Ethanol)
-                return "データをエタノールに設定します。";
-            return "データをジエチルエーテルに設定します。";
+            entry.kind = StepListKind::ChangeLiquid;
+            entry.liquid = step.value == model::Water     ? model::Water
+                           : step.value == model::Ethanol ? model::Ethanol
+                                                          : model::DiethylEther;
+            break;
         default:
-            return "不明なステップです。";
+            entry.kind = StepListKind::Unknown;
+            break;
     }
+    return entry;
 }
 
-std::vector<std::string> StepListLines(const Scenario& currentScenario) {
+std::vector<StepListEntry> StepListEntries(const Scenario& currentScenario) {
     const int count = UsableCount(currentScenario);
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(count));
-    for (int i = 1; i <= count; ++i) lines.push_back(StepListLine(currentScenario.steps[i]));
-    return lines;
+    std::vector<StepListEntry> entries;
+    entries.reserve(static_cast<std::size_t>(count));
+    for (int i = 1; i <= count; ++i) entries.push_back(DescribeStep(currentScenario.steps[i]));
+    return entries;
 }
 
-StepBuild BuildInitialSettingsStep(const InitialSettingsPage& page) {
+StepBuild BuildInitialSettingsStep(const model::SettingsForm& page) {
     ScenarioStep step;
     step.kind = StepInitialSettings;
-    if (page.pressureUnitIndex < model::MmHg || page.pressureUnitIndex > model::HPa)
-        return Unusable(StepField::PressureUnit);
-    step.pressureUnit = page.pressureUnitIndex;
-
-    struct WholeField {
-        const std::string& text;
-        int32_t& target;
-        StepField field;
-    };
-    const WholeField axisBounds[] = {
-        {page.grphWMin, step.grphWMin, StepField::GrphWMin},
-        {page.grphWMax, step.grphWMax, StepField::GrphWMax},
-        {page.grphHMin, step.grphHMin, StepField::GrphHMin},
-        {page.grphHMax, step.grphHMax, StepField::GrphHMax},
-    };
-    for (const WholeField& bound : axisBounds) {
-        const std::optional<int32_t> value = model::ParseWholeNumber(bound.text);
-        if (!value)
-            return Unusable(bound.field);
-        bound.target = *value;
+    std::optional<model::FieldProblem> problem =
+        model::ReadPressureUnitField(page.pressureUnitIndex, step.pressureUnit);
+    if (!problem)
+        problem = model::ReadWholeField(page.volumeMin, model::FormField::VolumeMin, step.grphWMin);
+    if (!problem)
+        problem = model::ReadWholeField(page.volumeMax, model::FormField::VolumeMax, step.grphWMax);
+    if (!problem) {
+        problem =
+            model::ReadWholeField(page.pressureMin, model::FormField::PressureMin, step.grphHMin);
     }
-
+    if (!problem) {
+        problem =
+            model::ReadWholeField(page.pressureMax, model::FormField::PressureMax, step.grphHMax);
+    }
     // Kept with its fraction; playback rounds it when it applies the step.
-    const std::optional<double> temperature = model::ParseNumber(page.temperature);
-    if (!temperature)
-        return Unusable(StepField::Temperature);
-    step.temperature = *temperature;
+    if (!problem) {
+        problem = model::ReadNumberField(page.temperature, model::FormField::Temperature,
+                                         step.temperature);
+    }
+    if (!problem)
+        problem = model::ReadWholeField(page.mol, model::FormField::Mol, step.mol);
+    if (problem)
+        return {std::nullopt, problem};
     step.temperatureUnit = model::Celsius;
-
-    const std::optional<int32_t> mol = model::ParseWholeNumber(page.mol);
-    if (!mol)
-        return Unusable(StepField::Mol);
-    step.mol = *mol;
-    return StepBuild{step, StepField::None};
+    return {step, std::nullopt};
 }
 
 StepBuild BuildSetVolumeStep(std::string_view volumeText, bool gradual) {
-    const std::optional<int32_t> volume = model::ParseWholeNumber(volumeText);
-    if (!volume)
-        return Unusable(StepField::Volume);
     ScenarioStep step;
     step.kind = StepSetVolume;
-    step.value = *volume;
+    if (auto problem = model::ReadWholeField(volumeText, model::FormField::Volume, step.value))
+        return {std::nullopt, problem};
     step.gradual = gradual ? 1 : 0;
-    return StepBuild{step, StepField::None};
+    return {step, std::nullopt};
 }
 
 ScenarioStep BuildGraphStep(bool showGraph) {

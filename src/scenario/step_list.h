@@ -1,13 +1,14 @@
 #pragma once
 // The scenario editor's rules, apart from its widgets: inserting and deleting steps at the
-// selected line, the text of each line of the step list, and building a step from the values
+// selected line, what each line of the step list tells, and building a step from the values
 // of an editor page.
 
 #include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/equilibrium.h"
+#include "model/settings_form.h"
 #include "scenario/scenario.h"
 
 namespace kemora::scenario {
@@ -24,49 +25,45 @@ namespace kemora::scenario {
 // false and changes nothing when no line, or a line that shows no step, is selected.
 [[nodiscard]] bool DeleteStep(Scenario& currentScenario, std::optional<int> selectedLine);
 
-// The line the step list shows for one step. A kind that no editor makes (only a damaged file
-// holds one) reads "不明なステップです。".
-[[nodiscard]] std::string StepListLine(const ScenarioStep& step);
-
-// One line per step, step 1 first. A count outside 0..50 lists only the slots that exist.
-[[nodiscard]] std::vector<std::string> StepListLines(const Scenario& currentScenario);
-
-// A field of an editor page that a step is built from.
-enum class StepField {
-    None,
-    PressureUnit,  // 初期設定: cmbPressUnit
-    GrphWMin,      // 初期設定: txtGrphWMin
-    GrphWMax,      // 初期設定: txtGrphWMax
-    GrphHMin,      // 初期設定: txtPressWMin
-    GrphHMax,      // 初期設定: txtPressWMax
-    Temperature,   // 初期設定: txtContainer
-    Mol,           // 初期設定: txtMol
-    Volume,        // 容量設定: txtTemp
+// What a line of the step list tells of a step; the editor words it.
+enum class StepListKind {
+    InitialSettings,
+    SetVolume,
+    ShowGraph,
+    HideGraph,
+    ClearGraph,
+    ChangeLiquid,
+    Unknown,  // a kind no editor makes; only a damaged file holds one
 };
+
+struct StepListEntry {
+    StepListKind kind = StepListKind::Unknown;
+    int32_t litres = 0;                   // SetVolume: the target volume
+    bool gradual = false;                 // SetVolume: in 5-litre steps rather than at once
+    model::Liquid liquid = model::Water;  // ChangeLiquid
+
+    friend bool operator==(const StepListEntry&, const StepListEntry&) = default;
+};
+
+// The list entry of one step. A liquid other than water or ethanol (-1 included, which an
+// editor stores when no entry is selected) lists as diethyl ether, as playback treats it.
+[[nodiscard]] StepListEntry DescribeStep(const ScenarioStep& step);
+
+// One entry per step, step 1 first. A count outside 0..50 lists only the slots that exist.
+[[nodiscard]] std::vector<StepListEntry> StepListEntries(const Scenario& currentScenario);
 
 // A step built from a page, or the first field (in the order the fields are taken) that holds
 // no usable value; then `step` is empty.
 struct StepBuild {
     std::optional<ScenarioStep> step;
-    StepField unusableField = StepField::None;
+    std::optional<model::FieldProblem> problem;
 };
 
-// The values of the page 初期設定 as the user left them, texts in UTF-8.
-struct InitialSettingsPage {
-    int pressureUnitIndex = -1;  // entry of cmbPressUnit, -1 when none is selected
-    std::string grphWMin;        // litres
-    std::string grphWMax;        // litres
-    std::string grphHMin;        // in the chosen pressure unit
-    std::string grphHMax;        // in the chosen pressure unit
-    std::string temperature;     // °C
-    std::string mol;             // mol
-};
-
-// A StepInitialSettings step: the axis bounds and the amount as whole numbers (halves to the
-// even neighbour), the temperature as typed, fraction included, and always in Celsius.
-// A pressure unit outside 0..2 (no entry selected) is unusable, as is a text that holds no
-// number or a whole number beyond 32 bits.
-[[nodiscard]] StepBuild BuildInitialSettingsStep(const InitialSettingsPage& page);
+// A StepInitialSettings step from the page 初期設定, taken in the order unit, volume axis,
+// pressure axis, temperature, amount: the axis bounds and the amount as whole numbers
+// (halves to the even neighbour), the temperature as typed, fraction included, and always in
+// Celsius.
+[[nodiscard]] StepBuild BuildInitialSettingsStep(const model::SettingsForm& page);
 
 // A StepSetVolume step to the volume in `volumeText` (litres, as a whole number); `gradual`
 // stores 1, otherwise 0.

@@ -1,8 +1,8 @@
 #include "ui/application_setup.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
+
+#include "ui/language.h"
 
 namespace kemora::ui {
 
@@ -13,18 +13,12 @@ QFont FormFont(int pixels, bool bold) {
     return font;
 }
 
-void PrepareApplication(QApplication& application) {
+// The application object only has to exist: fonts and translators are process-wide.
+void PrepareApplication(QApplication& /*application*/) {
     QFont font = QApplication::font();
     font.setFamily(QString::fromLatin1(kFontFamily));
     QApplication::setFont(font);
-
-    auto* translator = new QTranslator(&application);
-    if (translator->load(QStringLiteral("qtbase_ja"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(translator);
-    } else {
-        delete translator;  // without the translations Qt's own texts stay in English
-    }
+    ApplyLanguage(config::Language::Japanese);
 }
 
 }  // namespace kemora::ui

@@ -13,13 +13,15 @@
 #include <initializer_list>
 #include <utility>
 
+#include "mainwindow/panel_sizes.h"
+
 namespace kemora::ui {
 namespace {
 
 constexpr int kBackgroundWidth = 800;
 constexpr int kBackgroundHeight = 560;
-constexpr int kLidWidth = 377;
-constexpr int kLidHeight = 15;
+// One row taller than the lid's box, which shows the top rows.
+constexpr int kLidImageHeight = mainwindow::kLidHeight + 1;
 constexpr int kSpriteSize = 10;
 constexpr int kButtonWidth = 81;
 constexpr int kButtonHeight = 51;
@@ -334,7 +336,7 @@ QImage BackgroundImage() {
 }
 
 QImage LidImage() {
-    QImage image(kLidWidth, kLidHeight, QImage::Format_RGB32);
+    QImage image(mainwindow::kLidWidth, kLidImageHeight, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
     // The window shows 14 rows of the bar, so the lower edge is shaded by row 13.
@@ -347,10 +349,10 @@ QImage LidImage() {
                                              {0.92, QColor(104, 106, 118)},
                                              {1.0, QColor(52, 54, 62)}}));
     // Rounded-off ends.
-    painter.fillRect(QRectF(0, 0, 8, kLidHeight),
+    painter.fillRect(QRectF(0, 0, 8, kLidImageHeight),
                      Horizontal(0, 8, {{0.0, QColor(0, 0, 0, 150)}, {1.0, QColor(0, 0, 0, 0)}}));
-    painter.fillRect(QRectF(kLidWidth - 8, 0, 8, kLidHeight),
-                     Horizontal(kLidWidth, kLidWidth - 8,
+    painter.fillRect(QRectF(mainwindow::kLidWidth - 8, 0, 8, kLidImageHeight),
+                     Horizontal(mainwindow::kLidWidth, mainwindow::kLidWidth - 8,
                                 {{0.0, QColor(0, 0, 0, 150)}, {1.0, QColor(0, 0, 0, 0)}}));
     return image;
 }

@@ -14,7 +14,7 @@ inline constexpr QRgb kFrameColor = qRgb(99, 101, 156);
 // control panel at the lower right and the sunken strip under the cylinder.
 QImage BackgroundImage();
 
-// 377 × 15 silver bar that closes the cylinder.
+// The silver bar that closes the cylinder: as wide as the lid, one row taller.
 QImage LidImage();
 
 // 10 × 10 cyan ball on black corners, block-copied onto the black cylinder panel.

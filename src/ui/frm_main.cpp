@@ -1,8 +1,10 @@
 #include "ui/frm_main.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -10,16 +12,21 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTime>
 #include <QTimer>
 #include <algorithm>
+#include <initializer_list>
 #include <optional>
 #include <utility>
 
+#include "config/view_settings.h"
 #include "mainwindow/main_window_logic.h"
+#include "mainwindow/molecule_field.h"
+#include "mainwindow/panel_sizes.h"
 #include "ui/application_setup.h"
 #include "ui/artwork.h"
 #include "ui/image_button.h"
+#include "ui/language.h"
+#include "ui/liquid_names.h"
 #include "ui/surface_widget.h"
 #include "ui/up_down.h"
 #include "ui/utf8_text.h"
@@ -30,6 +37,12 @@ namespace {
 constexpr int kClientWidth = 800;
 constexpr int kClientHeight = 559;
 constexpr int kLidLeft = 33;
+constexpr int kCylinderLeft = 38;
+constexpr int kCylinderTop = 19;
+constexpr int kGraphBoxLeft = 446;
+constexpr int kGraphBoxTop = 64;
+// The room the readouts' captions leave their text before the field beside them, a gap included.
+constexpr int kCaptionRoom = 56;
 // Qt keeps widget positions in a narrower range than the logic's lid; a lid this far off is
 // out of sight either way.
 constexpr int kLidHighest = -1000;
@@ -44,11 +57,6 @@ const QColor kRed(255, 0, 0);
 const QColor kShadow(128, 128, 128);
 const QColor kPressureBackground(255, 255, 192);
 const QColor kLiquidText(0, 64, 0);
-
-// Seconds since midnight, the seed of the molecules' velocities.
-float TimeOfDay() {
-    return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
-}
 
 // The code of a playback key, as the logic counts keys; other keys play no part.
 std::optional<int> PlaybackKeyCode(int qtKey) {
@@ -77,9 +85,8 @@ void SetColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
 }
 
 // A transparent label over the background image, its text at the top left as designed.
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect place,
-                  const QColor& color, bool bold) {
-    auto* label = new QLabel(text, parent);
+QLabel* MakeLabel(QWidget* parent, const char* name, QRect place, const QColor& color, bool bold) {
+    auto* label = new QLabel(parent);
     Place(label, name, place.x(), place.y(), place.width(), place.height());
     label->setFont(FormFont(kLargeText, bold));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -97,18 +104,16 @@ QLabel* MakeImageHolder(QWidget* parent, const char* name, const QImage& image) 
     return holder;
 }
 
-ImageButton* MakePictureButton(QWidget* parent, const char* name, int left,
-                               const QString& toolTip) {
+ImageButton* MakePictureButton(QWidget* parent, const char* name, int left) {
     auto* button = new ImageButton(parent);
     Place(button, name, left, 8, 81, 47);
-    button->setToolTip(toolTip);
     return button;
 }
 
 }  // namespace
 
 frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* parent)
-    : QMainWindow(parent) {
+    : QMainWindow(parent), m_configPath(std::move(configPath)), m_messageBox(ShowWarningMessage) {
     setObjectName(QStringLiteral("frmMain"));
     // Fixed border with a close box only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -116,14 +121,15 @@ frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* 
                    Qt::MSWindowsFixedSizeDialogHint);
     createControls();
     createMenus();
+    retranslateUi();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 
     mainwindow::MainView& view = *this;
-    m_logic = std::make_unique<mainwindow::MainWindowLogic>(state, view, std::move(configPath),
-                                                            TimeOfDay);
+    m_logic = std::make_unique<mainwindow::MainWindowLogic>(state, view, m_configPath,
+                                                            mainwindow::SystemTimeOfDay);
     connect(m_txtValue, &QLineEdit::textChanged, this, [this] { m_logic->txtValue_Change(); });
     connect(m_timer1, &QTimer::timeout, this, [this] { m_logic->Timer1_Timer(); });
     connect(m_picSinario, &ImageButton::clicked, this, [this] { m_logic->picSinario_Click(); });
@@ -151,16 +157,17 @@ void frmMain::createControls() {
 
     // Children are stacked in the order made: the lid lies over the cylinder, each shadow
     // label under its red label.
-    m_picBack = new SurfaceWidget(QSize(371, 457), Qt::black, client);
-    Place(m_picBack, "picBack", 38, 19, 371, 457);
+    using namespace mainwindow;
+    m_picBack = new SurfaceWidget(QSize(kCylinderWidth, kCylinderHeight), Qt::black, client);
+    Place(m_picBack, "picBack", kCylinderLeft, kCylinderTop, kCylinderWidth, kCylinderHeight);
 
     m_picTenjyou = new QLabel(client);
-    Place(m_picTenjyou, "picTenjyou", kLidLeft, 250, 377, 14);
+    Place(m_picTenjyou, "picTenjyou", kLidLeft, kLidAtZero, kLidWidth, kLidHeight);
     m_picTenjyou->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_picTenjyou->setPixmap(QPixmap::fromImage(LidImage()));
 
-    m_picGrph = new SurfaceWidget(QSize(315, 334), Qt::white, client);
-    Place(m_picGrph, "picGrph", 446, 64, 315, 334);
+    m_picGrph = new SurfaceWidget(QSize(kGraphBoxWidth, kGraphBoxHeight), Qt::white, client);
+    Place(m_picGrph, "picGrph", kGraphBoxLeft, kGraphBoxTop, kGraphBoxWidth, kGraphBoxHeight);
     m_picGrph->setTextFont(GraphLabelFont());
 
     m_picSp = MakeImageHolder(client, "picSp", MoleculeSprite());
@@ -175,21 +182,17 @@ void frmMain::createControls() {
     m_picGrphClsOff =
         MakeImageHolder(client, "picGrphClsOff", ButtonPicture(ButtonImage::GrphClsOff));
 
-    m_picSinario = MakePictureButton(client, "picSinario", 464, QStringLiteral("シナリオ実行"));
+    m_picSinario = MakePictureButton(client, "picSinario", 464);
     m_picSinario->setImage(m_picSinarioOff->pixmap());
-    m_picGrphSw =
-        MakePictureButton(client, "picGrphSw", 560, QStringLiteral("グラフ表示・非表示切替"));
+    m_picGrphSw = MakePictureButton(client, "picGrphSw", 560);
     m_picGrphSw->setImage(m_picGrphSwOn->pixmap());
-    m_picGrphCls =
-        MakePictureButton(client, "picGrphCls", 656, QStringLiteral("表示されているグラフの消去"));
+    m_picGrphCls = MakePictureButton(client, "picGrphCls", 656);
     m_picGrphCls->setImage(m_picGrphClsOff->pixmap());
 
-    const QString volumeCaption = QStringLiteral("容量");
-    const QString pressureCaption = QStringLiteral("圧力");
-    MakeLabel(client, "Label1_1", volumeCaption, QRect(477, 430, 65, 33), kShadow, true);
-    MakeLabel(client, "Label1_0", volumeCaption, QRect(475, 428, 65, 41), kRed, true);
-    MakeLabel(client, "Label1_3", pressureCaption, QRect(478, 480, 65, 33), kShadow, true);
-    MakeLabel(client, "Label1_2", pressureCaption, QRect(476, 479, 65, 41), kRed, true);
+    m_volumeCaptions[1] = MakeLabel(client, "Label1_1", QRect(477, 430, 65, 33), kShadow, true);
+    m_volumeCaptions[0] = MakeLabel(client, "Label1_0", QRect(475, 428, 65, 41), kRed, true);
+    m_pressureCaptions[1] = MakeLabel(client, "Label1_3", QRect(478, 480, 65, 33), kShadow, true);
+    m_pressureCaptions[0] = MakeLabel(client, "Label1_2", QRect(476, 479, 65, 41), kRed, true);
 
     m_txtValue = new QLineEdit(QStringLiteral("0"), client);
     Place(m_txtValue, "txtValue", 539, 428, 68, 36);
@@ -202,8 +205,7 @@ void frmMain::createControls() {
     m_upDownOndo->setMaximum(200);
     m_upDownOndo->setBuddy(m_txtValue);
 
-    MakeLabel(client, "lblTmp", QStringLiteral("リットル"), QRect(624, 432, 89, 25), Qt::black,
-              false);
+    m_lblTmp = MakeLabel(client, "lblTmp", QRect(624, 432, 89, 25), Qt::black, false);
 
     // Written by the program only: a pressure typed here would mean nothing.
     m_txtAturyoku = new QLineEdit(QStringLiteral("0"), client);
@@ -212,13 +214,19 @@ void frmMain::createControls() {
     m_txtAturyoku->setReadOnly(true);
     SetColor(m_txtAturyoku, QPalette::Base, kPressureBackground);
 
-    m_lblPress = MakeLabel(client, "lblPress", QStringLiteral("mmHg"), QRect(648, 480, 97, 33),
-                           Qt::black, false);
+    m_lblPress = MakeLabel(client, "lblPress", QRect(648, 480, 97, 33), Qt::black, false);
+    m_lblPress->setText(QStringLiteral("mmHg"));
+
+    for (QLabel* label :
+         {m_volumeCaptions[0], m_volumeCaptions[1], m_pressureCaptions[0], m_pressureCaptions[1]})
+        m_readoutPlaces.push_back({label, label->geometry(), true});
+    for (QWidget* control : std::initializer_list<QWidget*>{m_txtValue, m_upDownOndo, m_lblTmp,
+                                                            m_txtAturyoku, m_lblPress})
+        m_readoutPlaces.push_back({control, control->geometry(), false});
 
     m_cmbLiquid = new QComboBox(client);
     Place(m_cmbLiquid, "cmbLiquid", 40, 500, 173, 27);
-    m_cmbLiquid->addItems(
-        {QStringLiteral("水"), QStringLiteral("エタノール"), QStringLiteral("ジエチルエーテル")});
+    m_cmbLiquid->addItems(LiquidNames());
     m_cmbLiquid->setFont(FormFont(kMediumText, true));
     QPalette liquidPalette = m_cmbLiquid->palette();
     for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
@@ -237,25 +245,112 @@ void frmMain::createControls() {
 }
 
 void frmMain::createMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    file->setObjectName(QStringLiteral("menu_File"));
-    QAction* init = file->addAction(QStringLiteral("初期設定(&I)"));
-    init->setObjectName(QStringLiteral("menu_Init"));
-    connect(init, &QAction::triggered, this, [this] { showModal(m_settingsDialog); });
-    QAction* sinario = file->addAction(QStringLiteral("シナリオ設定(&S)"));
-    sinario->setObjectName(QStringLiteral("menu_Sinario"));
-    connect(sinario, &QAction::triggered, this, [this] { showModal(m_scenarioEditor); });
-    QAction* end = file->addAction(QStringLiteral("終了(&X)"));
-    end->setObjectName(QStringLiteral("menu_end"));
-    connect(end, &QAction::triggered, this, &QWidget::close);
+    m_menuFile = menuBar()->addMenu(QString());
+    m_menuFile->setObjectName(QStringLiteral("menu_File"));
+    m_menuInit = m_menuFile->addAction(QString());
+    m_menuInit->setObjectName(QStringLiteral("menu_Init"));
+    connect(m_menuInit, &QAction::triggered, this, [this] { showModal(m_settingsDialog); });
+    m_menuSinario = m_menuFile->addAction(QString());
+    m_menuSinario->setObjectName(QStringLiteral("menu_Sinario"));
+    connect(m_menuSinario, &QAction::triggered, this, [this] { showModal(m_scenarioEditor); });
+    m_menuEnd = m_menuFile->addAction(QString());
+    m_menuEnd->setObjectName(QStringLiteral("menu_end"));
+    connect(m_menuEnd, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    help->setObjectName(QStringLiteral("menu_Help"));
-    QAction* search = help->addAction(QStringLiteral("検索(&H)"));
-    search->setObjectName(QStringLiteral("menu_search"));
-    QAction* version = help->addAction(QStringLiteral("バージョン情報(&A)"));
-    version->setObjectName(QStringLiteral("menu_ver"));
-    connect(version, &QAction::triggered, this, [this] { showModal(m_versionDialog); });
+    m_menuView = menuBar()->addMenu(QString());
+    m_menuView->setObjectName(QStringLiteral("menu_view"));
+    createLanguageMenu(*m_menuView);
+
+    m_menuHelp = menuBar()->addMenu(QString());
+    m_menuHelp->setObjectName(QStringLiteral("menu_Help"));
+    m_menuSearch = m_menuHelp->addAction(QString());
+    m_menuSearch->setObjectName(QStringLiteral("menu_search"));
+    m_menuVer = m_menuHelp->addAction(QString());
+    m_menuVer->setObjectName(QStringLiteral("menu_ver"));
+    connect(m_menuVer, &QAction::triggered, this, [this] { showModal(m_versionDialog); });
+}
+
+void frmMain::createLanguageMenu(QMenu& view) {
+    // Worded in both languages and each language in its own, so that whoever cannot read the
+    // present one still finds the way back.
+    QMenu* language = view.addMenu(QStringLiteral("言語 / Language"));
+    language->setObjectName(QStringLiteral("menu_language"));
+    auto* choices = new QActionGroup(language);
+    choices->setExclusive(true);
+    const auto addChoice = [&](const char* name, const QString& text, config::Language choice) {
+        QAction* action = language->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setCheckable(true);
+        choices->addAction(action);
+        connect(action, &QAction::triggered, this, [this, choice] { chooseLanguage(choice); });
+        return action;
+    };
+    m_menuLangJa = addChoice("menu_langJa", QStringLiteral("日本語"), config::Language::Japanese);
+    m_menuLangEn = addChoice("menu_langEn", QStringLiteral("English"), config::Language::English);
+}
+
+void frmMain::retranslateUi() {
+    m_menuFile->setTitle(tr("ファイル(&F)"));
+    m_menuInit->setText(tr("初期設定(&I)"));
+    m_menuSinario->setText(tr("シナリオ設定(&S)"));
+    m_menuEnd->setText(tr("終了(&X)"));
+    m_menuView->setTitle(tr("表示(&V)"));
+    m_menuHelp->setTitle(tr("ヘルプ(&H)"));
+    m_menuSearch->setText(tr("検索(&H)"));
+    m_menuVer->setText(tr("バージョン情報(&A)"));
+    const bool english = CurrentLanguage() == config::Language::English;
+    m_menuLangJa->setChecked(!english);
+    m_menuLangEn->setChecked(english);
+
+    m_picSinario->setToolTip(tr("シナリオ実行"));
+    m_picGrphSw->setToolTip(tr("グラフ表示・非表示切替"));
+    m_picGrphCls->setToolTip(tr("表示されているグラフの消去"));
+    for (QLabel* label : m_volumeCaptions) label->setText(tr("容量"));
+    for (QLabel* label : m_pressureCaptions) label->setText(tr("圧力"));
+    m_lblTmp->setText(tr("リットル"));
+    const QStringList liquids = LiquidNames();
+    for (int i = 0; i < liquids.size() && i < m_cmbLiquid->count(); ++i)
+        m_cmbLiquid->setItemText(i, liquids[i]);
+
+    placeReadouts();
+    showCaption();
+}
+
+void frmMain::placeReadouts() {
+    const QFontMetrics metrics(FormFont(kLargeText, true));
+    const int widest = std::max(metrics.horizontalAdvance(m_volumeCaptions[0]->text()),
+                                metrics.horizontalAdvance(m_pressureCaptions[0]->text()));
+    const int shift = std::max(0, widest - kCaptionRoom);
+    for (const ReadoutPlace& readout : m_readoutPlaces) {
+        readout.control->setGeometry(readout.label ? readout.place.adjusted(0, 0, shift, 0)
+                                                   : readout.place.translated(shift, 0));
+    }
+}
+
+void frmMain::showCaption() {
+    QString text = tr("蒸気圧曲線　-　%1").arg(FromUtf8(m_caption.title));
+    if (m_caption.step)
+        text += QStringLiteral("[%1]").arg(*m_caption.step);
+    setWindowTitle(text);
+}
+
+void frmMain::chooseLanguage(config::Language language) {
+    if (!ApplyLanguage(language)) {
+        retranslateUi();  // checks the language that stays
+        return;
+    }
+    config::ViewSettings view = config::LoadViewSettings(m_configPath);
+    view.language = language;
+    if (!config::SaveViewSettings(view, m_configPath)) {
+        m_messageBox(this, tr("言語の設定を保存できませんでした。") + "\n" + FromUtf8(m_configPath),
+                     windowTitle());
+    }
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QMainWindow::changeEvent(event);
 }
 
 void frmMain::setSettingsDialog(ModalDialog dialog) {
@@ -268,6 +363,10 @@ void frmMain::setScenarioEditor(ModalDialog dialog) {
 
 void frmMain::setVersionDialog(ModalDialog dialog) {
     m_versionDialog = std::move(dialog);
+}
+
+void frmMain::setMessageBox(MessageBoxFunction messageBox) {
+    m_messageBox = std::move(messageBox);
 }
 
 void frmMain::showModal(const ModalDialog& dialog) {
@@ -333,8 +432,9 @@ void frmMain::setLiquidIndex(int32_t index) {
     m_cmbLiquid->setCurrentIndex(index);
 }
 
-void frmMain::setCaption(std::string_view text) {
-    setWindowTitle(FromUtf8(text));
+void frmMain::setCaption(const mainwindow::Caption& caption) {
+    m_caption = caption;
+    showCaption();
 }
 
 void frmMain::setButtonLit(mainwindow::PictureButton button, bool lit) {

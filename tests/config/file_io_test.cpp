@@ -184,7 +184,8 @@ TEST_F(FileIoTest, ReplacedFileKeepsItsOwnerAndGroupWhereTheProcessMay) {
     fs::permissions(folder, fs::perms::all);
     ASSERT_EQ(::chown(path.c_str(), 0, 0), 0);
     fs::permissions(path, static_cast<fs::perms>(0666));
-    EXPECT_TRUE(testing_support::RunUnprivileged([&] { return WriteFileAtomically(path, "mine"); }));
+    EXPECT_TRUE(
+        testing_support::RunUnprivileged([&] { return WriteFileAtomically(path, "mine"); }));
     ASSERT_EQ(::stat(path.c_str(), &status), 0);
     EXPECT_EQ(status.st_uid, testing_support::kUnprivilegedUser);
     EXPECT_EQ(status.st_mode & 07777, 0666u);
@@ -198,11 +199,11 @@ TEST_F(FileIoTest, SaveClearsItsOwnStaleTemporaryFilesOfThatTargetOnly) {
         bool removed;
     };
     const Entry files[] = {
-        {".f.so2.kemora-AbC123", true},    {".f.so2.kemora-000000", true},
-        {".f.so2.kemora-zzzzzz", true},    {".f.so2.kemora-AbC12", false},
-        {".f.so2.kemora-AbC1234", false},  {".f.so2.kemora-AbC12!", false},
-        {".g.so2.kemora-AbC123", false},   {"f.so2.kemora-AbC123", false},
-        {".f.so2.kemora-AbC123~", false},  {"f.so2.tmpAbC123", false},
+        {".f.so2.kemora-AbC123", true},   {".f.so2.kemora-000000", true},
+        {".f.so2.kemora-zzzzzz", true},   {".f.so2.kemora-AbC12", false},
+        {".f.so2.kemora-AbC1234", false}, {".f.so2.kemora-AbC12!", false},
+        {".g.so2.kemora-AbC123", false},  {"f.so2.kemora-AbC123", false},
+        {".f.so2.kemora-AbC123~", false}, {"f.so2.tmpAbC123", false},
     };
     for (const Entry& file : files) std::ofstream(folder / file.name) << "x";
     fs::create_directory(folder / ".f.so2.kemora-Dir123");
@@ -267,7 +268,7 @@ TEST_F(FileIoTest, ReadingStopsAtTheLimit) {
     const Case cases[] = {{0, ""}, {4, "0123"}, {10, "0123456789"}, {11, "0123456789"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.limit);
-        EXPECT_EQ(ReadFileBytes(path, c.limit), c.expected);
+        EXPECT_EQ(ReadFilePrefix(path, c.limit), c.expected);
     }
 }
 

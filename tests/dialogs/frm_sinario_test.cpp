@@ -321,7 +321,7 @@ TEST_F(FrmSinarioTest, OpensWithTheSettingsTheTitleAsHeldAndTheStepList) {
     EXPECT_FALSE(control<QRadioButton>("optGrphOff")->isChecked());
     EXPECT_EQ(control<QTabWidget>("SSTabMenu")->currentIndex(), 0);
     auto* list = control<QListWidget>("listSinario");
-    EXPECT_EQ(Lines(list), (QStringList{QStringLiteral("温度を 30 に設定します。"),
+    EXPECT_EQ(Lines(list), (QStringList{QStringLiteral("容量を 30 リットルまで少しずつ変えます。"),
                                         QStringLiteral("データをジエチルエーテルに設定します。")}));
     EXPECT_TRUE(list->selectedItems().isEmpty());
 
@@ -457,7 +457,7 @@ TEST_F(FrmSinarioTest, ComposeSaveAndLoadBack) {
     EXPECT_EQ(Lines(list), (QStringList{
                                QStringLiteral("初期値設定"),
                                QStringLiteral("データを水に設定します。"),
-                               QStringLiteral("温度を 30 に設定します。"),
+                               QStringLiteral("容量を 30 リットルまで少しずつ変えます。"),
                                QStringLiteral("グラフを表示します。"),
                                QStringLiteral("グラフを非表示にします。"),
                                QStringLiteral("描画されたグラフを消します。"),
@@ -547,7 +547,7 @@ TEST_F(FrmSinarioTest, InsertsBeforeTheSelectedLineAndDeletesTheSelectedOne) {
     auto lines = [](std::initializer_list<int> litres) {
         QStringList result;
         for (int value : litres)
-            result.push_back(QStringLiteral("温度を %1 に設定します。").arg(value));
+            result.push_back(QStringLiteral("容量を %1 リットルに設定します。").arg(value));
         return result;
     };
 

@@ -8,6 +8,7 @@
 
 #include "fake_surface.h"
 #include "mainwindow/main_view.h"
+#include "mainwindow/panel_sizes.h"
 
 namespace kemora::mainwindow {
 
@@ -28,7 +29,7 @@ class FakeMainView : public MainView {
     void setVolumeMaximum(int32_t maximum) override { volumeMaximum = maximum; }
     [[nodiscard]] int32_t liquidIndex() const override { return liquid; }
     void setLiquidIndex(int32_t index) override { liquid = index; }
-    void setCaption(std::string_view text) override { caption = std::string(text); }
+    void setCaption(const Caption& parts) override { caption = parts; }
     void setButtonLit(PictureButton button, bool lit) override { buttonLit[button] = lit; }
     void repaintWindow() override { ++repaints; }
     [[nodiscard]] Surface& cylinder() override { return cylinderSurface; }
@@ -45,11 +46,11 @@ class FakeMainView : public MainView {
     std::string unitLabel = "mmHg";
     int32_t volumeMaximum = 200;
     int32_t liquid = -1;
-    std::string caption;
+    Caption caption;
     std::map<PictureButton, bool> buttonLit;
     int repaints = 0;
-    FakeSurface cylinderSurface{371, 457};
-    FakeSurface graphSurface{315, 334, Rgb{255, 255, 255}};
+    FakeSurface cylinderSurface{kCylinderWidth, kCylinderHeight};
+    FakeSurface graphSurface{kGraphBoxWidth, kGraphBoxHeight, Rgb{255, 255, 255}};
 };
 
 }  // namespace kemora::mainwindow

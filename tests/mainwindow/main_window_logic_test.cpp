@@ -11,7 +11,7 @@ using Op = FakeSurface::Op;
 
 TEST_F(MainWindowTest, FirstStartWithoutSettingsFileTakesTheFallbacks) {
     start();
-    EXPECT_EQ(view.caption, "蒸気圧曲線　-　");
+    EXPECT_EQ(view.caption, Caption{});
     EXPECT_EQ(view.unitLabel, "mmHg");
     EXPECT_EQ(view.liquid, model::Water);
     EXPECT_EQ(view.volumeMaximum, 150);

@@ -70,28 +70,39 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbourAndTheEndsSaturate) {
     }
 }
 
-TEST(ParseWholeNumber, RoundsOrRefuses) {
+TEST(ReadWholeNumber, RoundsOrSaysWhyNot) {
+    constexpr auto kNone = WholeNumberFailure::None;
+    constexpr auto kNoNumber = WholeNumberFailure::NoNumber;
+    constexpr auto kOutOfRange = WholeNumberFailure::OutOfRange;
     struct Case {
         const char* text;
         std::optional<int32_t> value;
+        WholeNumberFailure failure;
     };
     const Case cases[] = {
-        {"12.5", 12},
-        {"13.5", 14},
-        {" 2.5 ", 2},
-        {"-0.5", 0},
-        {"1.5", 2},
-        {"2147483647", 2147483647},
-        {"-2147483648", std::numeric_limits<int32_t>::min()},
-        {"2147483647.5", std::nullopt},
-        {"2147483648", std::nullopt},
-        {"-2147483649", std::nullopt},
-        {"1e10", std::nullopt},
-        {"", std::nullopt},
-        {"abc", std::nullopt},
+        {"12.5", 12, kNone},
+        {"13.5", 14, kNone},
+        {" 2.5 ", 2, kNone},
+        {"-0.5", 0, kNone},
+        {"1.5", 2, kNone},
+        {"2147483647", 2147483647, kNone},
+        {"-2147483648", std::numeric_limits<int32_t>::min(), kNone},
+        {"-2147483648.5", std::numeric_limits<int32_t>::min(), kNone},
+        {"2147483647.5", std::nullopt, kOutOfRange},
+        {"2147483648", std::nullopt, kOutOfRange},
+        {"-2147483649", std::nullopt, kOutOfRange},
+        {"1e10", std::nullopt, kOutOfRange},
+        {"-1e300", std::nullopt, kOutOfRange},
+        {"1e999", std::nullopt, kNoNumber},  // beyond a double: no number at all
+        {"", std::nullopt, kNoNumber},
+        {"-", std::nullopt, kNoNumber},
+        {"abc", std::nullopt, kNoNumber},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
+        const WholeNumberReading reading = ReadWholeNumber(c.text);
+        EXPECT_EQ(reading.value, c.value);
+        EXPECT_EQ(reading.failure, c.failure);
         EXPECT_EQ(ParseWholeNumber(c.text), c.value);
     }
 }

@@ -162,84 +162,92 @@ ScenarioStep Step(int16_t kind, int32_t value = 0, int32_t gradual = 0) {
     return step;
 }
 
-TEST(StepListText, OneLinePerKind) {
+TEST(StepListEntries, TellKindVolumeAndLiquid) {
+    using K = StepListKind;
     struct Case {
+        const char* name;
         ScenarioStep step;
-        std::string line;
+        StepListEntry entry;
     };
     ScenarioStep settings = Step(StepInitialSettings);
     settings.temperature = 2.5;
     settings.mol = 3;
     settings.pressureUnit = 1;
     const Case cases[] = {
-        {Step(StepInitialSettings), "初期値設定"},
-        {settings, "初期値設定"},
-        {Step(StepSetVolume, 30, 0), "温度を 30 に設定します。"},
-        {Step(StepSetVolume, 30, 1), "温度を 30 に設定します。"},
-        {Step(StepSetVolume, -5), "温度を -5 に設定します。"},
-        {Step(StepSetVolume, 2147483647), "温度を 2147483647 に設定します。"},
-        {Step(StepSetVolume, -2147483647 - 1), "温度を -2147483648 に設定します。"},
-        {Step(StepShowGraph), "グラフを表示します。"},
-        {Step(StepHideGraph), "グラフを非表示にします。"},
-        {Step(StepClearGraph), "描画されたグラフを消します。"},
-        {Step(StepChangeLiquid, 0), "データを水に設定します。"},
-        {Step(StepChangeLiquid, 1), "データをエタノールに設定します。"},
-        {Step(StepChangeLiquid, 2), "データをジエチルエーテルに設定します。"},
-        {Step(StepChangeLiquid, -1), "データをジエチルエーテルに設定します。"},
-        {Step(StepChangeLiquid, 7), "データをジエチルエーテルに設定します。"},
-        {Step(6), "不明なステップです。"},
-        {Step(-1, 30), "不明なステップです。"},
-        {Step(32767), "不明なステップです。"},
+        {"initial settings", Step(StepInitialSettings), {K::InitialSettings}},
+        {"initial settings with values", settings, {K::InitialSettings}},
+        {"volume at once", Step(StepSetVolume, 30, 0), {K::SetVolume, 30, false}},
+        {"volume gradually", Step(StepSetVolume, 30, 1), {K::SetVolume, 30, true}},
+        {"any non-zero is gradual", Step(StepSetVolume, 30, -7), {K::SetVolume, 30, true}},
+        {"negative volume", Step(StepSetVolume, -5), {K::SetVolume, -5, false}},
+        {"largest volume", Step(StepSetVolume, 2147483647), {K::SetVolume, 2147483647, false}},
+        {"smallest volume",
+         Step(StepSetVolume, -2147483647 - 1),
+         {K::SetVolume, -2147483647 - 1, false}},
+        {"show", Step(StepShowGraph), {K::ShowGraph}},
+        {"hide", Step(StepHideGraph), {K::HideGraph}},
+        {"clear", Step(StepClearGraph), {K::ClearGraph}},
+        {"water", Step(StepChangeLiquid, 0), {K::ChangeLiquid, 0, false, model::Water}},
+        {"ethanol", Step(StepChangeLiquid, 1), {K::ChangeLiquid, 0, false, model::Ethanol}},
+        {"ether", Step(StepChangeLiquid, 2), {K::ChangeLiquid, 0, false, model::DiethylEther}},
+        {"no liquid chosen",
+         Step(StepChangeLiquid, -1),
+         {K::ChangeLiquid, 0, false, model::DiethylEther}},
+        {"liquid 7", Step(StepChangeLiquid, 7), {K::ChangeLiquid, 0, false, model::DiethylEther}},
+        {"kind 6", Step(6), {K::Unknown}},
+        {"kind -1 with a value", Step(-1, 30), {K::Unknown}},
+        {"kind 32767", Step(32767), {K::Unknown}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.line);
-        EXPECT_EQ(StepListLine(c.step), c.line);
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(DescribeStep(c.step), c.entry);
     }
 }
 
-TEST(StepListText, ListsStepsOneToCountOnly) {
+TEST(StepListEntries, ListStepsOneToCountOnly) {
     Scenario scenario;
     scenario.steps[0] = Step(StepShowGraph);
     scenario.steps[1] = Step(StepSetVolume, 30, 1);
     scenario.steps[2] = Step(StepChangeLiquid, -1);
     scenario.steps[3] = Step(StepClearGraph);
     scenario.stepCount = 2;
-    EXPECT_EQ(StepListLines(scenario),
-              (std::vector<std::string>{"温度を 30 に設定します。",
-                                        "データをジエチルエーテルに設定します。"}));
+    EXPECT_EQ(
+        StepListEntries(scenario),
+        (std::vector<StepListEntry>{{StepListKind::SetVolume, 30, true},
+                                    {StepListKind::ChangeLiquid, 0, false, model::DiethylEther}}));
 
     scenario.stepCount = 0;
-    EXPECT_TRUE(StepListLines(scenario).empty());
+    EXPECT_TRUE(StepListEntries(scenario).empty());
     scenario.stepCount = -3;
-    EXPECT_TRUE(StepListLines(scenario).empty());
+    EXPECT_TRUE(StepListEntries(scenario).empty());
     scenario.stepCount = 2'000'000'000;
-    EXPECT_EQ(StepListLines(scenario).size(), 50u);
+    EXPECT_EQ(StepListEntries(scenario).size(), 50u);
 }
 
-InitialSettingsPage Page() {
-    InitialSettingsPage page;
+model::SettingsForm Page() {
+    model::SettingsForm page;
     page.pressureUnitIndex = 0;
-    page.grphWMin = "0";
-    page.grphWMax = "700";
-    page.grphHMin = "0";
-    page.grphHMax = "800";
+    page.volumeMin = "0";
+    page.volumeMax = "700";
+    page.pressureMin = "0";
+    page.pressureMax = "800";
     page.temperature = "27";
     page.mol = "1";
     return page;
 }
 
 TEST(StepBuilding, InitialSettingsTakesWholeBoundsAndTheTemperatureAsTyped) {
-    InitialSettingsPage page;
+    model::SettingsForm page;
     page.pressureUnitIndex = 1;
-    page.grphWMin = "-50";
-    page.grphWMax = " 150 ";
-    page.grphHMin = "12.5";
-    page.grphHMax = "1.5";
+    page.volumeMin = "-50";
+    page.volumeMax = " 150 ";
+    page.pressureMin = "12.5";
+    page.pressureMax = "1.5";
     page.temperature = "2.5";
     page.mol = "2.5";
     const StepBuild built = BuildInitialSettingsStep(page);
     ASSERT_TRUE(built.step.has_value());
-    EXPECT_EQ(built.unusableField, StepField::None);
+    EXPECT_FALSE(built.problem.has_value());
 
     ScenarioStep expected;
     expected.kind = StepInitialSettings;
@@ -263,11 +271,11 @@ TEST(StepBuilding, WholeNumbersRoundHalvesToEven) {
                           {"0.5", 0},   {"1e3", 1000}, {"12.49", 12}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
-        InitialSettingsPage page = Page();
-        page.grphHMin = c.typed;
-        page.grphHMax = c.typed;
-        page.grphWMin = c.typed;
-        page.grphWMax = c.typed;
+        model::SettingsForm page = Page();
+        page.pressureMin = c.typed;
+        page.pressureMax = c.typed;
+        page.volumeMin = c.typed;
+        page.volumeMax = c.typed;
         page.mol = c.typed;
         const StepBuild built = BuildInitialSettingsStep(page);
         ASSERT_TRUE(built.step.has_value());
@@ -286,43 +294,65 @@ TEST(StepBuilding, WholeNumbersRoundHalvesToEven) {
 TEST(StepBuilding, TheFirstUnusableFieldRefusesTheStep) {
     struct Case {
         const char* name;
-        void (*spoil)(InitialSettingsPage&);
-        StepField field;
+        void (*spoil)(model::SettingsForm&);
+        model::FieldProblem problem;
     };
+    using F = model::FormField;
+    constexpr auto kNoNumber = model::FieldFailure::NoNumber;
+    constexpr auto kOutOfRange = model::FieldFailure::OutOfRange;
+    constexpr auto kNothingChosen = model::FieldFailure::NothingChosen;
     const Case cases[] = {
-        {"no unit", [](InitialSettingsPage& p) { p.pressureUnitIndex = -1; },
-         StepField::PressureUnit},
-        {"unit 3", [](InitialSettingsPage& p) { p.pressureUnitIndex = 3; },
-         StepField::PressureUnit},
-        {"empty volume minimum", [](InitialSettingsPage& p) { p.grphWMin = ""; },
-         StepField::GrphWMin},
-        {"word in volume maximum", [](InitialSettingsPage& p) { p.grphWMax = "abc"; },
-         StepField::GrphWMax},
-        {"blank pressure minimum", [](InitialSettingsPage& p) { p.grphHMin = "   "; },
-         StepField::GrphHMin},
-        {"pressure maximum beyond 32 bits", [](InitialSettingsPage& p) { p.grphHMax = "3e9"; },
-         StepField::GrphHMax},
-        {"comma in temperature", [](InitialSettingsPage& p) { p.temperature = "2,5"; },
-         StepField::Temperature},
-        {"temperature beyond a double", [](InitialSettingsPage& p) { p.temperature = "1e999"; },
-         StepField::Temperature},
-        {"full-width amount", [](InitialSettingsPage& p) { p.mol = "１"; }, StepField::Mol},
-        {"every field empty, the unit comes first",
-         [](InitialSettingsPage& p) { p = InitialSettingsPage{}; }, StepField::PressureUnit},
-        {"volume bounds before the temperature",
-         [](InitialSettingsPage& p) {
-             p.temperature = "";
-             p.grphWMax = "";
+        {"no unit",
+         [](model::SettingsForm& p) { p.pressureUnitIndex = -1; },
+         {F::PressureUnit, kNothingChosen}},
+        {"unit 3",
+         [](model::SettingsForm& p) { p.pressureUnitIndex = 3; },
+         {F::PressureUnit, kNothingChosen}},
+        {"empty volume minimum",
+         [](model::SettingsForm& p) { p.volumeMin = ""; },
+         {F::VolumeMin, kNoNumber}},
+        {"word in volume maximum",
+         [](model::SettingsForm& p) { p.volumeMax = "abc"; },
+         {F::VolumeMax, kNoNumber}},
+        {"blank pressure minimum",
+         [](model::SettingsForm& p) { p.pressureMin = "   "; },
+         {F::PressureMin, kNoNumber}},
+        {"pressure maximum beyond 32 bits",
+         [](model::SettingsForm& p) { p.pressureMax = "3e9"; },
+         {F::PressureMax, kOutOfRange}},
+        {"comma in temperature",
+         [](model::SettingsForm& p) { p.temperature = "2,5"; },
+         {F::Temperature, kNoNumber}},
+        {"temperature beyond a double",
+         [](model::SettingsForm& p) { p.temperature = "1e999"; },
+         {F::Temperature, kNoNumber}},
+        {"temperature beyond 32 bits is kept",
+         [](model::SettingsForm& p) {
+             p.temperature = "1e300";
+             p.mol = "";
          },
-         StepField::GrphWMax},
+         {F::Mol, kNoNumber}},
+        {"amount beyond 32 bits",
+         [](model::SettingsForm& p) { p.mol = "-3e9"; },
+         {F::Mol, kOutOfRange}},
+        {"full-width amount", [](model::SettingsForm& p) { p.mol = "１"; }, {F::Mol, kNoNumber}},
+        {"every field empty, the unit comes first",
+         [](model::SettingsForm& p) { p = model::SettingsForm{}; },
+         {F::PressureUnit, kNothingChosen}},
+        {"volume bounds before the temperature",
+         [](model::SettingsForm& p) {
+             p.temperature = "";
+             p.volumeMax = "";
+         },
+         {F::VolumeMax, kNoNumber}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        InitialSettingsPage page = Page();
+        model::SettingsForm page = Page();
         c.spoil(page);
         const StepBuild built = BuildInitialSettingsStep(page);
         EXPECT_FALSE(built.step.has_value());
-        EXPECT_EQ(built.unusableField, c.field);
+        EXPECT_EQ(built.problem, c.problem);
     }
 }
 
@@ -333,13 +363,20 @@ TEST(StepBuilding, VolumeStep) {
     const StepBuild atOnce = BuildSetVolumeStep("30", false);
     ASSERT_TRUE(atOnce.step.has_value());
     EXPECT_EQ(*atOnce.step, Step(StepSetVolume, 30, 0));
-    EXPECT_EQ(StepListLine(*gradual.step), StepListLine(*atOnce.step));
 
-    for (const char* typed : {"", "x", "1e10", "- 3"}) {
-        SCOPED_TRACE(typed);
-        const StepBuild built = BuildSetVolumeStep(typed, true);
+    struct Case {
+        const char* typed;
+        model::FieldFailure failure;
+    };
+    const Case cases[] = {{"", model::FieldFailure::NoNumber},
+                          {"x", model::FieldFailure::NoNumber},
+                          {"- 3", model::FieldFailure::NoNumber},
+                          {"1e10", model::FieldFailure::OutOfRange}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const StepBuild built = BuildSetVolumeStep(c.typed, true);
         EXPECT_FALSE(built.step.has_value());
-        EXPECT_EQ(built.unusableField, StepField::Volume);
+        EXPECT_EQ(built.problem, (model::FieldProblem{model::FormField::Volume, c.failure}));
     }
 }
 
@@ -349,7 +386,6 @@ TEST(StepBuilding, StepsWithoutFields) {
     EXPECT_EQ(BuildClearGraphStep(), Step(StepClearGraph));
     EXPECT_EQ(BuildChangeLiquidStep(1), Step(StepChangeLiquid, 1));
     EXPECT_EQ(BuildChangeLiquidStep(-1), Step(StepChangeLiquid, -1));
-    EXPECT_EQ(StepListLine(BuildChangeLiquidStep(-1)), "データをジエチルエーテルに設定します。");
 }
 
 }  // namespace

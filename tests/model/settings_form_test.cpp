@@ -1,0 +1,115 @@
+#include "model/settings_form.h"
+
+#include <gtest/gtest.h>
+
+namespace kemora::model {
+namespace {
+
+SettingsForm Form() {
+    SettingsForm form;
+    form.mol = "1";
+    form.temperature = "27";
+    form.pressureUnitIndex = 0;
+    form.volumeMin = "0";
+    form.volumeMax = "700";
+    form.pressureMin = "0";
+    form.pressureMax = "800";
+    return form;
+}
+
+TEST(ReadSettingsForm, TakesWholeNumbersRoundedAndThePressureAxisAsTyped) {
+    ExperimentSettings current;
+    current.temperatureUnit = Kelvin;  // no field shows it: it stays
+    current.grphHMax = 5;
+    SettingsForm form;
+    form.mol = " 2.5 ";
+    form.temperature = "27.5";
+    form.pressureUnitIndex = 2;
+    form.volumeMin = "-50";
+    form.volumeMax = "1e3";
+    form.pressureMin = "0.5";
+    form.pressureMax = "1013.25";
+    const SettingsFormReading reading = ReadSettingsForm(form, current);
+    ASSERT_TRUE(reading.settings.has_value());
+    EXPECT_FALSE(reading.problem.has_value());
+
+    ExperimentSettings expected;
+    expected.mol = 2;
+    expected.temperature = 28;
+    expected.temperatureUnit = Kelvin;
+    expected.pressureUnit = HPa;
+    expected.grphWMin = -50;
+    expected.grphWMax = 1000;
+    expected.grphHMin = 0.5;
+    expected.grphHMax = 1013.25;
+    EXPECT_EQ(*reading.settings, expected);
+}
+
+TEST(ReadSettingsForm, NamesTheTopmostUnusableFieldAndWhy) {
+    using F = FormField;
+    constexpr auto kNoNumber = FieldFailure::NoNumber;
+    constexpr auto kOutOfRange = FieldFailure::OutOfRange;
+    struct Case {
+        const char* name;
+        void (*spoil)(SettingsForm&);
+        FieldProblem problem;
+    };
+    const Case cases[] = {
+        {"empty amount", [](SettingsForm& f) { f.mol = ""; }, {F::Mol, kNoNumber}},
+        {"amount beyond 32 bits", [](SettingsForm& f) { f.mol = "3e9"; }, {F::Mol, kOutOfRange}},
+        {"word in temperature",
+         [](SettingsForm& f) { f.temperature = "abc"; },
+         {F::Temperature, kNoNumber}},
+        {"temperature beyond 32 bits",
+         [](SettingsForm& f) { f.temperature = "-1e10"; },
+         {F::Temperature, kOutOfRange}},
+        {"no unit",
+         [](SettingsForm& f) { f.pressureUnitIndex = -1; },
+         {F::PressureUnit, FieldFailure::NothingChosen}},
+        {"unit 3",
+         [](SettingsForm& f) { f.pressureUnitIndex = 3; },
+         {F::PressureUnit, FieldFailure::NothingChosen}},
+        {"full-width volume minimum",
+         [](SettingsForm& f) { f.volumeMin = "１"; },
+         {F::VolumeMin, kNoNumber}},
+        {"volume maximum beyond 32 bits",
+         [](SettingsForm& f) { f.volumeMax = "2147483648"; },
+         {F::VolumeMax, kOutOfRange}},
+        {"blank pressure minimum",
+         [](SettingsForm& f) { f.pressureMin = "  "; },
+         {F::PressureMin, kNoNumber}},
+        {"pressure maximum beyond a double",
+         [](SettingsForm& f) { f.pressureMax = "1e999"; },
+         {F::PressureMax, kNoNumber}},
+        {"every field empty: the amount comes first",
+         [](SettingsForm& f) { f = SettingsForm{}; },
+         {F::Mol, kNoNumber}},
+        {"the unit before the volume axis",
+         [](SettingsForm& f) {
+             f.volumeMin = "";
+             f.pressureUnitIndex = -1;
+         },
+         {F::PressureUnit, FieldFailure::NothingChosen}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SettingsForm form = Form();
+        c.spoil(form);
+        const SettingsFormReading reading = ReadSettingsForm(form, ExperimentSettings{});
+        EXPECT_FALSE(reading.settings.has_value());
+        EXPECT_EQ(reading.problem, c.problem);
+    }
+}
+
+TEST(ReadSettingsForm, PressureBoundsBeyond32BitsAreNumbersAllTheSame) {
+    SettingsForm form = Form();
+    form.pressureMin = "-3e9";
+    form.pressureMax = "1e300";
+    const SettingsFormReading reading = ReadSettingsForm(form, ExperimentSettings{});
+    ASSERT_TRUE(reading.settings.has_value());
+    EXPECT_EQ(reading.settings->grphHMin, -3e9);
+    EXPECT_EQ(reading.settings->grphHMax, 1e300);
+}
+
+}  // namespace
+}  // namespace kemora::model
