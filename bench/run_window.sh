@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
 # Measures the main window on a virtual X display (Xvfb):
 #  1. window_bench: the main window at 300 litres (water, 27 °C, 1 mol: liquid and vapor side
-#     by side) for 10 s: time to the first drawn frame, CPU time, peak resident memory.
-#  2. the program itself, copied into a folder of its own (no settings file: volume 0, all
-#     liquid) for 10 s: CPU time and peak resident memory, read from /proc.
-# Usage: bench/run_window.sh [BUILD_DIR] [--screenshot FILE]
+#     by side) for 10 s at the zoom given (100 % unless --zoom): time to the first drawn frame,
+#     CPU time, peak resident memory.
+#  2. the program itself, copied into a folder of its own with a settings file that holds only
+#     the zoom (volume 0, all liquid), for 10 s: CPU time and peak resident memory, from /proc.
+# Usage: bench/run_window.sh [BUILD_DIR] [--zoom PERCENT] [--screenshot FILE]
 #   BUILD_DIR defaults to build/release; FILE gets a picture of the window at 300 litres.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build="$top/build/release"
 shot=""
+zoom=100
 while [[ $# -gt 0 ]]; do
     case $1 in
         --screenshot) shot=$2; shift 2 ;;
+        --zoom) zoom=$2; shift 2 ;;
         *) build=$1; shift ;;
     esac
 done
@@ -33,13 +36,14 @@ trap cleanup EXIT
 # A display number that no other X server holds.
 display=90
 while [[ -e /tmp/.X$display-lock || -e /tmp/.X11-unix/X$display ]]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# Large enough for the window at 250 %.
+Xvfb ":$display" -screen 0 2560x1600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 export DISPLAY=":$display"
 for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X$display ]] && break; sleep 0.1; done
 
-echo "== window_bench: main window at 300 L for 10 s =="
-"$bench" 10 >"$work/bench.out" &
+echo "== window_bench: main window at 300 L, zoom $zoom %, for 10 s =="
+"$bench" 10 "$zoom" >"$work/bench.out" &
 bench_pid=$!
 pids+=($bench_pid)
 if [[ -n $shot ]]; then
@@ -52,9 +56,10 @@ fi
 wait "$bench_pid"
 grep -v '^window ' "$work/bench.out"
 
-echo "== the program at its start-up volume (0 L) for 10 s =="
+echo "== the program at its start-up volume (0 L), zoom $zoom %, for 10 s =="
 mkdir "$work/program"
 cp "$program" "$work/program/"
+printf '[VIEW]\r\nzoom=%s\r\n' "$zoom" >"$work/program/CONFIG2.INI"
 (cd "$work/program" && exec ./kemora) >"$work/program.log" 2>&1 &
 program_pid=$!
 pids+=($program_pid)

@@ -1,4 +1,5 @@
-// Drawing costs on the real Qt picture box: the graph frame and one animation frame.
+// Drawing costs on the real Qt picture box: the graph frame and one animation frame, at the
+// zoom in percent given as the benchmark's argument (a device pixel ratio of 1).
 
 #include <benchmark/benchmark.h>
 
@@ -10,16 +11,22 @@
 #include "mainwindow/molecule_field.h"
 #include "model/equilibrium.h"
 #include "model/vapor_table.h"
+#include "ui/artwork.h"
 #include "ui/surface_widget.h"
 
 namespace {
 
 using namespace kemora;
 
+double Zoom(const benchmark::State& state) {
+    return static_cast<double>(state.range(0)) / 100.0;
+}
+
 void DrawFrame(benchmark::State& state, int32_t pressureUnit, int32_t wMin, int32_t wMax,
                double hMin, double hMax) {
     ui::SurfaceWidget box(QSize(mainwindow::kGraphBoxWidth, mainwindow::kGraphBoxHeight),
                           Qt::white);
+    box.setScale(Zoom(state), 1.0);
     box.setTextFont(ui::GraphLabelFont());
     model::ExperimentSettings settings;
     settings.pressureUnit = pressureUnit;
@@ -39,6 +46,8 @@ void BM_DrawGraphFrameAtm0To800(benchmark::State& state) {
     DrawFrame(state, model::Atm, 0, 700, 0, 800);
 }
 BENCHMARK(BM_DrawGraphFrameAtm0To800)
+    ->Arg(100)
+    ->Arg(200)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(15)
     ->ReportAggregatesOnly(true);
@@ -47,6 +56,8 @@ void BM_DrawGraphFrameMmHgDefault(benchmark::State& state) {
     DrawFrame(state, model::MmHg, 0, 700, 0, 800);
 }
 BENCHMARK(BM_DrawGraphFrameMmHgDefault)
+    ->Arg(100)
+    ->Arg(200)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(15)
     ->ReportAggregatesOnly(true);
@@ -56,9 +67,8 @@ BENCHMARK(BM_DrawGraphFrameMmHgDefault)
 void BM_MoleculeFrame(benchmark::State& state) {
     ui::SurfaceWidget panel(QSize(mainwindow::kCylinderWidth, mainwindow::kCylinderHeight),
                             Qt::black);
-    QImage sprite(10, 10, QImage::Format_RGB32);
-    sprite.fill(qRgb(0, 255, 255));
-    panel.setSpriteSource(sprite);
+    panel.setSpriteSource(ui::MoleculeSprite(Zoom(state)));
+    panel.setScale(Zoom(state), 1.0);
     model::Experiment experiment;
     experiment.satVolume = 596;
     experiment.liqVolume = 0;
@@ -71,6 +81,8 @@ void BM_MoleculeFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MoleculeFrame)
+    ->Arg(100)
+    ->Arg(200)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(15)
     ->ReportAggregatesOnly(true);

@@ -1,8 +1,9 @@
 // Runs the main window as the program does, on the display in DISPLAY, with water at 27 °C,
-// 1 mol and the volume at 300 litres (liquid and vapor side by side, the busiest picture), and
-// reports what that costs: the time to the first drawn frame, the CPU time over a run of some
-// seconds after start-up, and the peak resident memory. bench/run_window.sh starts it under
-// Xvfb. The settings file is one of its own in a temporary folder.
+// 1 mol and the volume at 300 litres (liquid and vapor side by side, the busiest picture), at a
+// zoom in percent (100 unless given after the seconds), and reports what that costs: the time
+// to the first drawn frame, the CPU time over a run of some seconds after start-up, and the peak
+// resident memory. bench/run_window.sh starts it under Xvfb. The settings file is one of its own
+// in a temporary folder.
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -111,6 +112,7 @@ class FirstFrameWatch : public QObject {
 int main(int argc, char* argv[]) {
     const Clock::time_point start = Clock::now();
     const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+    const int zoom = argc > 2 ? std::atoi(argv[2]) : 100;
 
     QApplication application(argc, argv);
     kemora::ui::PrepareApplication(application);
@@ -127,6 +129,7 @@ int main(int argc, char* argv[]) {
     kemora::mainwindow::MainState state;
     kemora::ui::frmMain window(state, configPath);
     FirstFrameWatch firstFrame(window.findChild<kemora::ui::SurfaceWidget*>("picBack"), start);
+    window.setZoom(zoom);
     window.show();
     window.findChild<QLineEdit*>("txtValue")->setText(QStringLiteral("300"));
     const QRect place = window.geometry();
@@ -150,6 +153,7 @@ int main(int argc, char* argv[]) {
         "(%.0f ms of CPU time used by then)\n",
         firstFrame.sinceMain.value_or(-1), firstFrame.sinceProcessStart.value_or(-1),
         firstFrame.cpuMilliseconds);
+    std::printf("zoom %.0f %%\n", window.zoomFactor() * 100);
     std::printf("run at 300 L: %.2f s CPU in %.2f s = %.2f %% of one core\n", cpu, wall,
                 100.0 * cpu / wall);
     std::printf("peak resident memory: %.1f MB\n", PeakResidentMegabytes());

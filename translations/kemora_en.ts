@@ -49,6 +49,45 @@
     </message>
 </context>
 <context>
+    <name>GraphPage</name>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 mol</source>
+        <translation>%1 mol</translation>
+    </message>
+    <message>
+        <source>蒸気圧と容量の関係</source>
+        <translation>Vapor Pressure and Volume</translation>
+    </message>
+    <message>
+        <source>&#x3000;年&#x3000;&#x3000;組&#x3000;&#x3000;番&#x3000;名前</source>
+        <translation>Class        No.        Name</translation>
+    </message>
+    <message>
+        <source>液体：%1&#x3000;&#x3000;温度：%2&#x3000;&#x3000;物質量：%3&#x3000;&#x3000;日付：%4</source>
+        <translation>Liquid: %1    Temperature: %2    Amount: %3    Date: %4</translation>
+    </message>
+    <message>
+        <source>yyyy年M月d日</source>
+        <translation>MMMM d, yyyy</translation>
+    </message>
+    <message>
+        <source>…ほか %1 件</source>
+        <translation>… and %1 more</translation>
+    </message>
+    <message>
+        <source>気づいたこと・考えたこと</source>
+        <translation>What I noticed and what I think</translation>
+    </message>
+</context>
+<context>
     <name>Liquids</name>
     <message>
         <source>水</source>
@@ -104,6 +143,53 @@
     <message>
         <source>不明なステップです。</source>
         <translation>Unknown step.</translation>
+    </message>
+</context>
+<context>
+    <name>TableWording</name>
+    <message>
+        <source>すべて液体</source>
+        <translation>all liquid</translation>
+    </message>
+    <message>
+        <source>液体と蒸気</source>
+        <translation>liquid and vapor</translation>
+    </message>
+    <message>
+        <source>すべて蒸気</source>
+        <translation>all vapor</translation>
+    </message>
+    <message>
+        <source>容量 (L)</source>
+        <translation>Volume (L)</translation>
+    </message>
+    <message>
+        <source>圧力 (%1)</source>
+        <translation>Pressure (%1)</translation>
+    </message>
+    <message>
+        <source>液体</source>
+        <translation>Liquid</translation>
+    </message>
+    <message>
+        <source>温度 (%1)</source>
+        <translation>Temperature (%1)</translation>
+    </message>
+    <message>
+        <source>物質量 (mol)</source>
+        <translation>Amount (mol)</translation>
+    </message>
+    <message>
+        <source>状態</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>℃</source>
+        <translation>°C</translation>
     </message>
 </context>
 <context>
@@ -274,7 +360,7 @@
     <name>kemora::dialogs::frmSystem</name>
     <message>
         <source>物質量</source>
-        <translation>Amount of Substance</translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>初期値</source>
@@ -311,6 +397,127 @@
     <message>
         <source>設定を保存できませんでした。</source>
         <translation>The settings could not be saved.</translation>
+    </message>
+</context>
+<context>
+    <name>kemora::ui::CurvePlot</name>
+    <message>
+        <source>実線：このプログラムの蒸気圧の表（シミュレーションが使う値）
+破線：実測値。Antoine 式 log10(p / mmHg) = A − B / (C + t / °C) による。定数は Lange&apos;s Handbook of Chemistry の値</source>
+        <translation>Solid: the program&apos;s own vapor-pressure table (the values the simulation uses)
+Dashed: measured values from the Antoine equation log10(p / mmHg) = A − B / (C + t / °C), with the constants from Lange&apos;s Handbook of Chemistry</translation>
+    </message>
+    <message>
+        <source>実測値</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>温度 (%1)</source>
+        <translation>Temperature (%1)</translation>
+    </message>
+    <message>
+        <source>蒸気圧 (%1)</source>
+        <translation>Vapor pressure (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>kemora::ui::ExportCommands</name>
+    <message>
+        <source>データをCSVで保存</source>
+        <translation>Save Data as CSV</translation>
+    </message>
+    <message>
+        <source>CSVファイル (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>蒸気圧のデータ.csv</source>
+        <translation>vapor-pressure-data.csv</translation>
+    </message>
+    <message>
+        <source>画像として保存</source>
+        <translation>Save as Image</translation>
+    </message>
+    <message>
+        <source>グラフの画像 (*.png)</source>
+        <translation>Image of the graph (*.png)</translation>
+    </message>
+    <message>
+        <source>ウィンドウ全体の画像 (*.png)</source>
+        <translation>Image of the whole window (*.png)</translation>
+    </message>
+    <message>
+        <source>蒸気圧のグラフ.png</source>
+        <translation>vapor-pressure-graph.png</translation>
+    </message>
+    <message>
+        <source>印刷プレビュー</source>
+        <translation>Print Preview</translation>
+    </message>
+    <message>
+        <source>蒸気圧のグラフ</source>
+        <translation>Vapor pressure graph</translation>
+    </message>
+    <message>
+        <source>保存できませんでした。</source>
+        <translation>Could not save the file.</translation>
+    </message>
+</context>
+<context>
+    <name>kemora::ui::frmCurve</name>
+    <message>
+        <source>画像として保存</source>
+        <translation>Save as Image</translation>
+    </message>
+    <message>
+        <source>PNG 画像 (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>蒸気圧曲線.png</source>
+        <translation>vapor-pressure-curves.png</translation>
+    </message>
+    <message>
+        <source>実測値の曲線（破線）を重ねて、このプログラムの値と比べます</source>
+        <translation>Lays the measured curves (dashed) over the program&apos;s own values for comparison</translation>
+    </message>
+    <message>
+        <source>蒸気圧曲線</source>
+        <translation>Vapor-Pressure Curves</translation>
+    </message>
+    <message>
+        <source>対数目盛</source>
+        <translation>Logarithmic scale</translation>
+    </message>
+    <message>
+        <source>実測値と比べる</source>
+        <translation>Compare with measured values</translation>
+    </message>
+    <message>
+        <source>画像を保存...</source>
+        <translation>Save Image...</translation>
+    </message>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>グラフを画像としてクリップボードにコピーします (Ctrl+C)</source>
+        <translation>Copies the graph to the clipboard as an image (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>グラフの上にポインタを置くと、その温度の蒸気圧を読み取れます</source>
+        <translation>Point at the graph to read the vapor pressures at that temperature</translation>
+    </message>
+    <message>
+        <source>画像を保存できませんでした。
+%1</source>
+        <translation>The image could not be saved.
+%1</translation>
+    </message>
+    <message>
+        <source>%1 %2：&#x3000;%3 %4&#x3000;&#x3000;%5 %6&#x3000;&#x3000;%7 %8</source>
+        <translation>%1 %2:   %3 %4    %5 %6    %7 %8</translation>
     </message>
 </context>
 <context>
@@ -378,6 +585,58 @@
     <message>
         <source>言語の設定を保存できませんでした。</source>
         <translation>The language setting could not be saved.</translation>
+    </message>
+    <message>
+        <source>拡大(&amp;I)</source>
+        <translation>Zoom &amp;In</translation>
+    </message>
+    <message>
+        <source>縮小(&amp;O)</source>
+        <translation>Zoom &amp;Out</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>画面に合わせる</source>
+        <translation>Fit to Screen</translation>
+    </message>
+    <message>
+        <source>全画面表示</source>
+        <translation>Full Screen</translation>
+    </message>
+    <message>
+        <source>表示の大きさを保存できませんでした。</source>
+        <translation>The zoom could not be saved.</translation>
+    </message>
+    <message>
+        <source>蒸気圧曲線(&amp;T)</source>
+        <translation>Vapor-Pressure &amp;Curves</translation>
+    </message>
+    <message>
+        <source>データをCSVで保存(&amp;D)…</source>
+        <translation>Save &amp;Data as CSV…</translation>
+    </message>
+    <message>
+        <source>画像として保存(&amp;G)…</source>
+        <translation>Save as Ima&amp;ge…</translation>
+    </message>
+    <message>
+        <source>印刷(&amp;P)…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>グラフをコピー(&amp;C)</source>
+        <translation>&amp;Copy Graph</translation>
+    </message>
+    <message>
+        <source>ウィンドウをコピー</source>
+        <translation>Copy Window</translation>
     </message>
 </context>
 </TS>

@@ -50,21 +50,24 @@ int main(int argc, char* argv[]) {
     // Lives from the main window's load to the end of the program.
     mainwindow::MainState state;
     ui::frmMain window(state, configPath);
-    // Each dialog is built afresh for every opening and discarded when it closes.
-    window.setSettingsDialog([&state, &configPath](QWidget& owner) {
-        dialogs::frmSystem dialog(state.experiment.settings, configPath, &owner);
+    // Each dialog is built afresh for every opening, at the window's zoom, and discarded when
+    // it closes.
+    window.setSettingsDialog([&state, &configPath, &window](QWidget& owner) {
+        dialogs::frmSystem dialog(state.experiment.settings, configPath, &owner,
+                                  window.zoomFactor());
         dialog.exec();
         return true;
     });
-    window.setScenarioEditor([&state](QWidget& owner) {
-        dialogs::frmSinario dialog(state.currentScenario, state.experiment.settings, &owner);
+    window.setScenarioEditor([&state, &window](QWidget& owner) {
+        dialogs::frmSinario dialog(state.currentScenario, state.experiment.settings, &owner,
+                                   window.zoomFactor());
         dialog.exec();
         return true;
     });
-    window.setVersionDialog([](QWidget& owner) {
+    window.setVersionDialog([&window](QWidget& owner) {
         dialogs::PathRegistry registry;
         dialogs::ProcessLauncher launcher;
-        dialogs::frmAbout dialog(registry, launcher, &owner);
+        dialogs::frmAbout dialog(registry, launcher, &owner, window.zoomFactor());
         dialog.exec();
         return true;
     });

@@ -4,12 +4,23 @@
 
 #include "config/file_io.h"
 #include "config/ini_file.h"
+#include "model/numbers.h"
 
 namespace kemora::config {
 namespace {
 
 constexpr std::string_view kSection = "VIEW";
 constexpr std::string_view kLanguageKey = "language";
+constexpr std::string_view kZoomKey = "zoom";
+
+// Writes one key of the section, keeping every other line of the file.
+bool SaveKey(std::string_view key, const std::string& value, const std::string& path) {
+    std::optional<std::string> content = ContentBeforeReplace(path);
+    if (!content)
+        return false;
+    *content = WriteProfileString(*content, kSection, key, value);
+    return WriteFileAtomically(path, *content);
+}
 
 }  // namespace
 
@@ -22,12 +33,16 @@ ViewSettings LoadViewSettings(const std::string& path) {
 }
 
 bool SaveViewSettings(const ViewSettings& settings, const std::string& path) {
-    std::optional<std::string> content = ContentBeforeReplace(path);
-    if (!content)
-        return false;
-    *content =
-        WriteProfileString(*content, kSection, kLanguageKey, LanguageCode(settings.language));
-    return WriteFileAtomically(path, *content);
+    return SaveKey(kLanguageKey, std::string(LanguageCode(settings.language)), path);
+}
+
+std::optional<int32_t> LoadZoom(const std::string& path) {
+    const std::string content = ReadFileBytes(path).value_or(std::string());
+    return model::ParseWholeNumber(ReadProfileString(content, kSection, kZoomKey, ""));
+}
+
+bool SaveZoom(int32_t percent, const std::string& path) {
+    return SaveKey(kZoomKey, model::IntegerText(percent), path);
 }
 
 }  // namespace kemora::config

@@ -2,6 +2,8 @@
 // How the program shows itself to its user, kept in the settings file's section "VIEW" beside
 // the experiment's "DATA", which it never touches.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "config/language.h"
@@ -20,9 +22,18 @@ struct ViewSettings {
 // code, gives the default. Never creates or changes the file.
 [[nodiscard]] ViewSettings LoadViewSettings(const std::string& path);
 
-// Writes every key of the section into the file, keeping every other line of it, in one
-// step through a temporary file and a rename. False when the file could not be read or
-// replaced; the file is then as it was.
+// Writes the language key into the file, keeping every other line of it, in one step through a
+// temporary file and a rename. False when the file could not be read or replaced; the file is
+// then as it was.
 [[nodiscard]] bool SaveViewSettings(const ViewSettings& settings, const std::string& path);
+
+// The main window's zoom the user chose last, in percent: the key "zoom" read as a whole
+// number; nullopt for a missing file, section or key, or a value that is no whole number.
+// Whether it is a zoom the window offers is the window's to judge. Never creates or changes
+// the file.
+[[nodiscard]] std::optional<int32_t> LoadZoom(const std::string& path);
+
+// Writes the zoom key alone, as SaveViewSettings writes the language, with the same result.
+[[nodiscard]] bool SaveZoom(int32_t percent, const std::string& path);
 
 }  // namespace kemora::config

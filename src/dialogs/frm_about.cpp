@@ -20,6 +20,8 @@
 namespace kemora::dialogs {
 namespace {
 
+constexpr QSize kDesignedSize = Twips(0, 0, 5730, 3555).size();
+
 QLabel* AddLabel(QWidget* parent, const char* name, QRect place, const QString& text) {
     auto* label = AddControl<QLabel>(parent, name, place, text);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -45,39 +47,40 @@ bool ProcessLauncher::start(const std::string& program) {
     return QProcess::startDetached(name, {});
 }
 
-frmAbout::frmAbout(Registry& registry, Launcher& launcher, QWidget* parent)
+frmAbout::frmAbout(Registry& registry, Launcher& launcher, QWidget* parent, double zoom)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
+      m_zoom(zoom, kDesignedSize, parent),
       m_registry(registry),
       m_launcher(launcher),
       m_messageBox(ui::ShowPlainMessage) {
     setObjectName("frmAbout");
     setModal(true);
-    setFixedSize(Twips(0, 0, 5730, 3555).size());
+    setFixedSize(m_zoom.size(kDesignedSize));
 
-    setFont(DialogFont());
+    setFont(m_zoom.font());
 
-    m_lblTitle = AddLabel(this, "lblTitle", Twips(1050, 240, 3885, 480), {});
-    m_lblVersion = AddLabel(this, "lblVersion", Twips(1050, 780, 3885, 225), {});
-    AddLabel(this, "lblDescription", Twips(1050, 1125, 3885, 1170), tr("ｱﾌﾟﾘｹｰｼｮﾝの説明"));
-    AddLabel(this, "lblDisclaimer", Twips(255, 2625, 3870, 825), tr("警告: ..."));
+    m_lblTitle = AddLabel(this, "lblTitle", m_zoom.twips(1050, 240, 3885, 480), {});
+    m_lblVersion = AddLabel(this, "lblVersion", m_zoom.twips(1050, 780, 3885, 225), {});
+    AddLabel(this, "lblDescription", m_zoom.twips(1050, 1125, 3885, 1170), tr("ｱﾌﾟﾘｹｰｼｮﾝの説明"));
+    AddLabel(this, "lblDisclaimer", m_zoom.twips(255, 2625, 3870, 825), tr("警告: ..."));
 
     // The etched separator: a grey line from (90, 2445) and under it a white one, two pixels
     // thick, from (105, 2460), both to 5654 twips.
     AddLine(this, "Line1_1",
-            QRect(QPoint(90 / kTwipsPerPixel, 2445 / kTwipsPerPixel),
-                  QPoint(5654 / kTwipsPerPixel, 2445 / kTwipsPerPixel)),
+            m_zoom.place(QRect(QPoint(90 / kTwipsPerPixel, 2445 / kTwipsPerPixel),
+                               QPoint(5654 / kTwipsPerPixel, 2445 / kTwipsPerPixel))),
             QColor(128, 128, 128));
     AddLine(this, "Line1_0",
-            QRect(QPoint(105 / kTwipsPerPixel, 2460 / kTwipsPerPixel),
-                  QPoint(5654 / kTwipsPerPixel, 2460 / kTwipsPerPixel + 1)),
+            m_zoom.place(QRect(QPoint(105 / kTwipsPerPixel, 2460 / kTwipsPerPixel),
+                               QPoint(5654 / kTwipsPerPixel, 2460 / kTwipsPerPixel + 1))),
             QColor(255, 255, 255));
 
-    m_cmdOK = AddControl<QPushButton>(this, "cmdOK", Twips(4245, 2625, 1380, 345), tr("OK"));
+    m_cmdOK = AddControl<QPushButton>(this, "cmdOK", m_zoom.twips(4245, 2625, 1380, 345), tr("OK"));
     m_cmdOK->setDefault(true);
-    auto* cmdSysInfo = AddControl<QPushButton>(this, "cmdSysInfo", Twips(4260, 3075, 1380, 345),
-                                               tr("ｼｽﾃﾑ情報(&S)..."));
+    auto* cmdSysInfo = AddControl<QPushButton>(
+        this, "cmdSysInfo", m_zoom.twips(4260, 3075, 1380, 345), tr("ｼｽﾃﾑ情報(&S)..."));
     setTabOrder(m_cmdOK, cmdSysInfo);
     m_cmdOK->setFocus();
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "dialogs/system_info.h"
+#include "dialogs/twips.h"
 #include "ui/message_box.h"
 
 class QKeyEvent;
@@ -28,7 +29,8 @@ class ProcessLauncher final : public Launcher {
 class frmAbout : public QDialog {
     Q_OBJECT
   public:
-    frmAbout(Registry& registry, Launcher& launcher, QWidget* parent = nullptr);
+    // Shown at `zoom` times its designed size as far as it fits the screen (see DialogZoom).
+    frmAbout(Registry& registry, Launcher& launcher, QWidget* parent = nullptr, double zoom = 1.0);
 
     // Replaces the modal message box, so that tests can read the message instead.
     void setMessageBox(ui::MessageBoxFunction messageBox);
@@ -45,6 +47,7 @@ class frmAbout : public QDialog {
     void cmdOK_Click();
     void cmdSysInfo_Click();
 
+    DialogZoom m_zoom;
     Registry& m_registry;
     Launcher& m_launcher;
     ui::MessageBoxFunction m_messageBox;

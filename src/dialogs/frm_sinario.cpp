@@ -34,6 +34,7 @@ namespace {
 
 // Every page has its 追加 button at the same place.
 constexpr QRect kAddButtonPlace = Twips(5880, 1560, 975, 375);
+constexpr QSize kDesignedSize = Twips(0, 0, 7350, 7200).size();
 
 // The one name filter of the scenario files.
 QString FileFilter() {
@@ -80,10 +81,11 @@ QString AskScenarioFileName(QWidget* parent, const ScenarioFileRequest& request)
 }
 
 frmSinario::frmSinario(scenario::Scenario& currentScenario,
-                       const model::ExperimentSettings& settings, QWidget* parent)
+                       const model::ExperimentSettings& settings, QWidget* parent, double zoom)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
+      m_zoom(zoom, kDesignedSize, parent),
       m_currentScenario(currentScenario),
       m_settings(settings),
       m_fileNamePrompt(AskScenarioFileName),
@@ -91,9 +93,9 @@ frmSinario::frmSinario(scenario::Scenario& currentScenario,
     setObjectName("frmSinario");
     setWindowTitle(tr("シナリオ作成"));
     setModal(true);
-    setFixedSize(Twips(0, 0, 7350, 7200).size());
+    setFixedSize(m_zoom.size(kDesignedSize));
 
-    setFont(DialogFont());
+    setFont(m_zoom.font());
 
     BuildControls();
     OpenEditor();
@@ -124,73 +126,81 @@ Control* frmSinario::AddToPage(QWidget* page, const char* name, QRect place,
 }
 
 QPushButton* frmSinario::AddPageButton(QWidget* page, const char* name) {
-    auto* button = AddPlainButton(page, name, kAddButtonPlace, tr("追加"));
-    m_pagePlaces.push_back({button, kAddButtonPlace});
+    const QRect place = m_zoom.place(kAddButtonPlace);
+    auto* button = AddPlainButton(page, name, place, tr("追加"));
+    m_pagePlaces.push_back({button, place});
     return button;
 }
 
 void frmSinario::BuildControls() {
     // Created in the order the focus moves through them.
-    m_txtTTl = AddControl<QLineEdit>(this, "txtTTl", Twips(120, 120, 6975, 375));
+    m_txtTTl = AddControl<QLineEdit>(this, "txtTTl", m_zoom.twips(120, 120, 6975, 375));
     m_txtTTl->installEventFilter(this);
 
-    m_SSTabMenu = AddControl<QTabWidget>(this, "SSTabMenu", Twips(120, 600, 7095, 2055));
+    m_SSTabMenu = AddControl<QTabWidget>(this, "SSTabMenu", m_zoom.twips(120, 600, 7095, 2055));
 
     QWidget* initial = AddPage("pageInitialSettings", tr("初期設定"));
-    AddToPage<QLabel>(initial, "lblMol", Twips(120, 480, 1575, 255), tr("物質量　（mol）"));
-    m_fields.mol = AddToPage<QLineEdit>(initial, "txtMol", Twips(1800, 480, 855, 270));
-    AddToPage<QLabel>(initial, "lblContainer", Twips(120, 840, 1575, 255), tr("温度　(℃)"));
+    AddToPage<QLabel>(initial, "lblMol", m_zoom.twips(120, 480, 1575, 255), tr("物質量　（mol）"));
+    m_fields.mol = AddToPage<QLineEdit>(initial, "txtMol", m_zoom.twips(1800, 480, 855, 270));
+    AddToPage<QLabel>(initial, "lblContainer", m_zoom.twips(120, 840, 1575, 255), tr("温度　(℃)"));
     m_fields.temperature =
-        AddToPage<QLineEdit>(initial, "txtContainer", Twips(1800, 840, 855, 270));
-    AddToPage<QLabel>(initial, "lblPressUnit", Twips(120, 1200, 1575, 255), tr("圧力の単位"));
+        AddToPage<QLineEdit>(initial, "txtContainer", m_zoom.twips(1800, 840, 855, 270));
+    AddToPage<QLabel>(initial, "lblPressUnit", m_zoom.twips(120, 1200, 1575, 255),
+                      tr("圧力の単位"));
     m_fields.pressureUnit =
-        AddToPage<QComboBox>(initial, "cmbPressUnit", Twips(1800, 1200, 1095, 300));
+        AddToPage<QComboBox>(initial, "cmbPressUnit", m_zoom.twips(1800, 1200, 1095, 300));
     AddPressureUnits(*m_fields.pressureUnit);
-    AddToPage<QLabel>(initial, "lblGrphW", Twips(3120, 480, 1575, 255), tr("グラフの容量範囲"));
-    m_fields.volumeMin = AddToPage<QLineEdit>(initial, "txtGrphWMin", Twips(4800, 480, 855, 270));
-    AddToPage<QLabel>(initial, "lblGrphWTo", Twips(5760, 480, 375, 255), tr("～"));
-    m_fields.volumeMax = AddToPage<QLineEdit>(initial, "txtGrphWMax", Twips(6120, 480, 855, 270));
-    AddToPage<QLabel>(initial, "lblPressW", Twips(3120, 840, 1575, 255), tr("グラフの圧力範囲"));
+    AddToPage<QLabel>(initial, "lblGrphW", m_zoom.twips(3120, 480, 1575, 255),
+                      tr("グラフの容量範囲"));
+    m_fields.volumeMin =
+        AddToPage<QLineEdit>(initial, "txtGrphWMin", m_zoom.twips(4800, 480, 855, 270));
+    AddToPage<QLabel>(initial, "lblGrphWTo", m_zoom.twips(5760, 480, 375, 255), tr("～"));
+    m_fields.volumeMax =
+        AddToPage<QLineEdit>(initial, "txtGrphWMax", m_zoom.twips(6120, 480, 855, 270));
+    AddToPage<QLabel>(initial, "lblPressW", m_zoom.twips(3120, 840, 1575, 255),
+                      tr("グラフの圧力範囲"));
     m_fields.pressureMin =
-        AddToPage<QLineEdit>(initial, "txtPressWMin", Twips(4800, 840, 855, 270));
-    AddToPage<QLabel>(initial, "lblPressWTo", Twips(5760, 840, 375, 255), tr("～"));
+        AddToPage<QLineEdit>(initial, "txtPressWMin", m_zoom.twips(4800, 840, 855, 270));
+    AddToPage<QLabel>(initial, "lblPressWTo", m_zoom.twips(5760, 840, 375, 255), tr("～"));
     m_fields.pressureMax =
-        AddToPage<QLineEdit>(initial, "txtPressWMax", Twips(6120, 840, 855, 270));
+        AddToPage<QLineEdit>(initial, "txtPressWMax", m_zoom.twips(6120, 840, 855, 270));
     QPushButton* cmdAdd1 = AddPageButton(initial, "cmdAdd1");
 
     QWidget* volume = AddPage("pageSetVolume", tr("容量設定"));
     // The sentence "set the volume to [field] litres": words longer than the design's widen
     // its start and move the field and the rest to the right.
     const QString volumeStart = tr("容量を");
-    const QRect volumeStartPlace = Twips(360, 720, 615, 375);
+    const QRect volumeStartPlace = m_zoom.twips(360, 720, 615, 375);
     // A space's width more, which word wrapping needs and which keeps the words off the field.
     const int overflow =
         std::max(0, fontMetrics().horizontalAdvance(volumeStart + u' ') - volumeStartPlace.width());
     AddToPage<QLabel>(volume, "lblVolume", volumeStartPlace.adjusted(0, 0, overflow, 0),
                       volumeStart);
-    m_txtTemp =
-        AddToPage<QLineEdit>(volume, "txtTemp", Twips(960, 600, 735, 390).translated(overflow, 0));
-    AddToPage<QLabel>(volume, "lblVolumeUnit", Twips(1800, 720, 2655, 255).translated(overflow, 0),
+    m_txtTemp = AddToPage<QLineEdit>(volume, "txtTemp",
+                                     m_zoom.twips(960, 600, 735, 390).translated(overflow, 0));
+    AddToPage<QLabel>(volume, "lblVolumeUnit",
+                      m_zoom.twips(1800, 720, 2655, 255).translated(overflow, 0),
                       tr("リットルに設定します。"));
-    m_chkAddTemp = AddToPage<QCheckBox>(volume, "chkAddTemp", Twips(360, 1200, 4410, 255),
+    m_chkAddTemp = AddToPage<QCheckBox>(volume, "chkAddTemp", m_zoom.twips(360, 1200, 4410, 255),
                                         tr("5リットルずつ変化する。"));
     QPushButton* cmdAdd2 = AddPageButton(volume, "cmdAdd2");
 
     QWidget* graph = AddPage("pageGraph", tr("グラフ表示", "tab"));
-    m_OptGrphOn = AddToPage<QRadioButton>(graph, "OptGrphOn", Twips(480, 600, 1695, 255),
+    m_OptGrphOn = AddToPage<QRadioButton>(graph, "OptGrphOn", m_zoom.twips(480, 600, 1695, 255),
                                           tr("グラフ表示", "option"));
-    m_optGrphOff = AddToPage<QRadioButton>(graph, "optGrphOff", Twips(480, 960, 2775, 255),
+    m_optGrphOff = AddToPage<QRadioButton>(graph, "optGrphOff", m_zoom.twips(480, 960, 2775, 255),
                                            tr("グラフ非表示"));
     QPushButton* cmdAdd3 = AddPageButton(graph, "cmdAdd3");
 
     QWidget* clear = AddPage("pageClearGraph", tr("グラフ消去"));
-    AddToPage<QLabel>(clear, "lblClearGraph", Twips(360, 720, 4455, 495),
+    AddToPage<QLabel>(clear, "lblClearGraph", m_zoom.twips(360, 720, 4455, 495),
                       tr("描画されているグラフを消去します。"));
     QPushButton* cmdAdd4 = AddPageButton(clear, "cmdAdd4");
 
     QWidget* liquid = AddPage("pageLiquid", tr("物質変更"));
-    AddToPage<QLabel>(liquid, "lblBussitu", Twips(240, 600, 3375, 255), tr("物質を変更します。"));
-    m_cmbBussitu = AddToPage<QComboBox>(liquid, "cmbBussitu", Twips(840, 1080, 3135, 300));
+    AddToPage<QLabel>(liquid, "lblBussitu", m_zoom.twips(240, 600, 3375, 255),
+                      tr("物質を変更します。"));
+    m_cmbBussitu = AddToPage<QComboBox>(liquid, "cmbBussitu", m_zoom.twips(840, 1080, 3135, 300));
     m_cmbBussitu->setEditable(true);
     // Typed text never becomes an entry of the list.
     m_cmbBussitu->setInsertPolicy(QComboBox::NoInsert);
@@ -211,15 +221,18 @@ void frmSinario::BuildControls() {
         m_pageArea->installEventFilter(this);
     PlacePageControls();
 
-    QPushButton* cmdDel = AddPlainButton(this, "cmdDel", Twips(6000, 2760, 975, 255), tr("削除"));
-    m_listSinario = AddControl<QListWidget>(this, "listSinario", Twips(120, 3000, 7095, 3480));
+    QPushButton* cmdDel =
+        AddPlainButton(this, "cmdDel", m_zoom.twips(6000, 2760, 975, 255), tr("削除"));
+    m_listSinario =
+        AddControl<QListWidget>(this, "listSinario", m_zoom.twips(120, 3000, 7095, 3480));
     m_listSinario->setSelectionMode(QAbstractItemView::SingleSelection);
     m_listSinario->setSortingEnabled(false);
-    QPushButton* cmdLoad = AddPlainButton(this, "cmdLoad", Twips(120, 6720, 1095, 375), tr("読込"));
+    QPushButton* cmdLoad =
+        AddPlainButton(this, "cmdLoad", m_zoom.twips(120, 6720, 1095, 375), tr("読込"));
     QPushButton* cmdSave =
-        AddPlainButton(this, "cmdSave", Twips(1440, 6720, 1095, 375), tr("保存"));
+        AddPlainButton(this, "cmdSave", m_zoom.twips(1440, 6720, 1095, 375), tr("保存"));
     QPushButton* cmdClose =
-        AddPlainButton(this, "cmdClose", Twips(6240, 6720, 975, 375), tr("閉じる"));
+        AddPlainButton(this, "cmdClose", m_zoom.twips(6240, 6720, 975, 375), tr("閉じる"));
 
     connect(cmdAdd1, &QPushButton::clicked, this, &frmSinario::cmdAdd1_Click);
     connect(cmdAdd2, &QPushButton::clicked, this, &frmSinario::cmdAdd2_Click);
@@ -400,12 +413,14 @@ void frmSinario::cmdLoad_Click() {
 
 void frmSinario::cmdSave_Click() {
     txtTTl_LostFocus();
-    const QString name =
+    const QString typedName =
         m_fileNamePrompt
             ? m_fileNamePrompt(this, {tr("シナリオデータを保存する"), FileFilter(), true})
             : QString();
-    if (name.isEmpty())
+    if (typedName.isEmpty())
         return;
+    // Without its extension the file would not show in the open dialog's list.
+    const QString name = ui::FromUtf8(scenario::WithScenarioExtension(ui::ToUtf8(typedName)));
     if (scenario::WriteScenarioFile(m_currentScenario, LocalPath(name)) !=
         scenario::ScenarioFileResult::Ok) {
         ShowMessage(tr("シナリオデータを保存できませんでした。") + "\n" +

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dialogs/settings_fields.h"
+#include "dialogs/twips.h"
 #include "model/settings.h"
 #include "scenario/scenario.h"
 #include "scenario/step_list.h"
@@ -51,8 +52,9 @@ class frmSinario : public QDialog {
     // Asks for a file name; empty means the user cancelled.
     using FileNamePrompt = std::function<QString(QWidget* parent, const ScenarioFileRequest&)>;
 
+    // Shown at `zoom` times its designed size as far as it fits the screen (see DialogZoom).
     frmSinario(scenario::Scenario& currentScenario, const model::ExperimentSettings& settings,
-               QWidget* parent = nullptr);
+               QWidget* parent = nullptr, double zoom = 1.0);
 
     // Replace the file dialogs and the message box, so that tests neither block nor need them.
     void setFileNamePrompt(FileNamePrompt prompt);
@@ -102,6 +104,7 @@ class frmSinario : public QDialog {
     [[nodiscard]] int SelectedLiquidIndex() const;
     void ShowMessage(const QString& text);
 
+    DialogZoom m_zoom;
     scenario::Scenario& m_currentScenario;
     const model::ExperimentSettings& m_settings;
     FileNamePrompt m_fileNamePrompt;

@@ -20,6 +20,8 @@
 namespace kemora::dialogs {
 namespace {
 
+constexpr QSize kDesignedSize = Twips(0, 0, 4335, 3075).size();
+
 void AddLabel(QWidget* parent, const char* name, QRect place, const QString& text, bool bold) {
     auto* label = AddControl<QLabel>(parent, name, place, text);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -32,41 +34,49 @@ void AddLabel(QWidget* parent, const char* name, QRect place, const QString& tex
 
 }  // namespace
 
-frmSystem::frmSystem(model::ExperimentSettings& settings, std::string configPath, QWidget* parent)
+frmSystem::frmSystem(model::ExperimentSettings& settings, std::string configPath, QWidget* parent,
+                     double zoom)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
+      m_zoom(zoom, kDesignedSize, parent),
       m_settings(settings),
       m_configPath(std::move(configPath)),
       m_messageBox(ui::ShowWarningMessage) {
     setObjectName("frmSystem");
     setWindowTitle(tr("物質量"));
     setModal(true);
-    setFixedSize(Twips(0, 0, 4335, 3075).size());
+    setFixedSize(m_zoom.size(kDesignedSize));
 
-    setFont(DialogFont());
+    setFont(m_zoom.font());
 
     // Created in focus order, which the explicit chain below confirms.
-    m_fields.mol = AddControl<QLineEdit>(this, "txtMol", Twips(1920, 120, 855, 270));
-    m_fields.temperature = AddControl<QLineEdit>(this, "txtContainer", Twips(1920, 600, 855, 270));
+    m_fields.mol = AddControl<QLineEdit>(this, "txtMol", m_zoom.twips(1920, 120, 855, 270));
+    m_fields.temperature =
+        AddControl<QLineEdit>(this, "txtContainer", m_zoom.twips(1920, 600, 855, 270));
     m_fields.pressureUnit =
-        AddControl<QComboBox>(this, "cmbPressUnit", Twips(1920, 1080, 1095, 300));
+        AddControl<QComboBox>(this, "cmbPressUnit", m_zoom.twips(1920, 1080, 1095, 300));
     AddPressureUnits(*m_fields.pressureUnit);
-    m_fields.volumeMin = AddControl<QLineEdit>(this, "txtGrphWMin", Twips(1920, 1560, 855, 270));
-    m_fields.volumeMax = AddControl<QLineEdit>(this, "txtGrphWMax", Twips(3240, 1560, 855, 270));
-    m_fields.pressureMin = AddControl<QLineEdit>(this, "txtPressWMin", Twips(1920, 2040, 855, 270));
-    m_fields.pressureMax = AddControl<QLineEdit>(this, "txtPressWMax", Twips(3240, 2040, 855, 270));
+    m_fields.volumeMin =
+        AddControl<QLineEdit>(this, "txtGrphWMin", m_zoom.twips(1920, 1560, 855, 270));
+    m_fields.volumeMax =
+        AddControl<QLineEdit>(this, "txtGrphWMax", m_zoom.twips(3240, 1560, 855, 270));
+    m_fields.pressureMin =
+        AddControl<QLineEdit>(this, "txtPressWMin", m_zoom.twips(1920, 2040, 855, 270));
+    m_fields.pressureMax =
+        AddControl<QLineEdit>(this, "txtPressWMax", m_zoom.twips(3240, 2040, 855, 270));
     auto* cmdDefault =
-        AddPlainButton(this, "cmdDefault", Twips(120, 2520, 1095, 375), tr("初期値"));
-    auto* cmdClose = AddPlainButton(this, "cmdClose", Twips(3120, 2520, 1095, 375), tr("閉じる"));
+        AddPlainButton(this, "cmdDefault", m_zoom.twips(120, 2520, 1095, 375), tr("初期値"));
+    auto* cmdClose =
+        AddPlainButton(this, "cmdClose", m_zoom.twips(3120, 2520, 1095, 375), tr("閉じる"));
 
-    AddLabel(this, "Label1", Twips(240, 120, 1575, 255), tr("物質量　（mol）"), true);
-    AddLabel(this, "Label2", Twips(240, 600, 1575, 255), tr("温度　(℃)"), true);
-    AddLabel(this, "Label4", Twips(240, 1080, 1575, 255), tr("圧力の単位"), true);
-    AddLabel(this, "Label5", Twips(240, 1560, 1575, 255), tr("グラフの容量範囲"), true);
-    AddLabel(this, "Label6", Twips(240, 2040, 1575, 255), tr("グラフの圧力範囲"), true);
-    AddLabel(this, "Label7", Twips(2880, 1560, 375, 255), tr("～"), false);
-    AddLabel(this, "Label8", Twips(2880, 2040, 375, 255), tr("～"), false);
+    AddLabel(this, "Label1", m_zoom.twips(240, 120, 1575, 255), tr("物質量　（mol）"), true);
+    AddLabel(this, "Label2", m_zoom.twips(240, 600, 1575, 255), tr("温度　(℃)"), true);
+    AddLabel(this, "Label4", m_zoom.twips(240, 1080, 1575, 255), tr("圧力の単位"), true);
+    AddLabel(this, "Label5", m_zoom.twips(240, 1560, 1575, 255), tr("グラフの容量範囲"), true);
+    AddLabel(this, "Label6", m_zoom.twips(240, 2040, 1575, 255), tr("グラフの圧力範囲"), true);
+    AddLabel(this, "Label7", m_zoom.twips(2880, 1560, 375, 255), tr("～"), false);
+    AddLabel(this, "Label8", m_zoom.twips(2880, 2040, 375, 255), tr("～"), false);
 
     QWidget* const order[] = {m_fields.mol,         m_fields.temperature, m_fields.pressureUnit,
                               m_fields.volumeMin,   m_fields.volumeMax,   m_fields.pressureMin,

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dialogs/settings_fields.h"
+#include "dialogs/twips.h"
 #include "model/settings.h"
 #include "ui/message_box.h"
 
@@ -19,8 +20,9 @@ namespace kemora::dialogs {
 class frmSystem : public QDialog {
     Q_OBJECT
   public:
+    // Shown at `zoom` times its designed size as far as it fits the screen (see DialogZoom).
     frmSystem(model::ExperimentSettings& settings, std::string configPath,
-              QWidget* parent = nullptr);
+              QWidget* parent = nullptr, double zoom = 1.0);
 
     // Replaces the modal message box, so that tests can read the message instead.
     void setMessageBox(ui::MessageBoxFunction messageBox);
@@ -35,6 +37,7 @@ class frmSystem : public QDialog {
     void cmdDefault_Click();
     void cmdClose_Click();
 
+    DialogZoom m_zoom;
     model::ExperimentSettings& m_settings;
     const std::string m_configPath;
     ui::MessageBoxFunction m_messageBox;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "mainwindow/saturating.h"
@@ -19,6 +20,7 @@ constexpr double kPlotHeight = 320.0;
 constexpr int32_t kVolumeStep = 100;        // litres
 constexpr double kAtmPressureStep = 0.1;    // atm
 constexpr double kOtherPressureStep = 100;  // mmHg or hPa
+constexpr int32_t kVolumeLabelTop = 325;
 // More lines than any range typed without an exponent needs (-999..9999 atm in tenths is
 // about 110,000); beyond it the lines only pile onto the same pixels, and drawing billions
 // of them would freeze the window.
@@ -32,6 +34,42 @@ int32_t AxisOffset(double length, double low, double high, double value) {
     if (range == 0.0)
         return 0;
     return model::RoundHalfEven((length / range) * (value - low));
+}
+
+// A volume label starts 5 pixels left of its line, unless the box's right edge would cut it:
+// then it moves left until its ink ends at the edge.
+int32_t VolumeLabelLeft(Surface& box, const std::string& label, int32_t lineX) {
+    const int32_t left = SaturatingAdd(lineX, -5);
+    const std::optional<TextInk> ink = box.textInk(label);
+    if (ink && int64_t{left} + ink->right > kGraphBoxWidth)
+        return ClampToInt32(int64_t{kGraphBoxWidth} - ink->right);
+    return left;
+}
+
+// A pressure label lies 10 pixels above its line, unless the box's top edge would cut it:
+// then it moves down until its ink starts at the edge.
+int32_t PressureLabelTop(Surface& box, const std::string& label, int32_t lineY) {
+    const int32_t top = SaturatingAdd(lineY, -10);
+    const std::optional<TextInk> ink = box.textInk(label);
+    if (ink && int64_t{top} + ink->top < 0)
+        return SaturatingNegate(ink->top);
+    return top;
+}
+
+// Marks a state with a red square and settles the previous square into the colour of
+// `liquid`, the liquid at the time of the plot.
+void PlotSquare(Surface& box, const model::ExperimentSettings& settings, int32_t liquid,
+                GraphState& state, int32_t volume, double pressure) {
+    state.plotColor = SettledPointColor(liquid);
+    const PixelPoint point = GraphToBox(GraphPoint(settings, volume, pressure));
+    box.fillRect(point.x, point.y, SaturatingAdd(point.x, 2), SaturatingAdd(point.y, 2),
+                 kNewestPointColor);
+    // Painted after the red square: when both fall on the same pixels, the new state shows
+    // in the liquid's colour.
+    box.fillRect(state.lastPointX, state.lastPointY, SaturatingAdd(state.lastPointX, 2),
+                 SaturatingAdd(state.lastPointY, 2), state.plotColor);
+    state.lastPointX = point.x;
+    state.lastPointY = point.y;
 }
 
 }  // namespace
@@ -60,6 +98,7 @@ void EraseGraph(Surface& box, GraphState& state) {
     // Outside the box, so that the first square after an erase settles nothing visible.
     state.lastPointX = -10;
     state.lastPointY = -10;
+    state.plottedStates.clear();
 }
 
 void DrawGraphFrame(Surface& box, const model::ExperimentSettings& settings, GraphState& state) {
@@ -76,8 +115,9 @@ void DrawGraphFrame(Surface& box, const model::ExperimentSettings& settings, Gra
             const int32_t x =
                 SaturatingAdd(GraphPoint(settings, volume, settings.grphHMin).x, kPlotLeft);
             box.drawLine(x, kPlotBottom, x, kPlotTop, kGridLineColor);
-            box.setTextPosition(SaturatingAdd(x, -5), 325);
-            box.printText(model::IntegerText(volume));
+            const std::string label = model::IntegerText(volume);
+            box.setTextPosition(VolumeLabelLeft(box, label, x), kVolumeLabelTop);
+            box.printText(label);
         }
     }
 
@@ -103,7 +143,7 @@ void DrawGraphFrame(Surface& box, const model::ExperimentSettings& settings, Gra
             previous = p;
             const int32_t y = ClampToInt32(int64_t{kPlotBottom} - GraphPoint(settings, wMin, p).y);
             box.drawLine(kPlotLeft, y, kPlotRight, y, kGridLineColor);
-            box.setTextPosition(0, SaturatingAdd(y, -10));
+            box.setTextPosition(0, PressureLabelTop(box, label, y));
             box.printText(label);
         }
     }
@@ -113,16 +153,17 @@ void DrawGraphFrame(Surface& box, const model::ExperimentSettings& settings, Gra
 
 void PlotPoint(Surface& box, const model::Experiment& experiment, GraphState& state, int32_t volume,
                double pressure) {
-    state.plotColor = SettledPointColor(experiment.liquid);
-    const PixelPoint point = GraphToBox(GraphPoint(experiment.settings, volume, pressure));
-    box.fillRect(point.x, point.y, SaturatingAdd(point.x, 2), SaturatingAdd(point.y, 2),
-                 kNewestPointColor);
-    // Painted after the red square: when both fall on the same pixels, the new state shows
-    // in the liquid's colour.
-    box.fillRect(state.lastPointX, state.lastPointY, SaturatingAdd(state.lastPointX, 2),
-                 SaturatingAdd(state.lastPointY, 2), state.plotColor);
-    state.lastPointX = point.x;
-    state.lastPointY = point.y;
+    PlotSquare(box, experiment.settings, experiment.liquid, state, volume, pressure);
+    state.plottedStates.push_back(StateOf(experiment, volume, pressure));
+}
+
+void DrawGraphCopy(Surface& target, const model::ExperimentSettings& settings,
+                   const std::vector<PlottedState>& states) {
+    GraphState copy;
+    DrawGraphFrame(target, settings, copy);
+    for (const PlottedState& plotted : states) {
+        PlotSquare(target, settings, plotted.liquid, copy, plotted.volume, plotted.pressure);
+    }
 }
 
 }  // namespace kemora::mainwindow

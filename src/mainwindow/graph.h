@@ -2,8 +2,10 @@
 // The pressure-volume graph in the graph box: its scale, grid, labels and plotted states.
 
 #include <cstdint>
+#include <vector>
 
 #include "mainwindow/panel_sizes.h"
+#include "mainwindow/plotted_state.h"
 #include "mainwindow/surface.h"
 #include "model/equilibrium.h"
 #include "model/settings.h"
@@ -24,6 +26,9 @@ struct GraphState {
     int32_t lastPointX = 0;    // graph-box pixel of the newest square; -10 after an erase
     int32_t lastPointY = 0;
     Rgb plotColor{};  // colour of a settled square for the current liquid
+    // The states behind the squares in the box, oldest first: every PlotPoint adds one and
+    // every erase of the box empties the list, so it holds exactly what the box shows.
+    std::vector<PlottedState> plottedStates;
 };
 
 // A pixel position or offset.
@@ -46,15 +51,22 @@ struct PixelPoint {
 // The colour a plotted square settles into for `liquid` (a model::Liquid).
 [[nodiscard]] Rgb SettledPointColor(int32_t liquid);
 
-// Blanks the whole box and forgets the newest square.
+// Blanks the whole box and forgets the newest square and every plotted state.
 void EraseGraph(Surface& box, GraphState& state);
 
 // Blanks the box and draws the grid and labels for the settings, then refreshes the box.
 void DrawGraphFrame(Surface& box, const model::ExperimentSettings& settings, GraphState& state);
 
 // Marks the state (volume in litres, pressure in the current unit) with a red square and
-// settles the previous square into the current liquid's colour. Does not refresh the box.
+// settles the previous square into the current liquid's colour, and keeps the state in the
+// list. Does not refresh the box.
 void PlotPoint(Surface& box, const model::Experiment& experiment, GraphState& state, int32_t volume,
                double pressure);
+
+// Draws the frame for `settings` and the squares of `states` onto another surface (a
+// printed page) as the graph box shows them: each earlier square settled into the colour of
+// the liquid of the state after it, the newest one red.
+void DrawGraphCopy(Surface& target, const model::ExperimentSettings& settings,
+                   const std::vector<PlottedState>& states);
 
 }  // namespace kemora::mainwindow

@@ -138,13 +138,18 @@ void MoveMolecule(MoleculeField& field, int column, int layer) {
 void SetLayerStates(MoleculeField& field, const model::Experiment& experiment, int32_t volume) {
     int64_t liquidLayers = 0;  // counted from the bottom; the rest are vapor
     int16_t liquidState = StateLiquid;
-    if (volume <= experiment.liqVolume) {
-        liquidLayers = MoleculeField::kLayers;
-        liquidState = StateAllLiquid;
-    } else if (volume >= experiment.satVolume) {
-        liquidLayers = 0;
-    } else {
-        liquidLayers = MoleculeField::kLayers - int64_t{model::VaporRowCount(experiment, volume)};
+    switch (model::PhaseAt(experiment, volume)) {
+        case model::Phase::AllLiquid:
+            liquidLayers = MoleculeField::kLayers;
+            liquidState = StateAllLiquid;
+            break;
+        case model::Phase::AllVapor:
+            liquidLayers = 0;
+            break;
+        case model::Phase::LiquidAndVapor:
+            liquidLayers =
+                MoleculeField::kLayers - int64_t{model::VaporRowCount(experiment, volume)};
+            break;
     }
     for (int layer = 1; layer <= MoleculeField::kLayers; ++layer) {
         const int16_t state = layer <= liquidLayers ? liquidState : int16_t{StateVapor};

@@ -2,6 +2,7 @@
 // The drawing surface through which the main window's logic draws into a picture box.
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace kemora::mainwindow {
@@ -13,6 +14,17 @@ struct Rgb {
     uint8_t b = 0;
 
     friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// Where a text leaves ink, in pixels from its text position: the first inked column and row,
+// and the column and row just past the last ones.
+struct TextInk {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+
+    friend bool operator==(const TextInk&, const TextInk&) = default;
 };
 
 // A picture box with a persistent off-screen image, in pixels with the origin at its top
@@ -35,6 +47,10 @@ class Surface {
     // Black text on a transparent background in the surface's font, at the text position;
     // the position then moves down by one line.
     virtual void printText(std::string_view utf8) = 0;
+
+    // Where printText() would ink `utf8`, widened to whole pixels; nullopt for a text that
+    // leaves no ink.
+    [[nodiscard]] virtual std::optional<TextInk> textInk(std::string_view utf8) = 0;
 
     // Plain copy of the 10 × 10 sprite source image with its top left at (x, y).
     virtual void copySprite(int32_t x, int32_t y) = 0;

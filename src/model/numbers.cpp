@@ -147,6 +147,42 @@ std::string DoubleText(double value) {
     return text;
 }
 
+std::string PlainDecimalText(double value) {
+    if (!std::isfinite(value) || value == 0.0)
+        return "0";
+    // The 15 significant digits d.dddddddddddddde±x, without their trailing zeros.
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::abs(value),
+                                      std::chars_format::scientific, 14);
+    const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const auto ePos = scientific.find('e');
+    std::string digits;
+    for (char c : scientific.substr(0, ePos)) {
+        if (IsDigit(c))
+            digits += c;
+    }
+    digits.erase(digits.find_last_not_of('0') + 1);
+    int exponent = 0;
+    std::from_chars(scientific.data() + ePos + 1 + (scientific[ePos + 1] == '+'),
+                    scientific.data() + scientific.size(), exponent);
+
+    std::string text = value < 0 ? "-" : "";
+    const int integerDigits = exponent + 1;  // digits before the point; 0 or less for 0.0…
+    if (integerDigits <= 0) {
+        text += "0.";
+        text.append(static_cast<std::size_t>(-integerDigits), '0');
+        text += digits;
+    } else if (integerDigits >= static_cast<int>(digits.size())) {
+        text += digits;
+        text.append(static_cast<std::size_t>(integerDigits) - digits.size(), '0');
+    } else {
+        text += digits.substr(0, static_cast<std::size_t>(integerDigits));
+        text += '.';
+        text += digits.substr(static_cast<std::size_t>(integerDigits));
+    }
+    return text;
+}
+
 std::string FixedText(double value, int decimals) {
     if (!std::isfinite(value))
         return "0";

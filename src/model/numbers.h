@@ -47,6 +47,11 @@ struct WholeNumberReading {
 // Not-a-number and infinities, which no setting can hold, are written as "0".
 [[nodiscard]] std::string DoubleText(double value);
 
+// At most 15 significant digits like DoubleText, but always laid out in plain decimal
+// ("0.0000001", "100000000000000000000"), never in exponent form, for readers that take
+// only plain numbers. Negative zero, not-a-number and infinities are written as "0".
+[[nodiscard]] std::string PlainDecimalText(double value);
+
 // The display patterns "0" (decimals 0), "0.0" (1) and "0.000" (3): the value's decimal
 // form (15 significant digits) rounded half away from zero to the given decimals.
 // A result that rounds to zero is shown without a sign ("0.0", never "-0.0").

@@ -21,4 +21,8 @@ std::string_view PressureUnitText(int32_t pressureUnit) {
     return "hPa";
 }
 
+std::string_view TemperatureUnitText(int32_t temperatureUnit) {
+    return temperatureUnit == Kelvin ? "K" : "°C";
+}
+
 }  // namespace kemora::model

@@ -52,4 +52,7 @@ inline constexpr std::array<SettingKey, 8> kSettingKeys{{
 // The display text of a pressure unit: "mmHg", "atm", or "hPa" for every other value.
 [[nodiscard]] std::string_view PressureUnitText(int32_t pressureUnit);
 
+// The display text of a temperature unit: "K" for Kelvin, "°C" for every other value.
+[[nodiscard]] std::string_view TemperatureUnitText(int32_t temperatureUnit);
+
 }  // namespace kemora::model

@@ -158,4 +158,16 @@ ScenarioFileResult ReadScenarioFile(Scenario& currentScenario, const std::string
     return DecodeScenario(*bytes, currentScenario);
 }
 
+std::string WithScenarioExtension(std::string_view path) {
+    const std::size_t nameStart = path.rfind('/') + 1;  // 0 without a folder
+    const std::string_view name = path.substr(nameStart);
+    const std::size_t dot = name.rfind('.');
+    std::string named(path);
+    if (dot == std::string_view::npos || dot == 0)
+        return named += kScenarioExtension;
+    if (dot + 1 == name.size())
+        return named += kScenarioExtension.substr(1);
+    return named;
+}
+
 }  // namespace kemora::scenario

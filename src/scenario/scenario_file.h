@@ -14,6 +14,7 @@ namespace kemora::scenario {
 inline constexpr std::size_t kScenarioFileSize = 2380;  // bytes
 inline constexpr std::size_t kStepsOffset = 34;         // bytes
 inline constexpr std::size_t kStepRecordSize = 46;      // bytes
+inline constexpr std::string_view kScenarioExtension = ".so2";
 
 // What became of a read or a write; the editor turns a failure into a message.
 enum class ScenarioFileResult {
@@ -36,6 +37,12 @@ enum class ScenarioFileResult {
 // that leads nowhere and anything that is no regular file are refused.
 [[nodiscard]] ScenarioFileResult WriteScenarioFile(const Scenario& currentScenario,
                                                    const std::string& path);
+
+// The name a scenario is saved under: `path` with ".so2" added when its last part (after
+// the last '/') has no extension of its own, so that the file shows in the open dialog's
+// list. A leading dot marks a hidden name, not an extension; a name ending in a dot gets
+// "so2" after it.
+[[nodiscard]] std::string WithScenarioExtension(std::string_view path);
 
 // Reads the first 2380 bytes of the named file into `currentScenario`; any failure leaves it
 // unchanged.

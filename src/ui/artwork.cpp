@@ -8,12 +8,14 @@
 #include <QPen>
 #include <QPolygonF>
 #include <QRadialGradient>
+#include <QTransform>
 
 #include <cstdint>
 #include <initializer_list>
 #include <utility>
 
 #include "mainwindow/panel_sizes.h"
+#include "mainwindow/pixel_scale.h"
 
 namespace kemora::ui {
 namespace {
@@ -45,6 +47,26 @@ QLinearGradient Horizontal(qreal left, qreal right, Stops stops) {
     SetStops(gradient, stops);
     return gradient;
 }
+
+// An opaque image of `width` × `height` logical pixels at `scale`, filled with `color`, and a
+// painter on it that draws in logical pixels.
+struct Canvas {
+    Canvas(int width, int height, double scale, const QColor& color) {
+        const mainwindow::PixelScale pixels(scale);
+        image = QImage(static_cast<int>(pixels.length(width)),
+                       static_cast<int>(pixels.length(height)), QImage::Format_RGB32);
+        image.fill(color);
+        painter.begin(&image);
+        painter.scale(qreal(image.width()) / width, qreal(image.height()) / height);
+    }
+    QImage finish() {
+        painter.end();
+        return std::move(image);
+    }
+
+    QImage image;
+    QPainter painter;
+};
 
 // A well-mixed hash of a pixel position, so the panel texture is the same at every start.
 uint32_t PixelHash(uint32_t x, uint32_t y) {
@@ -115,7 +137,11 @@ void DrawControlPanel(QPainter& painter) {
     painter.fillPath(outline,
                      Vertical(panel.top(), panel.bottom(),
                               {{0.0, QColor(224, 226, 242)}, {1.0, QColor(194, 197, 226)}}));
-    painter.fillPath(outline, QBrush(BrushedGrain()));
+    // The grain is one device pixel fine at every scale rather than a blown-up tile.
+    QBrush grain(BrushedGrain());
+    grain.setTransform(QTransform::fromScale(1 / painter.worldTransform().m11(),
+                                             1 / painter.worldTransform().m22()));
+    painter.fillPath(outline, grain);
 
     // Raised rim: light towards the upper left, darker towards the lower right.
     QLinearGradient rim(panel.topLeft(), panel.bottomRight());
@@ -323,44 +349,42 @@ void DrawOpenBook(QPainter& painter, const ButtonLook& look) {
 
 }  // namespace
 
-QImage BackgroundImage() {
-    QImage image(kBackgroundWidth, kBackgroundHeight, QImage::Format_RGB32);
-    image.fill(kFrameColor);
-    QPainter painter(&image);
+QImage BackgroundImage(double scale) {
+    Canvas canvas(kBackgroundWidth, kBackgroundHeight, scale, QColor(kFrameColor));
+    QPainter& painter = canvas.painter;
     painter.setRenderHint(QPainter::Antialiasing);
     DrawCylinder(painter);
     DrawGraphPanel(painter);
     DrawControlPanel(painter);
     DrawLiquidStrip(painter);
-    return image;
+    return canvas.finish();
 }
 
-QImage LidImage() {
-    QImage image(mainwindow::kLidWidth, kLidImageHeight, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    QPainter painter(&image);
+QImage LidImage(double scale) {
+    Canvas canvas(mainwindow::kLidWidth, kLidImageHeight, scale, Qt::black);
+    QPainter& painter = canvas.painter;
     // The window shows 14 rows of the bar, so the lower edge is shaded by row 13.
-    painter.fillRect(image.rect(), Vertical(0, 14,
-                                            {{0.0, QColor(70, 72, 82)},
-                                             {0.1, QColor(168, 170, 180)},
-                                             {0.25, QColor(248, 249, 252)},
-                                             {0.45, QColor(206, 208, 216)},
-                                             {0.75, QColor(150, 152, 164)},
-                                             {0.92, QColor(104, 106, 118)},
-                                             {1.0, QColor(52, 54, 62)}}));
+    painter.fillRect(QRect(0, 0, mainwindow::kLidWidth, kLidImageHeight),
+                     Vertical(0, 14,
+                              {{0.0, QColor(70, 72, 82)},
+                               {0.1, QColor(168, 170, 180)},
+                               {0.25, QColor(248, 249, 252)},
+                               {0.45, QColor(206, 208, 216)},
+                               {0.75, QColor(150, 152, 164)},
+                               {0.92, QColor(104, 106, 118)},
+                               {1.0, QColor(52, 54, 62)}}));
     // Rounded-off ends.
     painter.fillRect(QRectF(0, 0, 8, kLidImageHeight),
                      Horizontal(0, 8, {{0.0, QColor(0, 0, 0, 150)}, {1.0, QColor(0, 0, 0, 0)}}));
     painter.fillRect(QRectF(mainwindow::kLidWidth - 8, 0, 8, kLidImageHeight),
                      Horizontal(mainwindow::kLidWidth, mainwindow::kLidWidth - 8,
                                 {{0.0, QColor(0, 0, 0, 150)}, {1.0, QColor(0, 0, 0, 0)}}));
-    return image;
+    return canvas.finish();
 }
 
-QImage MoleculeSprite() {
-    QImage image(kSpriteSize, kSpriteSize, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    QPainter painter(&image);
+QImage MoleculeSprite(double scale) {
+    Canvas canvas(kSpriteSize, kSpriteSize, scale, Qt::black);
+    QPainter& painter = canvas.painter;
     painter.setRenderHint(QPainter::Antialiasing);
     QRadialGradient ball(QPointF(5, 5), 5, QPointF(3.4, 3.2));
     SetStops(ball, {{0.0, QColor(236, 255, 255)},
@@ -371,13 +395,12 @@ QImage MoleculeSprite() {
     painter.setBrush(ball);
     // The circle of radius 5 leaves the four corner pixels untouched, so they stay black.
     painter.drawEllipse(QRectF(0, 0, kSpriteSize, kSpriteSize));
-    return image;
+    return canvas.finish();
 }
 
-QImage ButtonPicture(ButtonImage which) {
-    QImage image(kButtonWidth, kButtonHeight, QImage::Format_RGB32);
-    image.fill(kFrameColor);
-    QPainter painter(&image);
+QImage ButtonPicture(ButtonImage which, double scale) {
+    Canvas canvas(kButtonWidth, kButtonHeight, scale, QColor(kFrameColor));
+    QPainter& painter = canvas.painter;
     painter.setRenderHint(QPainter::Antialiasing);
 
     const bool lit = which == ButtonImage::GrphClsOn || which == ButtonImage::GrphSwOn ||
@@ -398,7 +421,7 @@ QImage ButtonPicture(ButtonImage which) {
             DrawOpenBook(painter, look);
             break;
     }
-    return image;
+    return canvas.finish();
 }
 
 }  // namespace kemora::ui

@@ -6,14 +6,20 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <utility>
@@ -22,8 +28,11 @@
 #include "mainwindow/main_window_logic.h"
 #include "mainwindow/molecule_field.h"
 #include "mainwindow/panel_sizes.h"
+#include "mainwindow/zoom.h"
 #include "ui/application_setup.h"
 #include "ui/artwork.h"
+#include "ui/export_commands.h"
+#include "ui/frm_curve.h"
 #include "ui/image_button.h"
 #include "ui/language.h"
 #include "ui/liquid_names.h"
@@ -73,9 +82,9 @@ std::optional<int> PlaybackKeyCode(int qtKey) {
     }
 }
 
-void Place(QWidget* widget, const char* name, int left, int top, int width, int height) {
+void Place(ZoomLayout& layout, QWidget* widget, const char* name, QRect place) {
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(left, top, width, height);
+    layout.place(widget, place);
 }
 
 void SetColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
@@ -85,35 +94,53 @@ void SetColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
 }
 
 // A transparent label over the background image, its text at the top left as designed.
-QLabel* MakeLabel(QWidget* parent, const char* name, QRect place, const QColor& color, bool bold) {
+QLabel* MakeLabel(ZoomLayout& layout, QWidget* parent, const char* name, QRect place,
+                  const QColor& color, bool bold) {
     auto* label = new QLabel(parent);
-    Place(label, name, place.x(), place.y(), place.width(), place.height());
-    label->setFont(FormFont(kLargeText, bold));
+    Place(layout, label, name, place);
+    layout.setFont(label, FormFont(kLargeText, bold));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SetColor(label, QPalette::WindowText, color);
     return label;
 }
 
 // A hidden picture box that only holds an image for another one.
-QLabel* MakeImageHolder(QWidget* parent, const char* name, const QImage& image) {
+QLabel* MakeImageHolder(QWidget* parent, const char* name) {
     auto* holder = new QLabel(parent);
     holder->setObjectName(QString::fromLatin1(name));
-    holder->setPixmap(QPixmap::fromImage(image));
-    holder->resize(image.size());
     holder->hide();
     return holder;
 }
 
-ImageButton* MakePictureButton(QWidget* parent, const char* name, int left) {
+// An image drawn at `devicePixelRatio` device pixels per pixel of the window.
+QPixmap ScreenPixmap(const QImage& image, double devicePixelRatio) {
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+void HoldImage(QLabel* holder, const QImage& image, double devicePixelRatio) {
+    holder->setPixmap(ScreenPixmap(image, devicePixelRatio));
+    holder->resize(holder->pixmap().deviceIndependentSize().toSize());
+}
+
+ImageButton* MakePictureButton(ZoomLayout& layout, QWidget* parent, const char* name, int left) {
     auto* button = new ImageButton(parent);
-    Place(button, name, left, 8, 81, 47);
+    Place(layout, button, name, QRect(left, 8, 81, 47));
     return button;
 }
 
 }  // namespace
 
 frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* parent)
-    : QMainWindow(parent), m_configPath(std::move(configPath)), m_messageBox(ShowWarningMessage) {
+    : QMainWindow(parent),
+      m_state(state),
+      m_configPath(std::move(configPath)),
+      m_messageBox(ShowWarningMessage),
+      // The zoom chosen last; one the window does not offer means the normal zoom.
+      m_zoom(mainwindow::ZoomOrNormal(
+          config::LoadZoom(m_configPath).value_or(mainwindow::kNormalZoom))),
+      m_shownZoom(m_zoom) {
     setObjectName(QStringLiteral("frmMain"));
     // Fixed border with a close box only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -123,21 +150,29 @@ frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* 
     createMenus();
     retranslateUi();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    adjustSize();
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    showZoom();
 
     mainwindow::MainView& view = *this;
     m_logic = std::make_unique<mainwindow::MainWindowLogic>(state, view, m_configPath,
                                                             mainwindow::SystemTimeOfDay);
-    connect(m_txtValue, &QLineEdit::textChanged, this, [this] { m_logic->txtValue_Change(); });
-    connect(m_timer1, &QTimer::timeout, this, [this] { m_logic->Timer1_Timer(); });
-    connect(m_picSinario, &ImageButton::clicked, this, [this] { m_logic->picSinario_Click(); });
-    connect(m_picGrphSw, &ImageButton::clicked, this, [this] { m_logic->picGrphSw_Click(); });
-    connect(m_picGrphCls, &ImageButton::clicked, this, [this] { m_logic->picGrphCls_Click(); });
+    using Logic = mainwindow::MainWindowLogic;
+    connect(m_txtValue, &QLineEdit::textChanged, this, [this] { handle(&Logic::txtValue_Change); });
+    connect(m_timer1, &QTimer::timeout, this, [this] { handle(&Logic::Timer1_Timer); });
+    connect(m_picSinario, &ImageButton::clicked, this,
+            [this] { handle(&Logic::picSinario_Click); });
+    connect(m_picGrphSw, &ImageButton::clicked, this, [this] { handle(&Logic::picGrphSw_Click); });
+    connect(m_picGrphCls, &ImageButton::clicked, this,
+            [this] { handle(&Logic::picGrphCls_Click); });
     qApp->installEventFilter(this);
 
-    m_logic->Form_Load();
+    handle(&Logic::Form_Load);
+}
+
+template <typename Handler>
+void frmMain::handle(Handler handler) {
+    std::invoke(handler, *m_logic);
+    m_menuSaveCsv->setEnabled(!m_state.graph.plottedStates.empty());
+    followExperiment();
 }
 
 frmMain::~frmMain() {
@@ -148,86 +183,84 @@ frmMain::~frmMain() {
 }
 
 void frmMain::createControls() {
-    auto* client = new QLabel(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(kClientWidth, kClientHeight);
-    client->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    client->setPixmap(QPixmap::fromImage(BackgroundImage()));
-    setCentralWidget(client);
+    m_client = new QLabel(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setCentralWidget(m_client);
+    QWidget* client = m_client;
 
     // Children are stacked in the order made: the lid lies over the cylinder, each shadow
     // label under its red label.
     using namespace mainwindow;
     m_picBack = new SurfaceWidget(QSize(kCylinderWidth, kCylinderHeight), Qt::black, client);
-    Place(m_picBack, "picBack", kCylinderLeft, kCylinderTop, kCylinderWidth, kCylinderHeight);
+    Place(m_layout, m_picBack, "picBack",
+          QRect(kCylinderLeft, kCylinderTop, kCylinderWidth, kCylinderHeight));
 
     m_picTenjyou = new QLabel(client);
-    Place(m_picTenjyou, "picTenjyou", kLidLeft, kLidAtZero, kLidWidth, kLidHeight);
+    Place(m_layout, m_picTenjyou, "picTenjyou", QRect(kLidLeft, kLidAtZero, kLidWidth, kLidHeight));
     m_picTenjyou->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_picTenjyou->setPixmap(QPixmap::fromImage(LidImage()));
 
     m_picGrph = new SurfaceWidget(QSize(kGraphBoxWidth, kGraphBoxHeight), Qt::white, client);
-    Place(m_picGrph, "picGrph", kGraphBoxLeft, kGraphBoxTop, kGraphBoxWidth, kGraphBoxHeight);
+    Place(m_layout, m_picGrph, "picGrph",
+          QRect(kGraphBoxLeft, kGraphBoxTop, kGraphBoxWidth, kGraphBoxHeight));
     m_picGrph->setTextFont(GraphLabelFont());
 
-    m_picSp = MakeImageHolder(client, "picSp", MoleculeSprite());
-    m_picBack->setSpriteSource(m_picSp->pixmap().toImage());
+    m_picSp = MakeImageHolder(client, "picSp");
+    m_picSinarioOn = MakeImageHolder(client, "picSinarioOn");
+    m_picSinarioOff = MakeImageHolder(client, "picSinarioOff");
+    m_picGrphSwOn = MakeImageHolder(client, "picGrphSwOn");
+    m_picGrphSwOff = MakeImageHolder(client, "picGrphSwOff");
+    m_picGrphClsOn = MakeImageHolder(client, "picGrphClsOn");
+    m_picGrphClsOff = MakeImageHolder(client, "picGrphClsOff");
 
-    m_picSinarioOn = MakeImageHolder(client, "picSinarioOn", ButtonPicture(ButtonImage::SinarioOn));
-    m_picSinarioOff =
-        MakeImageHolder(client, "picSinarioOff", ButtonPicture(ButtonImage::SinarioOff));
-    m_picGrphSwOn = MakeImageHolder(client, "picGrphSwOn", ButtonPicture(ButtonImage::GrphSwOn));
-    m_picGrphSwOff = MakeImageHolder(client, "picGrphSwOff", ButtonPicture(ButtonImage::GrphSwOff));
-    m_picGrphClsOn = MakeImageHolder(client, "picGrphClsOn", ButtonPicture(ButtonImage::GrphClsOn));
-    m_picGrphClsOff =
-        MakeImageHolder(client, "picGrphClsOff", ButtonPicture(ButtonImage::GrphClsOff));
+    m_picSinario = MakePictureButton(m_layout, client, "picSinario", 464);
+    m_picGrphSw = MakePictureButton(m_layout, client, "picGrphSw", 560);
+    m_picGrphCls = MakePictureButton(m_layout, client, "picGrphCls", 656);
+    m_buttonLit[static_cast<std::size_t>(PictureButton::GrphSw)] = true;
 
-    m_picSinario = MakePictureButton(client, "picSinario", 464);
-    m_picSinario->setImage(m_picSinarioOff->pixmap());
-    m_picGrphSw = MakePictureButton(client, "picGrphSw", 560);
-    m_picGrphSw->setImage(m_picGrphSwOn->pixmap());
-    m_picGrphCls = MakePictureButton(client, "picGrphCls", 656);
-    m_picGrphCls->setImage(m_picGrphClsOff->pixmap());
-
-    m_volumeCaptions[1] = MakeLabel(client, "Label1_1", QRect(477, 430, 65, 33), kShadow, true);
-    m_volumeCaptions[0] = MakeLabel(client, "Label1_0", QRect(475, 428, 65, 41), kRed, true);
-    m_pressureCaptions[1] = MakeLabel(client, "Label1_3", QRect(478, 480, 65, 33), kShadow, true);
-    m_pressureCaptions[0] = MakeLabel(client, "Label1_2", QRect(476, 479, 65, 41), kRed, true);
+    m_volumeCaptions[1] =
+        MakeLabel(m_layout, client, "Label1_1", QRect(477, 430, 65, 33), kShadow, true);
+    m_volumeCaptions[0] =
+        MakeLabel(m_layout, client, "Label1_0", QRect(475, 428, 65, 41), kRed, true);
+    m_pressureCaptions[1] =
+        MakeLabel(m_layout, client, "Label1_3", QRect(478, 480, 65, 33), kShadow, true);
+    m_pressureCaptions[0] =
+        MakeLabel(m_layout, client, "Label1_2", QRect(476, 479, 65, 41), kRed, true);
 
     m_txtValue = new QLineEdit(QStringLiteral("0"), client);
-    Place(m_txtValue, "txtValue", 539, 428, 68, 36);
-    m_txtValue->setFont(FormFont(kLargeText, true));
+    Place(m_layout, m_txtValue, "txtValue", QRect(539, 428, 68, 36));
+    m_layout.setFont(m_txtValue, FormFont(kLargeText, true));
 
     m_upDownOndo = new UpDown(client);
-    Place(m_upDownOndo, "UpDownOndo", 607, 428, 16, 36);
     m_upDownOndo->setSingleStep(5);
     m_upDownOndo->setMinimum(0);
     m_upDownOndo->setMaximum(200);
     m_upDownOndo->setBuddy(m_txtValue);
+    Place(m_layout, m_upDownOndo, "UpDownOndo", QRect(607, 428, 16, 36));
 
-    m_lblTmp = MakeLabel(client, "lblTmp", QRect(624, 432, 89, 25), Qt::black, false);
+    m_lblTmp = MakeLabel(m_layout, client, "lblTmp", QRect(624, 432, 89, 25), Qt::black, false);
 
     // Written by the program only: a pressure typed here would mean nothing.
     m_txtAturyoku = new QLineEdit(QStringLiteral("0"), client);
-    Place(m_txtAturyoku, "txtAturyoku", 540, 475, 103, 36);
-    m_txtAturyoku->setFont(FormFont(kLargeText, true));
+    Place(m_layout, m_txtAturyoku, "txtAturyoku", QRect(540, 475, 103, 36));
+    m_layout.setFont(m_txtAturyoku, FormFont(kLargeText, true));
     m_txtAturyoku->setReadOnly(true);
     SetColor(m_txtAturyoku, QPalette::Base, kPressureBackground);
 
-    m_lblPress = MakeLabel(client, "lblPress", QRect(648, 480, 97, 33), Qt::black, false);
+    m_lblPress = MakeLabel(m_layout, client, "lblPress", QRect(648, 480, 97, 33), Qt::black, false);
     m_lblPress->setText(QStringLiteral("mmHg"));
 
     for (QLabel* label :
          {m_volumeCaptions[0], m_volumeCaptions[1], m_pressureCaptions[0], m_pressureCaptions[1]})
-        m_readoutPlaces.push_back({label, label->geometry(), true});
+        m_readoutPlaces.push_back({label, m_layout.logicalPlace(label), true});
     for (QWidget* control : std::initializer_list<QWidget*>{m_txtValue, m_upDownOndo, m_lblTmp,
                                                             m_txtAturyoku, m_lblPress})
-        m_readoutPlaces.push_back({control, control->geometry(), false});
+        m_readoutPlaces.push_back({control, m_layout.logicalPlace(control), false});
 
     m_cmbLiquid = new QComboBox(client);
-    Place(m_cmbLiquid, "cmbLiquid", 40, 500, 173, 27);
+    Place(m_layout, m_cmbLiquid, "cmbLiquid", QRect(40, 500, 173, 27));
     m_cmbLiquid->addItems(LiquidNames());
-    m_cmbLiquid->setFont(FormFont(kMediumText, true));
+    m_layout.setFont(m_cmbLiquid, FormFont(kMediumText, true));
     QPalette liquidPalette = m_cmbLiquid->palette();
     for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
         liquidPalette.setColor(role, kLiquidText);
@@ -253,13 +286,43 @@ void frmMain::createMenus() {
     m_menuSinario = m_menuFile->addAction(QString());
     m_menuSinario->setObjectName(QStringLiteral("menu_Sinario"));
     connect(m_menuSinario, &QAction::triggered, this, [this] { showModal(m_scenarioEditor); });
+    m_menuFile->addSeparator();
+    m_export = new ExportCommands(*this, *m_picGrph, m_state);
+    m_menuSaveCsv = m_menuFile->addAction(QString());
+    m_menuSaveCsv->setObjectName(QStringLiteral("menu_saveCsv"));
+    connect(m_menuSaveCsv, &QAction::triggered, m_export, &ExportCommands::saveCsv);
+    m_menuSaveImage = m_menuFile->addAction(QString());
+    m_menuSaveImage->setObjectName(QStringLiteral("menu_saveImage"));
+    connect(m_menuSaveImage, &QAction::triggered, m_export, &ExportCommands::saveImage);
+    m_menuPrint = m_menuFile->addAction(QString());
+    m_menuPrint->setObjectName(QStringLiteral("menu_print"));
+    // Ctrl+P is kept for pausing the animation.
+    m_menuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    connect(m_menuPrint, &QAction::triggered, m_export, &ExportCommands::print);
+    m_menuFile->addSeparator();
     m_menuEnd = m_menuFile->addAction(QString());
     m_menuEnd->setObjectName(QStringLiteral("menu_end"));
     connect(m_menuEnd, &QAction::triggered, this, &QWidget::close);
 
+    m_menuEdit = menuBar()->addMenu(QString());
+    m_menuEdit->setObjectName(QStringLiteral("menu_Edit"));
+    m_menuCopyGraph = m_menuEdit->addAction(QString());
+    m_menuCopyGraph->setObjectName(QStringLiteral("menu_copyGraph"));
+    m_menuCopyGraph->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    connect(m_menuCopyGraph, &QAction::triggered, m_export, &ExportCommands::copyGraph);
+    m_menuCopyWindow = m_menuEdit->addAction(QString());
+    m_menuCopyWindow->setObjectName(QStringLiteral("menu_copyWindow"));
+    m_menuCopyWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    connect(m_menuCopyWindow, &QAction::triggered, m_export, &ExportCommands::copyWindow);
+
     m_menuView = menuBar()->addMenu(QString());
     m_menuView->setObjectName(QStringLiteral("menu_view"));
+    m_menuCurve = m_menuView->addAction(QString());
+    m_menuCurve->setObjectName(QStringLiteral("menu_curve"));
+    m_menuCurve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(m_menuCurve, &QAction::triggered, this, [this] { showCurveWindow(); });
     createLanguageMenu(*m_menuView);
+    createZoomMenu(*m_menuView);
 
     m_menuHelp = menuBar()->addMenu(QString());
     m_menuHelp->setObjectName(QStringLiteral("menu_Help"));
@@ -289,15 +352,67 @@ void frmMain::createLanguageMenu(QMenu& view) {
     m_menuLangEn = addChoice("menu_langEn", QStringLiteral("English"), config::Language::English);
 }
 
+void frmMain::createZoomMenu(QMenu& view) {
+    view.addSeparator();
+    m_zoomIn = view.addAction(QString());
+    m_zoomIn->setObjectName(QStringLiteral("menu_zoomIn"));
+    // "Ctrl+=" too: on many keyboards "+" is the shifted "=".
+    m_zoomIn->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(m_zoomIn, &QAction::triggered, this,
+            [this] { chooseZoom(mainwindow::ZoomIn(m_zoom)); });
+    m_zoomOut = view.addAction(QString());
+    m_zoomOut->setObjectName(QStringLiteral("menu_zoomOut"));
+    m_zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    connect(m_zoomOut, &QAction::triggered, this,
+            [this] { chooseZoom(mainwindow::ZoomOut(m_zoom)); });
+    view.addSeparator();
+
+    for (const int32_t percent : mainwindow::kZoomSteps) {
+        QAction* step = view.addAction(QString());
+        step->setObjectName(QStringLiteral("menu_zoom%1").arg(percent));
+        step->setCheckable(true);
+        connect(step, &QAction::triggered, this, [this, percent] { chooseZoom(percent); });
+        m_zoomSteps[percent] = step;
+    }
+    m_zoomSteps[mainwindow::kNormalZoom]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    m_zoomFit = view.addAction(QString());
+    m_zoomFit->setObjectName(QStringLiteral("menu_zoomFit"));
+    connect(m_zoomFit, &QAction::triggered, this, [this] { chooseZoom(windowFitZoom()); });
+    view.addSeparator();
+
+    m_fullScreen = view.addAction(QString());
+    m_fullScreen->setObjectName(QStringLiteral("menu_fullScreen"));
+    m_fullScreen->setCheckable(true);
+    m_fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+    connect(m_fullScreen, &QAction::triggered, this, &frmMain::setFullScreen);
+    m_leaveFullScreen = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_leaveFullScreen->setObjectName(QStringLiteral("shortcut_leaveFullScreen"));
+    m_leaveFullScreen->setEnabled(false);
+    connect(m_leaveFullScreen, &QShortcut::activated, this, [this] { setFullScreen(false); });
+}
+
 void frmMain::retranslateUi() {
     m_menuFile->setTitle(tr("ファイル(&F)"));
     m_menuInit->setText(tr("初期設定(&I)"));
     m_menuSinario->setText(tr("シナリオ設定(&S)"));
+    m_menuSaveCsv->setText(tr("データをCSVで保存(&D)…"));
+    m_menuSaveImage->setText(tr("画像として保存(&G)…"));
+    m_menuPrint->setText(tr("印刷(&P)…"));
     m_menuEnd->setText(tr("終了(&X)"));
+    m_menuEdit->setTitle(tr("編集(&E)"));
+    m_menuCopyGraph->setText(tr("グラフをコピー(&C)"));
+    m_menuCopyWindow->setText(tr("ウィンドウをコピー"));
     m_menuView->setTitle(tr("表示(&V)"));
+    m_menuCurve->setText(tr("蒸気圧曲線(&T)"));
     m_menuHelp->setTitle(tr("ヘルプ(&H)"));
     m_menuSearch->setText(tr("検索(&H)"));
     m_menuVer->setText(tr("バージョン情報(&A)"));
+    m_zoomIn->setText(tr("拡大(&I)"));
+    m_zoomOut->setText(tr("縮小(&O)"));
+    for (const auto& [percent, step] : m_zoomSteps) step->setText(tr("%1%").arg(percent));
+    m_zoomFit->setText(tr("画面に合わせる"));
+    m_fullScreen->setText(tr("全画面表示"));
     const bool english = CurrentLanguage() == config::Language::English;
     m_menuLangJa->setChecked(!english);
     m_menuLangEn->setChecked(english);
@@ -322,8 +437,8 @@ void frmMain::placeReadouts() {
                                 metrics.horizontalAdvance(m_pressureCaptions[0]->text()));
     const int shift = std::max(0, widest - kCaptionRoom);
     for (const ReadoutPlace& readout : m_readoutPlaces) {
-        readout.control->setGeometry(readout.label ? readout.place.adjusted(0, 0, shift, 0)
-                                                   : readout.place.translated(shift, 0));
+        m_layout.place(readout.control, readout.label ? readout.place.adjusted(0, 0, shift, 0)
+                                                      : readout.place.translated(shift, 0));
     }
 }
 
@@ -366,17 +481,186 @@ void frmMain::setVersionDialog(ModalDialog dialog) {
 }
 
 void frmMain::setMessageBox(MessageBoxFunction messageBox) {
-    m_messageBox = std::move(messageBox);
+    m_messageBox = messageBox;
+    m_export->setMessageBox(std::move(messageBox));
 }
 
 void frmMain::showModal(const ModalDialog& dialog) {
     // Coming back from one of the program's own dialogs is an activation; coming back from
     // another program is not, so QEvent::WindowActivate is no sign of one.
     if (dialog && dialog(*this))
-        m_logic->Form_Activate();
+        handle(&mainwindow::MainWindowLogic::Form_Activate);
+}
+
+bool frmMain::leavesCopyToTheGraph(const QObject* receiver, const QKeyEvent& key) const {
+    const auto* field = qobject_cast<const QLineEdit*>(receiver);
+    return field != nullptr && field->window() == this && !field->hasSelectedText() &&
+           key.matches(QKeySequence::Copy);
+}
+
+void frmMain::showCurveWindow() {
+    if (m_frmCurve == nullptr)
+        m_frmCurve = new frmCurve(m_state.experiment, this);
+    m_frmCurve->show();
+    m_frmCurve->raise();
+    m_frmCurve->activateWindow();
+}
+
+void frmMain::followExperiment() {
+    if (m_frmCurve != nullptr)
+        m_frmCurve->followExperiment();
+}
+
+double frmMain::zoomFactor() const {
+    return mainwindow::ZoomFactor(m_shownZoom);
+}
+
+void frmMain::setZoom(int32_t percent) {
+    m_zoom = std::clamp(percent, mainwindow::kSmallestZoom, mainwindow::kLargestZoom);
+    showZoom();
+}
+
+void frmMain::chooseZoom(int32_t percent) {
+    setZoom(percent);
+    if (!config::SaveZoom(m_zoom, m_configPath)) {
+        m_messageBox(this,
+                     tr("表示の大きさを保存できませんでした。") + "\n" + FromUtf8(m_configPath),
+                     windowTitle());
+    }
+}
+
+void frmMain::setFullScreen(bool on) {
+    if (on == m_fullScreenShown)
+        return;
+    // The window's own record rather than the window manager's state, which may follow late
+    // or not at all.
+    m_fullScreenShown = on;
+    if (on) {
+        showFullScreen();
+    } else {
+        showNormal();
+    }
+    showZoom();
+}
+
+int32_t frmMain::fullScreenZoom() const {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr)
+        return m_zoom;
+    const QSize area = screen->geometry().size();
+    return mainwindow::FitZoom({kClientWidth, kClientHeight},
+                               {area.width(), area.height() - menuBar()->sizeHint().height()});
+}
+
+int32_t frmMain::windowFitZoom() const {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr)
+        return m_zoom;
+    // The window's frame and menu bar keep their size at every zoom.
+    const QSize area = screen->availableGeometry().size();
+    const QSize frame = frameGeometry().size() - geometry().size();
+    return mainwindow::FitZoom({kClientWidth, kClientHeight},
+                               {area.width() - frame.width(),
+                                area.height() - frame.height() - menuBar()->sizeHint().height()});
+}
+
+void frmMain::showZoom() {
+    const QPoint centre = frameGeometry().center();
+    m_shownZoom = m_fullScreenShown ? fullScreenZoom() : m_zoom;
+    const double zoom = mainwindow::ZoomFactor(m_shownZoom);
+    const double devicePixelRatio = devicePixelRatioF();
+
+    // The picture boxes take their new size before the layout places them.
+    drawImages(zoom * devicePixelRatio, devicePixelRatio);
+    m_picBack->setScale(zoom, devicePixelRatio);
+    m_picGrph->setScale(zoom, devicePixelRatio);
+    m_layout.apply(zoom);
+    m_client->setFixedSize(m_layout.map(QSize(kClientWidth, kClientHeight)));
+    placeWindow(centre);
+
+    for (const auto& [percent, step] : m_zoomSteps) {
+        step->setChecked(!m_fullScreenShown && percent == m_zoom);
+        step->setEnabled(!m_fullScreenShown);
+    }
+    for (QAction* action : {m_zoomIn, m_zoomOut, m_zoomFit}) action->setEnabled(!m_fullScreenShown);
+    m_fullScreen->setChecked(m_fullScreenShown);
+    m_leaveFullScreen->setEnabled(m_fullScreenShown);
+    emit zoomChanged(zoom);
+}
+
+void frmMain::drawImages(double scale, double devicePixelRatio) {
+    const QImage sprite = MoleculeSprite(scale);
+    HoldImage(m_picSp, sprite, devicePixelRatio);
+    m_picBack->setSpriteSource(sprite);
+    m_client->setPixmap(ScreenPixmap(BackgroundImage(scale), devicePixelRatio));
+    m_picTenjyou->setPixmap(ScreenPixmap(LidImage(scale), devicePixelRatio));
+    HoldImage(m_picSinarioOn, ButtonPicture(ButtonImage::SinarioOn, scale), devicePixelRatio);
+    HoldImage(m_picSinarioOff, ButtonPicture(ButtonImage::SinarioOff, scale), devicePixelRatio);
+    HoldImage(m_picGrphSwOn, ButtonPicture(ButtonImage::GrphSwOn, scale), devicePixelRatio);
+    HoldImage(m_picGrphSwOff, ButtonPicture(ButtonImage::GrphSwOff, scale), devicePixelRatio);
+    HoldImage(m_picGrphClsOn, ButtonPicture(ButtonImage::GrphClsOn, scale), devicePixelRatio);
+    HoldImage(m_picGrphClsOff, ButtonPicture(ButtonImage::GrphClsOff, scale), devicePixelRatio);
+    for (const auto button : {mainwindow::PictureButton::Sinario, mainwindow::PictureButton::GrphSw,
+                              mainwindow::PictureButton::GrphCls})
+        showButtonImage(button);
+}
+
+void frmMain::placeWindow(QPoint centre) {
+    const QScreen* screen = this->screen();
+    // Full screen centres the client on the frame colour, the menu bar above it, in a window
+    // as large as the screen.
+    if (m_fullScreenShown && screen != nullptr) {
+        const QSize area = screen->geometry().size();
+        const QSize client = m_client->size();
+        const int spareWidth = std::max(0, area.width() - client.width());
+        const int spareHeight =
+            std::max(0, area.height() - menuBar()->sizeHint().height() - client.height());
+        setContentsMargins(spareWidth / 2, spareHeight / 2, spareWidth - spareWidth / 2,
+                           spareHeight - spareHeight / 2);
+    } else {
+        setContentsMargins(0, 0, 0, 0);
+    }
+    adjustSize();
+    if (screen == nullptr)
+        return;
+    if (m_fullScreenShown) {
+        move(screen->geometry().topLeft());
+        return;
+    }
+    // Where it was, or centred before it is first shown; kept on the screen, its top left
+    // first where it cannot fit.
+    const QRect area = screen->availableGeometry();
+    QRect place = frameGeometry();
+    place.moveCenter(isVisible() ? centre : area.center());
+    place.moveRight(std::min(place.right(), area.right()));
+    place.moveBottom(std::min(place.bottom(), area.bottom()));
+    place.moveLeft(std::max(place.left(), area.left()));
+    place.moveTop(std::max(place.top(), area.top()));
+    move(place.topLeft());
+}
+
+void frmMain::showButtonImage(mainwindow::PictureButton button) {
+    const bool lit = m_buttonLit[static_cast<std::size_t>(button)];
+    switch (button) {
+        case mainwindow::PictureButton::Sinario:
+            m_picSinario->setImage((lit ? m_picSinarioOn : m_picSinarioOff)->pixmap());
+            break;
+        case mainwindow::PictureButton::GrphSw:
+            m_picGrphSw->setImage((lit ? m_picGrphSwOn : m_picGrphSwOff)->pixmap());
+            break;
+        case mainwindow::PictureButton::GrphCls:
+            m_picGrphCls->setImage((lit ? m_picGrphClsOn : m_picGrphClsOff)->pixmap());
+            break;
+    }
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    // A text field claims Ctrl+C for itself even with nothing selected; left unclaimed, the
+    // key reaches the menu's copy of the graph.
+    if (event->type() == QEvent::ShortcutOverride &&
+        leavesCopyToTheGraph(watched, *static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
     if (event->type() == QEvent::KeyRelease) {
         // A key goes first to the focused control and then, unless taken, up to its parents;
         // acting at its first receiver runs each release once.
@@ -385,10 +669,18 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (watched == firstReceiver && !key->isAutoRepeat()) {
             if (const std::optional<int> code = PlaybackKeyCode(key->key()))
-                m_logic->Form_KeyUp(*code);
+                handle([code](mainwindow::MainWindowLogic& logic) { logic.Form_KeyUp(*code); });
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::paintEvent(QPaintEvent* event) {
+    // Around the client of a full screen window, the frame colour; the menu bar and the
+    // client paint themselves. Set as a palette it would reach the menu bar too.
+    if (m_fullScreenShown)
+        QPainter(this).fillRect(event->rect(), QColor(kFrameColor));
+    QMainWindow::paintEvent(event);
 }
 
 void frmMain::showEvent(QShowEvent* event) {
@@ -396,7 +688,10 @@ void frmMain::showEvent(QShowEvent* event) {
     if (m_activated)
         return;
     m_activated = true;
-    m_logic->Form_Activate();
+    // On another screen the device pixel ratio may differ: the images are drawn anew for it.
+    if (QWindow* window = windowHandle())
+        connect(window, &QWindow::screenChanged, this, [this] { showZoom(); });
+    handle(&mainwindow::MainWindowLogic::Form_Activate);
     m_timer1->start();
 }
 
@@ -413,7 +708,8 @@ void frmMain::setPressureText(std::string_view text) {
 }
 
 void frmMain::setLidTop(int32_t top) {
-    m_picTenjyou->move(kLidLeft, std::clamp(top, kLidHighest, kLidLowest));
+    m_layout.place(m_picTenjyou, QRect(kLidLeft, std::clamp(top, kLidHighest, kLidLowest),
+                                       mainwindow::kLidWidth, mainwindow::kLidHeight));
 }
 
 void frmMain::setUnitLabel(std::string_view text) {
@@ -438,17 +734,8 @@ void frmMain::setCaption(const mainwindow::Caption& caption) {
 }
 
 void frmMain::setButtonLit(mainwindow::PictureButton button, bool lit) {
-    switch (button) {
-        case mainwindow::PictureButton::Sinario:
-            m_picSinario->setImage((lit ? m_picSinarioOn : m_picSinarioOff)->pixmap());
-            break;
-        case mainwindow::PictureButton::GrphSw:
-            m_picGrphSw->setImage((lit ? m_picGrphSwOn : m_picGrphSwOff)->pixmap());
-            break;
-        case mainwindow::PictureButton::GrphCls:
-            m_picGrphCls->setImage((lit ? m_picGrphClsOn : m_picGrphClsOff)->pixmap());
-            break;
-    }
+    m_buttonLit[static_cast<std::size_t>(button)] = lit;
+    showButtonImage(button);
 }
 
 void frmMain::repaintWindow() {

@@ -4,6 +4,7 @@
 #include <QRect>
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,12 +14,15 @@
 #include "mainwindow/main_state.h"
 #include "mainwindow/main_view.h"
 #include "ui/message_box.h"
+#include "ui/zoom_layout.h"
 
 class QAction;
 class QComboBox;
 class QLabel;
+class QKeyEvent;
 class QLineEdit;
 class QMenu;
+class QShortcut;
 class QTimer;
 
 namespace kemora::mainwindow {
@@ -27,6 +31,8 @@ class MainWindowLogic;
 
 namespace kemora::ui {
 
+class frmCurve;
+class ExportCommands;
 class ImageButton;
 class SurfaceWidget;
 class UpDown;
@@ -36,6 +42,8 @@ class UpDown;
 // Owns its controls and the logic that drives them; the shared state belongs to the caller
 // and must outlive the window. Every control carries its name as objectName. Its texts follow
 // the interface language: a change of language words the window anew, state untouched.
+// The window can be zoomed and shown full screen: everything in it is placed, sized and
+// drawn in its logical pixels (800 × 559) times the zoom; the logic never sees the zoom.
 class frmMain : public QMainWindow, private mainwindow::MainView {
     Q_OBJECT
   public:
@@ -56,24 +64,49 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     // Replaces the warning box, so that tests can read the message instead.
     void setMessageBox(MessageBoxFunction messageBox);
 
+    // The zoom shown, as device pixels per logical pixel (1 at 100 %); full screen shows the
+    // largest zoom that fits the screen.
+    [[nodiscard]] double zoomFactor() const;
+    // Shows the window at `percent` (kept within the zoom range) while not full screen. The
+    // window opens at the zoom chosen last from its menu, which the settings file keeps.
+    void setZoom(int32_t percent);
+    void setFullScreen(bool on);
+
+  signals:
+    // The zoom shown has changed, so that other windows can follow it.
+    void zoomChanged(double factor);
+
   protected:
     // Sees every key release of the window before the focused control does.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:
     // A control of the volume and pressure readouts and where the design puts it.
     struct ReadoutPlace {
         QWidget* control;
-        QRect place;         // pixels in the client area
+        QRect place;         // logical pixels in the client area
         bool label = false;  // a caption label, which widens; the others move right
     };
 
     void createControls();
     void createMenus();
     void createLanguageMenu(QMenu& view);
+    void createZoomMenu(QMenu& view);
     void showModal(const ModalDialog& dialog);
+    // Opens the vapor-pressure window, or brings it to the front; no activation.
+    void showCurveWindow();
+    // Lets the vapor-pressure window follow a handler that may have changed the liquid or the
+    // settings.
+    void followExperiment();
+    // Runs a handler of the logic, then lets the menus and the vapor-pressure window follow
+    // what it changed.
+    template <typename Handler>
+    void handle(Handler handler);
+    // Ctrl+C copies the graph unless a field of this window has text selected to copy.
+    [[nodiscard]] bool leavesCopyToTheGraph(const QObject* receiver, const QKeyEvent& key) const;
     // Gives every text of the window in the interface language.
     void retranslateUi();
     // Widens the readouts' caption labels for a language whose captions are longer than the
@@ -81,6 +114,18 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     void placeReadouts();
     void showCaption();
     void chooseLanguage(config::Language language);
+    // The user's choice of zoom: shown and remembered in the settings file.
+    void chooseZoom(int32_t percent);
+    // Lays the window out, draws its images and redraws its picture boxes at the zoom that
+    // the window state asks for; keeps the window's centre where it was.
+    void showZoom();
+    // The background, lid, sprite and button images at `scale` device pixels per logical one.
+    void drawImages(double scale, double devicePixelRatio);
+    // Sizes the window around its client and puts it on its screen, keeping `centre`.
+    void placeWindow(QPoint centre);
+    [[nodiscard]] int32_t fullScreenZoom() const;
+    [[nodiscard]] int32_t windowFitZoom() const;
+    void showButtonImage(mainwindow::PictureButton button);
 
     // MainView
     [[nodiscard]] std::string volumeText() const override;
@@ -97,7 +142,10 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     [[nodiscard]] mainwindow::Surface& cylinder() override;
     [[nodiscard]] mainwindow::Surface& graphBox() override;
 
+    const mainwindow::MainState& m_state;
     std::unique_ptr<mainwindow::MainWindowLogic> m_logic;
+    ExportCommands* m_export = nullptr;
+    QAction* m_menuSaveCsv = nullptr;
     const std::string m_configPath;
     ModalDialog m_settingsDialog;
     ModalDialog m_scenarioEditor;
@@ -111,13 +159,32 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     QAction* m_menuInit = nullptr;
     QAction* m_menuSinario = nullptr;
     QAction* m_menuEnd = nullptr;
+    QAction* m_menuSaveImage = nullptr;
+    QAction* m_menuPrint = nullptr;
+    QMenu* m_menuEdit = nullptr;
+    QAction* m_menuCopyGraph = nullptr;
+    QAction* m_menuCopyWindow = nullptr;
     QMenu* m_menuView = nullptr;
+    QAction* m_menuCurve = nullptr;
     QAction* m_menuLangJa = nullptr;
     QAction* m_menuLangEn = nullptr;
     QMenu* m_menuHelp = nullptr;
     QAction* m_menuSearch = nullptr;
     QAction* m_menuVer = nullptr;
 
+    ZoomLayout m_layout;
+    int32_t m_zoom;       // percent, the zoom of the window when not full screen
+    int32_t m_shownZoom;  // percent, the zoom shown now
+    bool m_fullScreenShown = false;
+    std::array<bool, 3> m_buttonLit{};        // by mainwindow::PictureButton
+    std::map<int32_t, QAction*> m_zoomSteps;  // by percent
+    QAction* m_zoomIn = nullptr;
+    QAction* m_zoomOut = nullptr;
+    QAction* m_zoomFit = nullptr;
+    QAction* m_fullScreen = nullptr;
+    QShortcut* m_leaveFullScreen = nullptr;
+
+    QLabel* m_client = nullptr;
     QLabel* m_picTenjyou = nullptr;
     SurfaceWidget* m_picBack = nullptr;
     SurfaceWidget* m_picGrph = nullptr;
@@ -140,6 +207,7 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     QLabel* m_lblPress = nullptr;
     QComboBox* m_cmbLiquid = nullptr;
     QTimer* m_timer1 = nullptr;
+    frmCurve* m_frmCurve = nullptr;  // made at its first opening
 };
 
 }  // namespace kemora::ui

@@ -47,15 +47,47 @@ QFont GraphLabelFont() {
 }
 
 SurfaceWidget::SurfaceWidget(QSize size, QColor background, QWidget* parent)
-    : QWidget(parent), m_image(size, QImage::Format_RGB32) {
+    : QWidget(parent),
+      m_logicalSize(size),
+      m_background(background),
+      m_record(size.width(), size.height()) {
     setTextFont(font());
     setFixedSize(size);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_image.fill(background);
+    resetImage();
 }
 
 SurfaceWidget::~SurfaceWidget() {
     endTextPainter();
+}
+
+void SurfaceWidget::setScale(double zoom, double devicePixelRatio) {
+    endTextPainter();
+    const mainwindow::PixelScale widgetScale(zoom);
+    setFixedSize(static_cast<int>(widgetScale.length(m_logicalSize.width())),
+                 static_cast<int>(widgetScale.length(m_logicalSize.height())));
+    m_scale = mainwindow::PixelScale(widgetScale.factor() * devicePixelRatio);
+    m_devicePixelRatio = m_scale.factor() / widgetScale.factor();
+    setTextFont(m_textFont);
+    resetImage();
+    // Drawn again through the Surface calls, which record it afresh; the logic's text
+    // position is its own and stays.
+    const mainwindow::DrawingRecord drawn = std::move(m_record);
+    m_record = mainwindow::DrawingRecord(m_logicalSize.width(), m_logicalSize.height());
+    const int32_t textX = m_textX;
+    const int32_t textY = m_textY;
+    drawn.replay(*this);
+    m_textX = textX;
+    m_textY = textY;
+    showWhenIdle();
+}
+
+void SurfaceWidget::resetImage() {
+    m_onlySpritesOnFill = false;
+    m_image =
+        QImage(static_cast<int>(m_scale.length(m_logicalSize.width())),
+               static_cast<int>(m_scale.length(m_logicalSize.height())), QImage::Format_RGB32);
+    m_image.fill(m_background);
 }
 
 void SurfaceWidget::setSpriteSource(const QImage& sprite) {
@@ -64,13 +96,20 @@ void SurfaceWidget::setSpriteSource(const QImage& sprite) {
 }
 
 void SurfaceWidget::setTextFont(const QFont& font) {
+    endTextPainter();
     m_textFont = font;
-    const QFontMetrics metrics(m_textFont);
-    m_textAscent = metrics.ascent();
-    m_textLineSpacing = metrics.lineSpacing();
+    m_deviceFont = font;
+    // Rounded down, so that a text never grows past its scaled size: a label placed to end at
+    // an edge keeps within a device pixel or so of it when drawn again at another scale.
+    if (font.pixelSize() > 0) {
+        m_deviceFont.setPixelSize(
+            std::max(1, static_cast<int>(std::floor(font.pixelSize() * m_scale.factor()))));
+    } else {
+        m_deviceFont.setPointSizeF(font.pointSizeF() * m_scale.factor());
+    }
+    m_textAscent = QFontMetrics(m_deviceFont).ascent();
+    m_textLineSpacing = QFontMetrics(m_textFont).lineSpacing();
     m_glyphs = {};
-    if (m_textPainter)
-        m_textPainter->setFont(m_textFont);
 }
 
 const QImage& SurfaceWidget::image() {
@@ -81,37 +120,89 @@ const QImage& SurfaceWidget::image() {
 void SurfaceWidget::fillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2,
                              mainwindow::Rgb color) {
     showWhenIdle();
-    if (x1 > x2)
-        std::swap(x1, x2);
-    if (y1 > y2)
-        std::swap(y1, y2);
-    const int left = std::max(x1, 0);
-    const int right = std::min(x2, m_image.width() - 1);
-    const int top = std::max(y1, 0);
-    const int bottom = std::min(y2, m_image.height() - 1);
-    if (left > right || top > bottom)
-        return;
-    const qsizetype stride = m_image.bytesPerLine();
-    uchar* first = m_image.bits() + top * stride + left * qsizetype{sizeof(QRgb)};
-    const auto count = static_cast<std::size_t>(right - left + 1);
-    auto* firstRow = reinterpret_cast<QRgb*>(first);
-    std::fill(firstRow, firstRow + count, PixelOf(color));
-    // The other rows copy the first: the library's copy beats a fill loop several times
-    // over, and the animation blanks the whole panel every frame.
-    for (int row = 1; row <= bottom - top; ++row) {
-        std::memcpy(first + row * stride, first, count * sizeof(QRgb));
-    }
+    m_record.fill(x1, y1, x2, y2, color);
+    paintFill(x1, y1, x2, y2, PixelOf(color));
 }
 
 void SurfaceWidget::drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2,
                              mainwindow::Rgb color) {
     showWhenIdle();
-    // Horizontal and vertical lines, the grid's, are rectangles one pixel wide.
-    if (x1 == x2 || y1 == y2) {
-        fillRect(x1, y1, x2, y2, color);
+    m_record.line(x1, y1, x2, y2, color);
+    paintLine(x1, y1, x2, y2, PixelOf(color));
+}
+
+void SurfaceWidget::setTextPosition(int32_t x, int32_t y) {
+    m_textX = x;
+    m_textY = y;
+}
+
+void SurfaceWidget::printText(std::string_view utf8) {
+    showWhenIdle();
+    m_record.text(m_textX, m_textY, utf8);
+    paintText(m_textX, m_textY, utf8);
+    m_textY = mainwindow::SaturatingAdd(m_textY, m_textLineSpacing);
+}
+
+void SurfaceWidget::copySprite(int32_t x, int32_t y) {
+    showWhenIdle();
+    m_record.sprite(x, y);
+    paintSprite(x, y);
+}
+
+void SurfaceWidget::paintFill(int32_t x1, int32_t y1, int32_t x2, int32_t y2, QRgb pixel) {
+    if (x1 > x2)
+        std::swap(x1, x2);
+    if (y1 > y2)
+        std::swap(y1, y2);
+    const mainwindow::DeviceRect place =
+        m_scale.rect(x1, y1, int64_t{x2} - x1 + 1, int64_t{y2} - y1 + 1);
+    const bool whole = place.x <= 0 && place.y <= 0 && place.x + place.width >= m_image.width() &&
+                       place.y + place.height >= m_image.height();
+    if (!whole) {
+        fillDevice(place.x, place.y, place.width, place.height, pixel);
+        m_onlySpritesOnFill = false;
         return;
     }
-    const QRgb pixel = PixelOf(color);
+    // The animation blanks the whole panel every frame: where only sprites were copied onto
+    // the same colour since, blanking them is enough, and far cheaper on a zoomed panel.
+    if (m_onlySpritesOnFill && m_wholeFillPixel == pixel) {
+        for (const QRect& sprite : m_spritesSinceFill)
+            fillDevice(sprite.x(), sprite.y(), sprite.width(), sprite.height(), pixel);
+    } else {
+        fillDevice(0, 0, m_image.width(), m_image.height(), pixel);
+    }
+    m_onlySpritesOnFill = true;
+    m_wholeFillPixel = pixel;
+    m_spritesSinceFill.clear();
+}
+
+void SurfaceWidget::fillDevice(int64_t left, int64_t top, int64_t width, int64_t height,
+                               QRgb pixel) {
+    const int64_t right = std::min<int64_t>(left + width, m_image.width());
+    const int64_t bottom = std::min<int64_t>(top + height, m_image.height());
+    left = std::max<int64_t>(left, 0);
+    top = std::max<int64_t>(top, 0);
+    if (left >= right || top >= bottom)
+        return;
+    const qsizetype stride = m_image.bytesPerLine();
+    uchar* first = m_image.bits() + top * stride + left * qsizetype{sizeof(QRgb)};
+    const auto count = static_cast<std::size_t>(right - left);
+    auto* firstRow = reinterpret_cast<QRgb*>(first);
+    std::fill(firstRow, firstRow + count, pixel);
+    // The other rows copy the first: the library's copy beats a fill loop several times
+    // over, and the animation blanks the whole panel every frame.
+    for (int64_t row = 1; row < bottom - top; ++row) {
+        std::memcpy(first + row * stride, first, count * sizeof(QRgb));
+    }
+}
+
+void SurfaceWidget::paintLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, QRgb pixel) {
+    // Horizontal and vertical lines, the grid's, are rectangles one pixel wide.
+    if (x1 == x2 || y1 == y2) {
+        paintFill(x1, y1, x2, y2, pixel);
+        return;
+    }
+    m_onlySpritesOnFill = false;
     const int64_t dx = int64_t{x2} - x1;
     const int64_t dy = int64_t{y2} - y1;
     // Walk the longer axis from its lower end; on the other axis take the nearest pixel,
@@ -125,56 +216,90 @@ void SurfaceWidget::drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2,
         std::swap(a1, a2);
         std::swap(b1, b2);
     }
+    // Each logical pixel of the line is a square of device pixels; only those that can
+    // reach the image are walked.
     const int64_t extent = alongX ? m_image.width() : m_image.height();
-    const int64_t first = std::max<int64_t>(a1, 0);
-    const int64_t last = std::min<int64_t>(a2, extent - 1);
+    const int64_t first = std::max<int64_t>(a1, m_scale.logicalFloor(0) - 1);
+    const int64_t last = std::min<int64_t>(a2, m_scale.logicalCeil(extent));
+    const int64_t side = m_scale.length(1);
     const Int128 da = Int128{a2} - a1;
     const Int128 db = Int128{b2} - b1;
     for (int64_t a = first; a <= last; ++a) {
         const int64_t b =
             b1 + static_cast<int64_t>(FloorDiv(2 * (Int128{a} - a1) * db + da, 2 * da));
-        if (alongX) {
-            setPixel(a, b, pixel);
-        } else {
-            setPixel(b, a, pixel);
-        }
+        const int64_t x = alongX ? a : b;
+        const int64_t y = alongX ? b : a;
+        fillDevice(m_scale.position(x), m_scale.position(y), side, side, pixel);
     }
 }
 
-void SurfaceWidget::setPixel(int64_t x, int64_t y, QRgb pixel) {
-    if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height())
-        return;
-    reinterpret_cast<QRgb*>(m_image.scanLine(static_cast<int>(y)))[x] = pixel;
+bool SurfaceWidget::IsNumber(std::string_view utf8) {
+    return std::all_of(utf8.begin(), utf8.end(),
+                       [](char c) { return kNumberChars.find(c) != std::string_view::npos; });
 }
 
-void SurfaceWidget::setTextPosition(int32_t x, int32_t y) {
-    m_textX = x;
-    m_textY = y;
+template <typename Place>
+void SurfaceWidget::layOutNumber(std::string_view utf8, Place place) {
+    qreal pen = 0;
+    for (char c : utf8) {
+        const auto quarters = static_cast<int64_t>(std::floor(pen * 4));
+        const Glyph& g = glyph(kNumberChars.find(c), static_cast<int>(quarters & 3));
+        place(g, quarters >> 2);
+        pen += g.advance;
+    }
 }
 
-void SurfaceWidget::printText(std::string_view utf8) {
-    showWhenIdle();
-    const bool number = std::all_of(utf8.begin(), utf8.end(), [](char c) {
-        return kNumberChars.find(c) != std::string_view::npos;
-    });
-    if (number) {
+void SurfaceWidget::paintText(int32_t x, int32_t y, std::string_view utf8) {
+    m_onlySpritesOnFill = false;
+    const int64_t left = m_scale.position(x);
+    const int64_t top = m_scale.position(y);
+    if (IsNumber(utf8)) {
         // Labels come by the thousand (a pressure axis in tenths of an atmosphere), and a
         // painter lays out every text anew: numbers are put together from cached glyphs,
         // placed as the painter would place them.
-        qreal pen = 0;
-        for (char c : utf8) {
-            const auto quarters = static_cast<int64_t>(std::floor(pen * 4));
-            const Glyph& g = glyph(kNumberChars.find(c), static_cast<int>(quarters & 3));
-            if (!g.coverage.isNull()) {
-                blendBlack(g.coverage, int64_t{m_textX} + (quarters >> 2) + g.left,
-                           int64_t{m_textY} + g.top);
-            }
-            pen += g.advance;
-        }
+        layOutNumber(utf8, [&](const Glyph& g, int64_t pen) {
+            if (!g.coverage.isNull())
+                blendBlack(g.coverage, left + pen + g.left, top + g.top);
+        });
     } else {
-        paintText(FromUtf8(utf8));
+        paintOtherText(left, top, FromUtf8(utf8));
     }
-    m_textY = mainwindow::SaturatingAdd(m_textY, m_textLineSpacing);
+}
+
+std::optional<mainwindow::TextInk> SurfaceWidget::textInk(std::string_view utf8) {
+    // In device pixels from the text's top left.
+    int64_t left = 0;
+    int64_t top = 0;
+    int64_t right = 0;
+    int64_t bottom = 0;
+    bool inked = false;
+    const auto add = [&](int64_t l, int64_t t, int64_t r, int64_t b) {
+        left = inked ? std::min(left, l) : l;
+        top = inked ? std::min(top, t) : t;
+        right = inked ? std::max(right, r) : r;
+        bottom = inked ? std::max(bottom, b) : b;
+        inked = true;
+    };
+    if (IsNumber(utf8)) {
+        layOutNumber(utf8, [&](const Glyph& g, int64_t pen) {
+            if (!g.coverage.isNull()) {
+                add(pen + g.left, g.top, pen + g.left + g.coverage.width(),
+                    g.top + g.coverage.height());
+            }
+        });
+    } else {
+        const QRect bounds = QFontMetrics(m_deviceFont).boundingRect(FromUtf8(utf8));
+        if (!bounds.isEmpty()) {
+            add(bounds.left(), m_textAscent + bounds.top(), bounds.left() + bounds.width(),
+                m_textAscent + bounds.top() + bounds.height());
+        }
+    }
+    if (!inked)
+        return std::nullopt;
+    const auto logical = [](int64_t value) { return mainwindow::ClampToInt32(value); };
+    return mainwindow::TextInk{
+        logical(m_scale.logicalFloor(left)), logical(m_scale.logicalFloor(top)),
+        logical(m_scale.logicalCeil(right)), logical(m_scale.logicalCeil(bottom))};
 }
 
 const SurfaceWidget::Glyph& SurfaceWidget::glyph(std::size_t numberChar, int quarter) {
@@ -184,16 +309,16 @@ const SurfaceWidget::Glyph& SurfaceWidget::glyph(std::size_t numberChar, int qua
     }
     g.ready = true;
     const QString text(QChar::fromLatin1(kNumberChars[numberChar]));
-    g.advance = QFontMetricsF(m_textFont).horizontalAdvance(text);
+    g.advance = QFontMetricsF(m_deviceFont).horizontalAdvance(text);
     // Drawn alone on a transparent canvas with room on every side, then cut to its ink.
-    const QFontMetrics metrics(m_textFont);
+    const QFontMetrics metrics(m_deviceFont);
     const int margin = metrics.height() + 2;
     QImage canvas(metrics.horizontalAdvance(text) + 2 * margin, metrics.height() + 2 * margin,
                   QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
     {
         QPainter painter(&canvas);
-        painter.setFont(m_textFont);
+        painter.setFont(m_deviceFont);
         painter.setPen(Qt::black);
         painter.drawText(QPointF(margin + quarter / 4.0, margin + m_textAscent), text);
     }
@@ -256,40 +381,46 @@ void SurfaceWidget::blendBlack(const QImage& coverage, int64_t x, int64_t y) {
     }
 }
 
-void SurfaceWidget::paintText(const QString& text) {
+void SurfaceWidget::paintOtherText(int64_t x, int64_t y, const QString& text) {
     // Qt's painter works in coordinates of about ±2^23 at most; a text further out than
     // that from the image cannot touch it and is skipped.
-    const int32_t reach = int32_t{1} << 20;
-    const bool nearImage =
-        m_textX > -reach && m_textX < reach && m_textY > -reach && m_textY < reach;
+    const int64_t reach = int64_t{1} << 20;
+    const bool nearImage = x > -reach && x < reach && y > -reach && y < reach;
     if (!nearImage || text.isEmpty())
         return;
     if (!m_textPainter) {
         m_textPainter = std::make_unique<QPainter>(&m_image);
-        m_textPainter->setFont(m_textFont);
+        m_textPainter->setFont(m_deviceFont);
         m_textPainter->setPen(Qt::black);
     }
-    m_textPainter->drawText(QPoint(m_textX, m_textY + m_textAscent), text);
+    m_textPainter->drawText(QPoint(static_cast<int>(x), static_cast<int>(y) + m_textAscent), text);
 }
 
-void SurfaceWidget::copySprite(int32_t x, int32_t y) {
-    showWhenIdle();
+void SurfaceWidget::paintSprite(int32_t x, int32_t y) {
     if (m_sprite.isNull())
         return;
-    const int64_t width = std::min(kSpriteSize, m_sprite.width());
-    const int64_t height = std::min(kSpriteSize, m_sprite.height());
-    const int64_t left = std::max<int64_t>(x, 0);
-    const int64_t right = std::min<int64_t>(int64_t{x} + width, m_image.width());
-    const int64_t top = std::max<int64_t>(y, 0);
-    const int64_t bottom = std::min<int64_t>(int64_t{y} + height, m_image.height());
+    const int64_t side = m_scale.length(kSpriteSize);
+    const int64_t width = std::min<int64_t>(side, m_sprite.width());
+    const int64_t height = std::min<int64_t>(side, m_sprite.height());
+    const int64_t deviceX = m_scale.position(x);
+    const int64_t deviceY = m_scale.position(y);
+    const int64_t left = std::max<int64_t>(deviceX, 0);
+    const int64_t right = std::min<int64_t>(deviceX + width, m_image.width());
+    const int64_t top = std::max<int64_t>(deviceY, 0);
+    const int64_t bottom = std::min<int64_t>(deviceY + height, m_image.height());
     if (left >= right || top >= bottom)
         return;
+    if (m_onlySpritesOnFill) {
+        m_spritesSinceFill.emplace_back(static_cast<int>(left), static_cast<int>(top),
+                                        static_cast<int>(right - left),
+                                        static_cast<int>(bottom - top));
+    }
     // Row pointers are taken once per copy: the animation makes 555 copies a frame.
     const qsizetype targetStride = m_image.bytesPerLine();
     const qsizetype sourceStride = m_sprite.bytesPerLine();
     uchar* target = m_image.bits() + top * targetStride + left * qsizetype{sizeof(QRgb)};
-    const uchar* source = std::as_const(m_sprite).bits() + (top - y) * sourceStride +
-                          (left - x) * qsizetype{sizeof(QRgb)};
+    const uchar* source = std::as_const(m_sprite).bits() + (top - deviceY) * sourceStride +
+                          (left - deviceX) * qsizetype{sizeof(QRgb)};
     const auto rowBytes = static_cast<std::size_t>(right - left) * sizeof(QRgb);
     constexpr std::size_t kFullRow = kSpriteSize * sizeof(QRgb);
     for (int64_t row = 0; row < bottom - top; ++row) {
@@ -318,7 +449,18 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
     m_showPending = false;
     endTextPainter();
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_image, event->rect());
+    // The image's device pixels fall one to one on the screen's.
+    const QRectF target(event->rect());
+    const QRectF source(target.x() * m_devicePixelRatio, target.y() * m_devicePixelRatio,
+                        target.width() * m_devicePixelRatio, target.height() * m_devicePixelRatio);
+    painter.drawImage(target, m_image, source);
+    // Where rounding left the image a device pixel short of the widget.
+    const QSizeF shown = QSizeF(m_image.size()) / m_devicePixelRatio;
+    if (shown.width() < width() || shown.height() < height()) {
+        QRegion uncovered(rect());
+        uncovered -= QRect(QPoint(0, 0), shown.toSize());
+        for (const QRect& part : uncovered & event->region()) painter.fillRect(part, m_background);
+    }
 }
 
 void SurfaceWidget::endTextPainter() {

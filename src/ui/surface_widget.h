@@ -5,8 +5,12 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string_view>
+#include <vector>
 
+#include "mainwindow/drawing_record.h"
+#include "mainwindow/pixel_scale.h"
 #include "mainwindow/surface.h"
 
 class QPainter;
@@ -17,28 +21,41 @@ namespace kemora::ui {
 // per inch), sized in pixels so that the screen's resolution does not change it.
 [[nodiscard]] QFont GraphLabelFont();
 
-// A picture box: a widget of fixed pixel size that keeps a persistent off-screen image,
-// draws into that image only, and shows it on refresh() at once, or else as soon as the
-// handler that drew has returned to the event loop.
+// A picture box: a widget of fixed size that keeps a persistent off-screen image, draws into
+// that image only, and shows it on refresh() at once, or else as soon as the handler that drew
+// has returned to the event loop. The logic draws in the box's logical pixels; the image holds
+// zoom × device pixel ratio device pixels for each, mapped by mainwindow::PixelScale, so that
+// lines, squares and letters are drawn sharp at the size shown.
 // Owned by its Qt parent; the logic draws into it through mainwindow::Surface.
 class SurfaceWidget : public QWidget, public mainwindow::Surface {
     Q_OBJECT
   public:
+    // `size` in logical pixels; shown at zoom 1 until setScale().
     SurfaceWidget(QSize size, QColor background, QWidget* parent = nullptr);
     ~SurfaceWidget() override;
 
-    // The image that copySprite() copies from; its top left 10 × 10 pixels are used.
+    // Shows the box `zoom` times its logical size on a screen of `devicePixelRatio`, and draws
+    // again at the new resolution what has been drawn since the box was last filled whole
+    // (sprite copies with the sprite source set by then). Texts keep the places they were
+    // given, also those the logic fitted to an edge by textInk() at the former scale.
+    void setScale(double zoom, double devicePixelRatio);
+    // Device pixels of the image per logical pixel: the zoom times the device pixel ratio.
+    [[nodiscard]] double deviceScale() const { return m_scale.factor(); }
+
+    // The image that copySprite() copies from, drawn at the device scale; its top left
+    // 10 × 10 logical pixels are used.
     void setSpriteSource(const QImage& sprite);
-    // The font of printText(); the widget's own font until set.
+    // The font of printText() in logical pixels; the widget's own font until set.
     void setTextFont(const QFont& font);
 
-    // The off-screen image as drawn so far, also before it is shown.
+    // The off-screen image as drawn so far, also before it is shown, in device pixels.
     [[nodiscard]] const QImage& image();
 
     void fillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, mainwindow::Rgb color) override;
     void drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, mainwindow::Rgb color) override;
     void setTextPosition(int32_t x, int32_t y) override;
     void printText(std::string_view utf8) override;
+    [[nodiscard]] std::optional<mainwindow::TextInk> textInk(std::string_view utf8) override;
     void copySprite(int32_t x, int32_t y) override;
     void refresh() override;
 
@@ -48,10 +65,19 @@ class SurfaceWidget : public QWidget, public mainwindow::Surface {
   private:
     // Asks for one paint once the current handler is done; refresh() paints at once.
     void showWhenIdle();
+    // A fresh image at the current scale in the background colour.
+    void resetImage();
 
-    // A character of a number drawn once in the text font at one of four quarter-pixel
+    // Drawing in device pixels; the Surface calls record, then draw through these.
+    void paintFill(int32_t x1, int32_t y1, int32_t x2, int32_t y2, QRgb pixel);
+    void paintLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, QRgb pixel);
+    void paintText(int32_t x, int32_t y, std::string_view utf8);
+    void paintSprite(int32_t x, int32_t y);
+    void fillDevice(int64_t left, int64_t top, int64_t width, int64_t height, QRgb pixel);
+
+    // A character of a number drawn once in the device font at one of four quarter-pixel
     // offsets, as the painter places glyphs: its coverage (alpha 0 to 255) and where that
-    // lies from the whole pixel of the pen at the top of the text.
+    // lies from the whole device pixel of the pen at the top of the text.
     struct Glyph {
         bool ready = false;
         QImage coverage;  // Format_Alpha8; null for a character that leaves no ink
@@ -62,22 +88,37 @@ class SurfaceWidget : public QWidget, public mainwindow::Surface {
     // The characters of number texts, whose glyphs the font sets without kerning.
     static constexpr std::string_view kNumberChars = "0123456789.+-E";
 
-    void setPixel(int64_t x, int64_t y, QRgb pixel);
+    [[nodiscard]] static bool IsNumber(std::string_view utf8);
     const Glyph& glyph(std::size_t numberChar, int quarter);
+    // Calls `place(glyph, left)` for each character of a number text, `left` being the
+    // device pixels from the text's left to the glyph's pen.
+    template <typename Place>
+    void layOutNumber(std::string_view utf8, Place place);
     void blendBlack(const QImage& coverage, int64_t x, int64_t y);
-    void paintText(const QString& text);
+    void paintOtherText(int64_t x, int64_t y, const QString& text);
     // Texts other than numbers go through a painter that stays open across texts, as
     // opening one per text costs more than the text; it is closed before the image is
     // read or shown.
     void endTextPainter();
 
-    QImage m_image;
+    QSize m_logicalSize;
+    QColor m_background;
+    mainwindow::PixelScale m_scale{1.0};
+    double m_devicePixelRatio = 1.0;
+    QImage m_image;  // device pixels
     QImage m_sprite;
-    QFont m_textFont;
-    int m_textAscent = 0;       // pixels from the top of a text to its baseline
-    int m_textLineSpacing = 0;  // pixels from one line of text to the next
+    mainwindow::DrawingRecord m_record;
+    QFont m_textFont;           // logical pixels
+    QFont m_deviceFont;         // the text font at the device scale
+    int m_textAscent = 0;       // device pixels from the top of a text to its baseline
+    int m_textLineSpacing = 0;  // logical pixels from one line of text to the next
     std::array<Glyph, 4 * kNumberChars.size()> m_glyphs{};
     std::unique_ptr<QPainter> m_textPainter;
+    // Since the last fill of the whole image, in m_wholeFillPixel, nothing but sprites has
+    // been drawn, at these device rectangles.
+    bool m_onlySpritesOnFill = false;
+    QRgb m_wholeFillPixel = 0;
+    std::vector<QRect> m_spritesSinceFill;
     bool m_showPending = false;  // a paint has been asked for and not yet done
     int32_t m_textX = 0;
     int32_t m_textY = 0;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "config/file_io.h"
@@ -83,6 +84,55 @@ TEST_F(ViewSettingsTest, ViewAndExperimentSectionsLeaveEachOtherAlone) {
     EXPECT_EQ(fileContent().size(), content.size()) << "the key is replaced, not added again";
     LoadSettings(loaded, path);
     EXPECT_EQ(loaded, experiment);
+}
+
+TEST_F(ViewSettingsTest, ReadsTheZoomAsAWholeNumberAndNothingElse) {
+    EXPECT_EQ(LoadZoom(path), std::nullopt);  // no file
+    EXPECT_FALSE(fs::exists(path));
+    struct Case {
+        const char* file;
+        std::optional<int32_t> zoom;
+    };
+    const Case cases[] = {
+        {"[VIEW]\r\nzoom=150\r\n", 150},
+        {"[view]\r\nZOOM = 250 \r\n", 250},
+        {"[VIEW]\r\nlanguage=en\r\nzoom=188\r\n", 188},
+        {"[VIEW]\r\nzoom=1000\r\n", 1000},  // a number; the window judges the range
+        {"[VIEW]\r\nzoom=-5\r\n", -5},
+        {"[VIEW]\r\nzoom=\r\n", std::nullopt},
+        {"[VIEW]\r\nzoom=200%\r\n", std::nullopt},
+        {"[VIEW]\r\nzoom=big\r\n", std::nullopt},
+        {"[VIEW]\r\nzoom=99999999999\r\n", std::nullopt},
+        {"[DATA]\r\nzoom=150\r\n", std::nullopt},
+        {"[VIEW]\r\nlanguage=en\r\n", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        writeFile(c.file);
+        EXPECT_EQ(LoadZoom(path), c.zoom);
+        EXPECT_EQ(fileContent(), c.file);
+    }
+}
+
+TEST_F(ViewSettingsTest, ZoomAndLanguageAreSavedEachAloneBesideEverythingElse) {
+    ASSERT_TRUE(SaveZoom(200, path));
+    EXPECT_EQ(fileContent(), "[VIEW]\r\nzoom=200\r\n");
+
+    writeFile("; kept\r\n[VIEW]\r\nlanguage=en\r\n[DATA]\r\nmol=2\r\n");
+    ASSERT_TRUE(SaveZoom(125, path));
+    ASSERT_TRUE(SaveZoom(150, path));
+    EXPECT_EQ(fileContent(), "; kept\r\n[VIEW]\r\nlanguage=en\r\nzoom=150\r\n[DATA]\r\nmol=2\r\n");
+    ASSERT_TRUE(SaveViewSettings({Language::Japanese}, path));
+    EXPECT_EQ(LoadZoom(path), 150);
+    EXPECT_EQ(LoadViewSettings(path).language, Language::Japanese);
+    model::ExperimentSettings experiment;
+    LoadSettings(experiment, path);
+    EXPECT_EQ(experiment.mol, 2);
+
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::string file = path;
+    EXPECT_TRUE(testing_support::RunUnprivileged([&] { return !SaveZoom(250, file); }));
+    EXPECT_EQ(LoadZoom(path), 150);
 }
 
 TEST_F(ViewSettingsTest, FileThatCannotBeReplacedIsLeftAlone) {

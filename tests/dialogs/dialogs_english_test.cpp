@@ -84,7 +84,7 @@ class DialogsEnglishTest : public ::testing::Test {
 TEST_F(DialogsEnglishTest, SettingsDialogIsWordedAndFits) {
     frmSystem dialog(settings, (tempFolder.path() / "CONFIG2.INI").string());
     dialog.show();
-    EXPECT_EQ(dialog.windowTitle(), "Amount of Substance");
+    EXPECT_EQ(dialog.windowTitle(), "Settings");
     const std::pair<const char*, QString> texts[] = {
         {"Label1", "Amount (mol)"},
         {"Label2", QStringLiteral("Temperature (°C)")},
@@ -133,7 +133,7 @@ TEST_F(DialogsEnglishTest, SettingsDialogNamesTheFieldAndWhatIsWrong) {
         QTest::mouseClick(control<QPushButton>(dialog, "cmdClose"), Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0].text, c.message);
-        EXPECT_EQ(messages[0].caption, "Amount of Substance");
+        EXPECT_EQ(messages[0].caption, "Settings");
         EXPECT_FALSE(fs::exists(tempFolder.path() / "CONFIG2.INI"));
     }
 }

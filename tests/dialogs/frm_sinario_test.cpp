@@ -466,7 +466,7 @@ TEST_F(FrmSinarioTest, ComposeSaveAndLoadBack) {
                            }));
     EXPECT_TRUE(list->selectedItems().isEmpty());
 
-    // Saved under the name as typed, without an extension.
+    // A name typed without an extension is saved with ".so2", so that it shows when loading.
     nextFileName = PathOf("lesson");
     Click("cmdSave");
     ASSERT_EQ(requests.size(), 1u);
@@ -474,7 +474,7 @@ TEST_F(FrmSinarioTest, ComposeSaveAndLoadBack) {
     EXPECT_EQ(requests[0].filter, QStringLiteral("シナリオデータ(*.so2)"));
     EXPECT_TRUE(requests[0].forSaving);
     EXPECT_TRUE(messages.empty());
-    EXPECT_FALSE(QFile::exists(PathOf("lesson.so2")));
+    EXPECT_FALSE(QFile::exists(PathOf("lesson")));
 
     ScenarioStep settingsStep = Step(scenario::StepInitialSettings);
     settingsStep.mol = 3;
@@ -507,7 +507,7 @@ TEST_F(FrmSinarioTest, ComposeSaveAndLoadBack) {
     for (int slot = 10; slot <= 50; ++slot) expected.step(ScenarioStep{});
     ASSERT_EQ(expected.bytes().size(), scenario::kScenarioFileSize);
     const std::optional<std::string> written =
-        config::ReadFileBytes(PathOf("lesson").toStdString());
+        config::ReadFileBytes(PathOf("lesson.so2").toStdString());
     ASSERT_TRUE(written.has_value());
     EXPECT_EQ(*written, expected.bytes());
 
@@ -521,6 +521,7 @@ TEST_F(FrmSinarioTest, ComposeSaveAndLoadBack) {
     Open();
     Show();
     Type("txtMol", "9");
+    nextFileName = PathOf("lesson.so2");
     Click("cmdLoad");
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].title, QStringLiteral("シナリオデータを読み込む"));
@@ -772,6 +773,14 @@ TEST_F(FrmSinarioTest, AFileThatCannotBeReadOrWrittenIsReportedAndChangesNothing
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(config::ReadFileBytes(nextFileName.toStdString()),
               scenario::EncodeScenario(currentScenario));
+
+    // An extension of the user's own is kept.
+    nextFileName = PathOf("lesson.dat");
+    Click("cmdSave");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(config::ReadFileBytes(nextFileName.toStdString()),
+              scenario::EncodeScenario(currentScenario));
+    EXPECT_FALSE(QFile::exists(PathOf("lesson.dat.so2")));
 }
 
 TEST(ScenarioFileDialog, AcceptsAnyNameAddsNoExtensionAndAsksNothingBeforeReplacing) {

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,6 +53,10 @@ class FakeSurface : public Surface {
     void printText(std::string_view utf8) override {
         calls.push_back({Op::Text, 0, 0, 0, 0, {}, std::string(utf8)});
     }
+    // Leaves no ink unless `ink` says where a text would.
+    std::optional<TextInk> textInk(std::string_view utf8) override {
+        return ink ? ink(utf8) : std::nullopt;
+    }
     void copySprite(int32_t x, int32_t y) override {
         calls.push_back({Op::Sprite, x, y, 0, 0, {}, {}});
         paint(x, y,
@@ -80,6 +86,7 @@ class FakeSurface : public Surface {
     }
 
     std::vector<Call> calls;
+    std::function<std::optional<TextInk>(std::string_view)> ink;
 
   private:
     void paint(int64_t x1, int64_t y1, int64_t x2, int64_t y2, Rgb color) {

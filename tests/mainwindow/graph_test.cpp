@@ -4,7 +4,10 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "mainwindow/fake_surface.h"
@@ -183,9 +186,82 @@ TEST(DrawGraphFrame, DrawsTheGridAndLabelsForTheAxes) {
     }
 }
 
+// A label as placed: its text and the text position set for it.
+struct PlacedLabel {
+    std::string text;
+    int32_t x = 0;
+    int32_t y = 0;
+
+    friend bool operator==(const PlacedLabel&, const PlacedLabel&) = default;
+};
+
+void PrintTo(const PlacedLabel& label, std::ostream* out) {
+    *out << '"' << label.text << "\" at " << label.x << ", " << label.y;
+}
+
+TEST(DrawGraphFrame, LabelsTheBoxWouldCutMoveInsideItAndNoOtherLabelMoves) {
+    // Ink 5 pixels a character from the left of the text, from 2 pixels below its top.
+    const auto ink = [](std::string_view text) -> std::optional<TextInk> {
+        return TextInk{0, 2, static_cast<int32_t>(5 * text.size()), 9};
+    };
+    struct Case {
+        const char* what;
+        model::ExperimentSettings axes;
+        std::vector<PlacedLabel> labels;
+    };
+    const Case cases[] = {
+        {"0..700 L, 0..800 mmHg: 700 moves left, 800 down",
+         Axes(0, 700, 0, 800),
+         {{"0", 10, 325},
+          {"100", 53, 325},
+          {"200", 96, 325},
+          {"300", 139, 325},
+          {"400", 181, 325},
+          {"500", 224, 325},
+          {"600", 267, 325},
+          {"700", 300, 325},
+          {"0", 0, 310},
+          {"100", 0, 270},
+          {"200", 0, 230},
+          {"300", 0, 190},
+          {"400", 0, 150},
+          {"500", 0, 110},
+          {"600", 0, 70},
+          {"700", 0, 30},
+          {"800", 0, -2}}},
+        {"0..1 atm: the top tenth moves down",
+         Axes(-50, 150, 0, 0.2, model::Atm),
+         {{"-50", 10, 325},
+          {"50", 160, 325},
+          {"150", 300, 325},
+          {"0", 0, 310},
+          {"0.1", 0, 150},
+          {"0.2", 0, -2}}},
+        {"a last label that ends at the edge stays",
+         Axes(-93, 7, 5, 105),
+         {{"-93", 10, 325}, {"7", 310, 325}, {"5", 0, 310}, {"105", 0, -2}}},
+        {"a top line low enough for its label stays",
+         Axes(0, 100, 0, 150),
+         {{"0", 10, 325}, {"100", 300, 325}, {"0", 0, 310}, {"100", 0, 97}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeSurface box(kGraphBoxWidth, kGraphBoxHeight);
+        box.ink = ink;
+        GraphState state;
+        DrawGraphFrame(box, c.axes, state);
+        std::vector<PlacedLabel> labels;
+        for (std::size_t i = 0; i + 1 < box.calls.size(); ++i) {
+            if (box.calls[i].op == Op::TextPosition && box.calls[i + 1].op == Op::Text)
+                labels.push_back({box.calls[i + 1].text, box.calls[i].x1, box.calls[i].y1});
+        }
+        EXPECT_EQ(labels, c.labels);
+    }
+}
+
 TEST(DrawGraphFrame, ErasesFirstAndRefreshesLast) {
     FakeSurface box(kGraphBoxWidth, kGraphBoxHeight, kNewestPointColor);
-    GraphState state{1, 100, 100, kWaterPointColor};
+    GraphState state{1, 100, 100, kWaterPointColor, {}};
     DrawGraphFrame(box, Axes(0, 700, 0, 800), state);
     ASSERT_GE(box.calls.size(), 2u);
     const auto& erase = box.calls.front();
@@ -256,7 +332,7 @@ TEST(DrawGraphFrame, BoundsTooWideToDrawStopAtACapInsteadOfFreezing) {
 
 TEST(EraseGraph, BlanksTheBoxAndForgetsTheNewestPoint) {
     FakeSurface box(kGraphBoxWidth, kGraphBoxHeight, kGridLineColor);
-    GraphState state{0, 40, 50, kEthanolPointColor};
+    GraphState state{0, 40, 50, kEthanolPointColor, {PlottedState{}, PlottedState{}}};
     EraseGraph(box, state);
     ASSERT_EQ(box.calls.size(), 1u);
     EXPECT_EQ(box.calls[0].op, Op::Fill);
@@ -264,6 +340,7 @@ TEST(EraseGraph, BlanksTheBoxAndForgetsTheNewestPoint) {
     EXPECT_EQ(box.pixel(314, 333), kGraphBackgroundColor);
     EXPECT_EQ(state.lastPointX, -10);
     EXPECT_EQ(state.lastPointY, -10);
+    EXPECT_TRUE(state.plottedStates.empty());
     EXPECT_EQ(state.graphVisible, 0);  // the flag belongs to the callers
 }
 
@@ -367,6 +444,27 @@ TEST_F(PlotPointTest, SquaresBeyondThePixelRangeStopAtItsEnds) {
     EXPECT_EQ(fills[3].y2, 322 - kIntMax);
     EXPECT_EQ(state.lastPointX, kIntMin + 15);
     EXPECT_EQ(state.lastPointY, kIntMax);
+}
+
+TEST_F(PlotPointTest, ACopyOfTheGraphShowsTheSamePixels) {
+    Plot(300);
+    Plot(650);
+    experiment.liquid = model::Ethanol;
+    Plot(100);
+    Plot(-20);  // outside the box
+    experiment.liquid = model::DiethylEther;
+    Plot(500);
+    ASSERT_EQ(state.plottedStates.size(), 5u);
+
+    FakeSurface copy(kGraphBoxWidth, kGraphBoxHeight, kNewestPointColor);
+    DrawGraphCopy(copy, experiment.settings, state.plottedStates);
+    for (int32_t y = 0; y < kGraphBoxHeight; ++y) {
+        for (int32_t x = 0; x < kGraphBoxWidth; ++x) {
+            ASSERT_EQ(copy.pixel(x, y), box.pixel(x, y)) << x << ", " << y;
+        }
+    }
+    EXPECT_EQ(copy.callsOf(Op::Text).size(), 8u + 9u);  // the frame's labels
+    EXPECT_EQ(state.plottedStates.size(), 5u);
 }
 
 TEST(SettledPointColor, FollowsTheLiquid) {

@@ -64,6 +64,48 @@ TEST(EquilibriumModel, UnitConversionsKeepTheirEvaluationOrder) {
     EXPECT_NEAR(VaporPressureAt(hPa, 27), 41.8223, 0.5e-4);
 }
 
+TEST(EquilibriumModel, UnitsOfTemperatureAndPressure) {
+    struct Case {
+        int32_t temperatureUnit;
+        int32_t temperature;
+        int64_t celsius;
+        double inUnit;  // 30 °C in the unit
+    };
+    const Case cases[] = {
+        {Celsius, 27, 27, 30},
+        {Kelvin, 300, 27, 303},
+        {2, 300, 300, 30},
+        {Kelvin, std::numeric_limits<int32_t>::min(),
+         int64_t{std::numeric_limits<int32_t>::min()} - 273, 303},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.temperature);
+        ExperimentSettings settings;
+        settings.temperatureUnit = c.temperatureUnit;
+        EXPECT_EQ(CelsiusOf(settings, c.temperature), c.celsius);
+        EXPECT_EQ(TemperatureInUnit(settings, 30.0), c.inUnit);
+    }
+
+    // The vapor pressure's conversion, in its order of evaluation: 1 atm is 760 mmHg and
+    // 1013 hPa.
+    struct Unit {
+        int32_t pressureUnit;
+        double oneAtmosphere;
+        double water27;  // 31.37707 mmHg
+    };
+    const Unit units[] = {{MmHg, 760.0, 31.37707},
+                          {Atm, 1.0, 31.37707 / 760.0},
+                          {HPa, 1013.0, (1013.0 / 760.0) * 31.37707},
+                          {7, 1013.0, (1013.0 / 760.0) * 31.37707}};
+    for (const Unit& u : units) {
+        SCOPED_TRACE(u.pressureUnit);
+        ExperimentSettings settings;
+        settings.pressureUnit = u.pressureUnit;
+        EXPECT_NEAR(PressureInUnit(settings, 760.0), u.oneAtmosphere, 1e-12);
+        EXPECT_EQ(PressureInUnit(settings, 31.37707), u.water27);
+    }
+}
+
 TEST(EquilibriumModel, PressureAtVolume) {
     struct Case {
         int32_t liquid;
@@ -154,6 +196,69 @@ TEST(EquilibriumModel, VaporRowCount) {
     }
     experiment.satVolume = 0;  // a quotient of 0 is replaced by 1
     EXPECT_EQ(VaporRowCount(experiment, 7), 7);
+}
+
+TEST(EquilibriumModel, PhaseAt) {
+    struct Case {
+        int32_t mol;
+        int32_t volume;  // litres
+        Phase phase;
+    };
+    // Water at 27 °C: 1 mol saturates at 596 litres, no substance at 0.
+    const Case cases[] = {
+        {1, -5, Phase::AllLiquid},     {1, 0, Phase::AllLiquid},
+        {1, 1, Phase::LiquidAndVapor}, {1, 595, Phase::LiquidAndVapor},
+        {1, 596, Phase::AllVapor},     {1, 700, Phase::AllVapor},
+        {0, 0, Phase::AllLiquid},      {0, 1, Phase::AllVapor},
+        {-1, -300, Phase::AllLiquid},  // the two limits cross: the liquid side wins
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.mol << " mol, " << c.volume << " L");
+        EXPECT_EQ(PhaseAt(MakeExperiment(Water, 27, c.mol), c.volume), c.phase);
+    }
+}
+
+TEST(EquilibriumModel, ConvertsPressuresAndTemperaturesBetweenUnits) {
+    struct PressureCase {
+        double pressure;
+        int32_t from;
+        int32_t to;
+        double converted;
+    };
+    // 1 atm = 760 mmHg = 1013 hPa; any unit but mmHg and atm is hPa.
+    const PressureCase pressures[] = {
+        {760, MmHg, Atm, 1},
+        {1, Atm, MmHg, 760},
+        {760, MmHg, HPa, 1013},
+        {1013, HPa, MmHg, 760},
+        {2, Atm, HPa, 2026},
+        {2026, HPa, Atm, 2},
+        {31.37707, MmHg, MmHg, 31.37707},
+        {5, 2, 7, 5},
+        {1013, 9, Atm, 1},
+    };
+    for (const PressureCase& c : pressures) {
+        SCOPED_TRACE(testing::Message() << c.pressure << " from " << c.from << " to " << c.to);
+        EXPECT_NEAR(ConvertPressure(c.pressure, c.from, c.to), c.converted, 1e-12);
+    }
+    struct TemperatureCase {
+        int32_t temperature;
+        int32_t from;
+        int32_t to;
+        int64_t converted;
+    };
+    const TemperatureCase temperatures[] = {
+        {27, Celsius, Kelvin, 300},
+        {300, Kelvin, Celsius, 27},
+        {27, Celsius, Celsius, 27},
+        {27, 5, Celsius, 27},
+        {std::numeric_limits<int32_t>::max(), Celsius, Kelvin, int64_t{2147483647} + 273},
+        {std::numeric_limits<int32_t>::min(), Kelvin, Celsius, int64_t{-2147483648} - 273},
+    };
+    for (const TemperatureCase& c : temperatures) {
+        SCOPED_TRACE(testing::Message() << c.temperature << " from " << c.from);
+        EXPECT_EQ(ConvertTemperature(c.temperature, c.from, c.to), c.converted);
+    }
 }
 
 TEST(EquilibriumModel, LiquidVolumeIsAlwaysZero) {

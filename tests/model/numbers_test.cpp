@@ -175,6 +175,47 @@ TEST(DoubleText, ReadsBackToTheSameValue) {
     EXPECT_EQ(*ParseNumber(DoubleText(0.1234567890123456789)), 0.123456789012346);
 }
 
+TEST(PlainDecimalText, FifteenSignificantDigitsNeverInExponentForm) {
+    struct Case {
+        double value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0.0, "0"},
+        {-0.0, "0"},
+        {31.3770718232044, "31.3770718232044"},
+        {-50.0, "-50"},
+        {0.1 + 0.2, "0.3"},
+        {1.0 / 3.0, "0.333333333333333"},
+        {2.0 / 3.0, "0.666666666666667"},
+        {0.0413, "0.0413"},
+        {1.5e-7, "0.00000015"},
+        {-1.5e-7, "-0.00000015"},
+        {1e15, "1000000000000000"},
+        {1e20, "100000000000000000000"},
+        {1.23456789012345678e20, "123456789012346000000"},
+        {999999999999999.9, "1000000000000000"},
+        {std::nan(""), "0"},
+        {-std::numeric_limits<double>::infinity(), "0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(PlainDecimalText(c.value), c.text);
+    }
+}
+
+TEST(PlainDecimalText, ReadsBackAsDoubleTextDoes) {
+    const double values[] = {0.25, 1013.25, -0.001, 12345.6789, 1e15, 1.5e-7, 9.87e300, 4.9e-300};
+    for (double value : values) {
+        SCOPED_TRACE(value);
+        const std::string text = PlainDecimalText(value);
+        EXPECT_EQ(text.find_first_of("Ee"), std::string::npos);
+        const auto parsed = ParseNumber(text);
+        ASSERT_TRUE(parsed.has_value());
+        EXPECT_EQ(*parsed, *ParseNumber(DoubleText(value)));
+    }
+}
+
 TEST(FixedText, DisplayPatternsRoundHalfAwayFromZero) {
     struct Case {
         double value;

@@ -34,5 +34,12 @@ TEST(PressureUnitText, OtherValuesReadAsHectopascal) {
     EXPECT_EQ(PressureUnitText(-1), "hPa");
 }
 
+TEST(TemperatureUnitText, OnlyKelvinReadsAsKelvin) {
+    EXPECT_EQ(TemperatureUnitText(0), "°C");
+    EXPECT_EQ(TemperatureUnitText(1), "K");
+    EXPECT_EQ(TemperatureUnitText(2), "°C");
+    EXPECT_EQ(TemperatureUnitText(-1), "°C");
+}
+
 }  // namespace
 }  // namespace kemora::model

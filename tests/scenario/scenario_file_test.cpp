@@ -404,5 +404,27 @@ TEST_F(ScenarioFileTest, WritingWhereNoFileCanBeFails) {
     EXPECT_EQ(entriesInFolder(), 1u);
 }
 
+TEST(WithScenarioExtension, AddsTheExtensionOnlyWhereTheNameHasNone) {
+    struct Case {
+        const char* typed;
+        const char* saved;
+    };
+    const Case cases[] = {
+        {"/home/t/lesson", "/home/t/lesson.so2"},
+        {"/home/t/lesson.so2", "/home/t/lesson.so2"},
+        {"/home/t/lesson.SO2", "/home/t/lesson.SO2"},
+        {"/home/t/lesson.txt", "/home/t/lesson.txt"},
+        {"/home/t/v1.2/lesson", "/home/t/v1.2/lesson.so2"},
+        {"/home/t/.lesson", "/home/t/.lesson.so2"},
+        {"/home/t/lesson.", "/home/t/lesson.so2"},
+        {"lesson", "lesson.so2"},
+        {"実験１", "実験１.so2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        EXPECT_EQ(WithScenarioExtension(c.typed), c.saved);
+    }
+}
+
 }  // namespace
 }  // namespace kemora::scenario

@@ -248,22 +248,41 @@ TEST_F(FrmMainTest, TextsFontsAndColoursAreThoseOfTheDesign) {
     EXPECT_EQ(control<SurfaceWidget>("picBack")->image().pixel(0, 0), qRgb(0, 0, 0));
 }
 
-TEST_F(FrmMainTest, MenusCarryTheirNamesAndTexts) {
+TEST_F(FrmMainTest, MenusCarryTheirNamesTextsAndShortcuts) {
     open();
     EXPECT_EQ(control<QMenu>("menu_File")->title(), QStringLiteral("ファイル(&F)"));
+    EXPECT_EQ(control<QMenu>("menu_Edit")->title(), QStringLiteral("編集(&E)"));
     EXPECT_EQ(control<QMenu>("menu_Help")->title(), QStringLiteral("ヘルプ(&H)"));
-    const std::pair<const char*, QString> items[] = {
-        {"menu_Init", QStringLiteral("初期設定(&I)")},
-        {"menu_Sinario", QStringLiteral("シナリオ設定(&S)")},
-        {"menu_end", QStringLiteral("終了(&X)")},
-        {"menu_search", QStringLiteral("検索(&H)")},
-        {"menu_ver", QStringLiteral("バージョン情報(&A)")},
+    struct Item {
+        const char* name;
+        QString text;
+        QKeySequence shortcut;
     };
-    for (const auto& [name, text] : items) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(control<QAction>(name)->text(), text);
+    const Item items[] = {
+        {"menu_Init", QStringLiteral("初期設定(&I)"), {}},
+        {"menu_Sinario", QStringLiteral("シナリオ設定(&S)"), {}},
+        {"menu_saveCsv", QStringLiteral("データをCSVで保存(&D)…"), {}},
+        {"menu_saveImage", QStringLiteral("画像として保存(&G)…"), {}},
+        {"menu_print", QStringLiteral("印刷(&P)…"), QKeySequence(QStringLiteral("Ctrl+Shift+P"))},
+        {"menu_end", QStringLiteral("終了(&X)"), {}},
+        {"menu_copyGraph", QStringLiteral("グラフをコピー(&C)"),
+         QKeySequence(QStringLiteral("Ctrl+C"))},
+        {"menu_copyWindow", QStringLiteral("ウィンドウをコピー"),
+         QKeySequence(QStringLiteral("Ctrl+Shift+C"))},
+        {"menu_search", QStringLiteral("検索(&H)"), {}},
+        {"menu_ver", QStringLiteral("バージョン情報(&A)"), {}},
+    };
+    for (const Item& item : items) {
+        SCOPED_TRACE(item.name);
+        EXPECT_EQ(control<QAction>(item.name)->text(), item.text);
+        EXPECT_EQ(control<QAction>(item.name)->shortcut(), item.shortcut);
     }
-    EXPECT_EQ(control<QMenu>("menu_File")->actions().size(), 3);
+    QStringList fileItems;
+    for (const QAction* action : control<QMenu>("menu_File")->actions())
+        fileItems << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
+    EXPECT_EQ(fileItems, (QStringList{"menu_Init", "menu_Sinario", "-", "menu_saveCsv",
+                                      "menu_saveImage", "menu_print", "-", "menu_end"}));
+    EXPECT_EQ(control<QMenu>("menu_Edit")->actions().size(), 2);
     EXPECT_EQ(control<QMenu>("menu_Help")->actions().size(), 2);
 }
 

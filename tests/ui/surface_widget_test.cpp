@@ -6,7 +6,10 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QTest>
+#include <cmath>
+#include <functional>
 #include <limits>
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -193,6 +196,45 @@ TEST_F(SpriteTest, TakesOnlyTheTopLeft10By10OfALargerImage) {
     EXPECT_EQ(surface.image().pixel(9, 9), qRgb(1, 2, 3));
 }
 
+TEST_F(SpriteTest, AWholeFillLeavesNothingOfWhatWasDrawnBefore) {
+    // The panel is blanked every frame; what lay on it before must be gone, however drawn.
+    struct Case {
+        const char* what;
+        std::function<void(SurfaceWidget&)> draw;
+    };
+    const Case cases[] = {
+        {"sprites only", [](SurfaceWidget& s) { s.copySprite(3, 4), s.copySprite(-5, 15); }},
+        {"sprites and a line",
+         [](SurfaceWidget& s) { s.copySprite(3, 4), s.drawLine(0, 0, 29, 19, kInk); }},
+        {"sprites and a fill",
+         [](SurfaceWidget& s) { s.copySprite(3, 4), s.fillRect(20, 0, 25, 5, kInk); }},
+        {"sprites and text", [](SurfaceWidget& s) { s.copySprite(3, 4), s.printText("8"); }},
+        {"a new sprite source",
+         [this](SurfaceWidget& s) {
+             s.copySprite(3, 4);
+             s.setSpriteSource(sprite.scaled(20, 20));
+             s.copySprite(10, 5);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const double zoom : {1.0, 2.0}) {
+            surface.setScale(zoom, 1.0);
+            surface.setSpriteSource(sprite);
+            surface.fillRect(0, 0, 29, 19, {255, 255, 255});
+            surface.copySprite(12, 6);
+            surface.fillRect(0, 0, 29, 19, {255, 255, 255});  // sprites only so far
+            c.draw(surface);
+            surface.fillRect(-1, -1, 40, 40, {255, 255, 255});
+            EXPECT_TRUE(InkedPixels(surface).empty());
+            surface.copySprite(0, 0);
+            surface.fillRect(0, 0, 29, 19, kInk);  // another colour covers everything
+            EXPECT_EQ(InkedPixels(surface).size(),
+                      std::size_t(surface.image().width() * surface.image().height()));
+        }
+    }
+}
+
 TEST_F(SurfaceWidgetTest, CopiesNothingWithoutASprite) {
     SurfaceWidget surface(QSize(20, 20), Qt::white);
     surface.copySprite(0, 0);
@@ -353,6 +395,153 @@ TEST_F(SurfaceWidgetTest, DrawingWithoutRefreshShowsOnceTheHandlerHasReturned) {
     QCoreApplication::processEvents();
     EXPECT_EQ(counter.paints, 1);  // one paint for everything drawn meanwhile
     EXPECT_EQ(surface.grab().toImage().pixel(6, 6), kInkPixel);
+}
+
+// A logical place or length at a scale, to the nearest device pixel, halves upward.
+int DevicePixels(int logical, double scale) {
+    return static_cast<int>(std::floor(logical * scale + 0.5));
+}
+
+TEST_F(SurfaceWidgetTest, DrawsAtZoomTimesDevicePixelRatioInWholeUniformPixels) {
+    struct Case {
+        double zoom;
+        double devicePixelRatio;
+    };
+    const Case cases[] = {{1.5, 1.0}, {2.0, 1.0}, {1.0, 2.0}, {1.25, 2.0}, {1.25, 1.0}};
+    for (const Case& c : cases) {
+        const double scale = c.zoom * c.devicePixelRatio;
+        SCOPED_TRACE(testing::Message() << c.zoom << " x " << c.devicePixelRatio);
+        SurfaceWidget surface(QSize(40, 30), Qt::white);
+        surface.setScale(c.zoom, c.devicePixelRatio);
+        EXPECT_EQ(surface.size(), QSize(DevicePixels(40, c.zoom), DevicePixels(30, c.zoom)));
+        EXPECT_EQ(surface.image().size(), QSize(DevicePixels(40, scale), DevicePixels(30, scale)));
+        EXPECT_DOUBLE_EQ(surface.deviceScale(), scale);
+
+        surface.fillRect(2, 3, 4, 5, kInk);     // a 3 × 3 square
+        surface.drawLine(10, 0, 10, 29, kInk);  // a line one pixel wide
+        surface.drawLine(30, 7, 39, 7, kInk);
+        const int side = DevicePixels(3, scale);
+        const int line = DevicePixels(1, scale);
+        const int x10 = DevicePixels(10, scale);
+        const int x30 = DevicePixels(30, scale);
+        const int y7 = DevicePixels(7, scale);
+        const int height = surface.image().height();
+        const int width = surface.image().width();
+        std::set<std::pair<int, int>> expected =
+            Rectangle(DevicePixels(2, scale), DevicePixels(3, scale),
+                      DevicePixels(2, scale) + side - 1, DevicePixels(3, scale) + side - 1);
+        expected.merge(Rectangle(x10, 0, x10 + line - 1, height - 1));
+        expected.merge(Rectangle(x30, y7, width - 1, y7 + line - 1));
+        EXPECT_EQ(InkedPixels(surface), expected);
+    }
+}
+
+TEST_F(SurfaceWidgetTest, CopiesTheSpriteAndPrintsTextAtTheDeviceScale) {
+    for (const double zoom : {1.5, 2.0}) {
+        SCOPED_TRACE(zoom);
+        SurfaceWidget surface(QSize(40, 30), Qt::white);
+        surface.setScale(zoom, 1.0);
+        const int side = DevicePixels(10, zoom);
+        QImage sprite(side + 4, side + 4, QImage::Format_RGB32);  // only side × side is used
+        for (int y = 0; y < sprite.height(); ++y) {
+            for (int x = 0; x < sprite.width(); ++x) sprite.setPixel(x, y, qRgb(x * 9, y * 9, 7));
+        }
+        surface.setSpriteSource(sprite);
+        surface.copySprite(25, 3);
+        const int left = DevicePixels(25, zoom);
+        const int top = DevicePixels(3, zoom);
+        EXPECT_EQ(surface.image().copy(left, top, side, side), sprite.copy(0, 0, side, side));
+        EXPECT_EQ(InkedPixels(surface), Rectangle(left, top, left + side - 1, top + side - 1));
+
+        // Text is drawn in the font at its final size (rounded down), not enlarged from 9 pixels.
+        SurfaceWidget text(QSize(40, 30), Qt::white);
+        text.setScale(zoom, 1.0);
+        text.setTextFont(GraphLabelFont());
+        text.setTextPosition(2, 2);
+        text.printText("800");
+        QFont large = GraphLabelFont();
+        large.setPixelSize(static_cast<int>(std::floor(9 * zoom)));
+        QImage expected(text.image().size(), QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        QPainter painter(&expected);
+        painter.setFont(large);
+        painter.setPen(Qt::black);
+        painter.drawText(
+            QPoint(DevicePixels(2, zoom), DevicePixels(2, zoom) + QFontMetrics(large).ascent()),
+            QStringLiteral("800"));
+        painter.end();
+        EXPECT_EQ(text.image(), expected);
+    }
+}
+
+TEST_F(SurfaceWidgetTest, ANewScaleRedrawsWhatWasDrawnSinceTheLastWholeFill) {
+    // Axes whose labels all lie within the box as placed, so that no label's place depends
+    // on the scale at which it was fitted.
+    model::ExperimentSettings axes;
+    model::SetDefaultSettings(axes);
+    axes.grphWMax = 650;
+    axes.grphHMax = 750;
+    model::Experiment experiment;
+    experiment.settings = axes;
+    const auto draw = [&](SurfaceWidget& box, mainwindow::GraphState& state) {
+        box.setTextFont(GraphLabelFont());
+        box.fillRect(0, 0, 5, 5, kInk);  // blanked by the frame's erase
+        mainwindow::DrawGraphFrame(box, axes, state);
+        mainwindow::PlotPoint(box, experiment, state, 300, 31.4);
+        mainwindow::PlotPoint(box, experiment, state, 500, 31.4);
+        box.setTextPosition(100, 100);
+        box.printText("abc");
+    };
+    for (const double zoom : {1.5, 2.0, 1.0}) {
+        SCOPED_TRACE(zoom);
+        SurfaceWidget rescaled(QSize(mainwindow::kGraphBoxWidth, mainwindow::kGraphBoxHeight),
+                               Qt::white);
+        mainwindow::GraphState rescaledState;
+        draw(rescaled, rescaledState);
+        rescaled.setScale(2.5, 1.0);
+        rescaled.setScale(zoom, 1.0);
+        SurfaceWidget fresh(QSize(mainwindow::kGraphBoxWidth, mainwindow::kGraphBoxHeight),
+                            Qt::white);
+        fresh.setScale(zoom, 1.0);
+        mainwindow::GraphState freshState;
+        draw(fresh, freshState);
+        EXPECT_EQ(rescaled.image(), fresh.image());
+        // The text position is the logic's: the next line follows the last text.
+        rescaled.printText("d");
+        fresh.printText("d");
+        EXPECT_EQ(rescaled.image(), fresh.image());
+    }
+}
+
+TEST_F(SurfaceWidgetTest, TextInkHoldsEveryInkedPixelInWholeLogicalPixels) {
+    for (const double zoom : {1.0, 1.5, 2.0}) {
+        for (const char* text : {"700", "-50", "0.1", "mmHg", "圧力"}) {
+            SCOPED_TRACE(testing::Message() << zoom << " " << text);
+            SurfaceWidget surface(QSize(60, 30), Qt::white);
+            surface.setScale(zoom, 1.0);
+            surface.setTextFont(GraphLabelFont());
+            surface.setTextPosition(10, 10);
+            surface.printText(text);
+            const std::optional<mainwindow::TextInk> ink = surface.textInk(text);
+            ASSERT_TRUE(ink.has_value());
+            const auto inked = InkedPixels(surface);
+            ASSERT_FALSE(inked.empty());
+            int right = 0;
+            for (auto [x, y] : inked) {
+                EXPECT_GE(x, DevicePixels(10 + ink->left, zoom));
+                EXPECT_LT(x, DevicePixels(10 + ink->right, zoom));
+                EXPECT_GE(y, DevicePixels(10 + ink->top, zoom));
+                EXPECT_LT(y, DevicePixels(10 + ink->bottom, zoom));
+                right = std::max(right, x);
+            }
+            // Widened by less than a logical pixel on the right, where labels are fitted.
+            EXPECT_GE(right + 1, DevicePixels(10 + ink->right - 1, zoom));
+        }
+    }
+    SurfaceWidget surface(QSize(60, 30), Qt::white);
+    surface.setTextFont(GraphLabelFont());
+    EXPECT_FALSE(surface.textInk("").has_value());
+    EXPECT_FALSE(surface.textInk(" ").has_value());
 }
 
 // The graph frame and two plotted states, drawn into the real graph box and read back.
