@@ -1,15 +1,18 @@
 // Any bytes as the settings file: loading never fails, and what a save writes loads back to
 // the values saved (doubles as their 15-digit text reads) and saves again to the same bytes.
+// The view keys beside the experiment's keep their values through saves of either.
 
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "config/file_io.h"
 #include "config/settings_file.h"
+#include "config/view_settings.h"
 #include "model/numbers.h"
 #include "scratch_file.h"
 
@@ -38,6 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
     ExperimentSettings loaded;
     config::LoadSettings(loaded, path);
+    const config::ViewSettings view = config::LoadViewSettings(path);
+    const std::optional<int32_t> zoom = config::LoadZoom(path);
+    if (!config::SaveViewSettings(view, path) || (zoom && !config::SaveZoom(*zoom, path)))
+        std::abort();
     if (!config::SaveSettings(loaded, path))
         std::abort();
     const auto saved = config::ReadFileBytes(path);
@@ -56,6 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         std::abort();
 
     if (!config::SaveSettings(reloaded, path) || config::ReadFileBytes(path) != saved)
+        std::abort();
+    if (config::LoadViewSettings(path) != view || config::LoadZoom(path) != zoom)
         std::abort();
     return 0;
 }
