@@ -222,6 +222,14 @@
         <source>現時点ではｼｽﾃﾑ情報を使用できません</source>
         <translation>System Information is unavailable at this time</translation>
     </message>
+    <message>
+        <source>区切り線</source>
+        <translation>Separator</translation>
+    </message>
+    <message>
+        <source>コンピューターのシステム情報ツールを起動します</source>
+        <translation>Starts the computer&apos;s system information tool</translation>
+    </message>
 </context>
 <context>
     <name>kemora::dialogs::frmSinario</name>
@@ -354,6 +362,42 @@
         <source>グラフ表示</source>
         <comment>option</comment>
         <translation>Show the graph</translation>
+    </message>
+    <message>
+        <source>このページのステップを、一覧で選んだ行の前に、選んでいなければ最後に加えます</source>
+        <translation>Adds this page&apos;s step before the line chosen in the list, or at the end if none is chosen</translation>
+    </message>
+    <message>
+        <source>シナリオのタイトル</source>
+        <translation>Scenario title</translation>
+    </message>
+    <message>
+        <source>ステップの種類</source>
+        <translation>Kind of step</translation>
+    </message>
+    <message>
+        <source>物質</source>
+        <translation>Substance</translation>
+    </message>
+    <message>
+        <source>ステップの内容</source>
+        <translation>Step details</translation>
+    </message>
+    <message>
+        <source>一覧で選んだステップを削除します</source>
+        <translation>Deletes the step chosen in the list</translation>
+    </message>
+    <message>
+        <source>ステップの一覧</source>
+        <translation>List of steps</translation>
+    </message>
+    <message>
+        <source>シナリオをファイルから読み込みます</source>
+        <translation>Loads a scenario from a file</translation>
+    </message>
+    <message>
+        <source>シナリオをファイルに保存します</source>
+        <translation>Saves the scenario to a file</translation>
     </message>
 </context>
 <context>
@@ -637,6 +681,130 @@ Dashed: measured values from the Antoine equation log10(p / mmHg) = A − B / (C
     <message>
         <source>ウィンドウをコピー</source>
         <translation>Copy Window</translation>
+    </message>
+    <message>
+        <source>シナリオモード(&amp;S)</source>
+        <translation>&amp;Scenario Mode</translation>
+    </message>
+    <message>
+        <source>グラフを表示(&amp;G)</source>
+        <translation>Show &amp;Graph</translation>
+    </message>
+    <message>
+        <source>グラフを消去(&amp;C)</source>
+        <translation>&amp;Clear Graph</translation>
+    </message>
+    <message>
+        <source>アニメーションを一時停止(&amp;P)</source>
+        <translation>&amp;Pause Animation</translation>
+    </message>
+    <message>
+        <source>実験をリセット(&amp;R)</source>
+        <translation>&amp;Reset Experiment</translation>
+    </message>
+    <message>
+        <source>メニューバー</source>
+        <translation>Menu bar</translation>
+    </message>
+    <message>
+        <source>実験画面</source>
+        <translation>Experiment</translation>
+    </message>
+    <message>
+        <source>シリンダー</source>
+        <translation>Cylinder</translation>
+    </message>
+    <message>
+        <source>シリンダーのふた</source>
+        <translation>Cylinder lid</translation>
+    </message>
+    <message>
+        <source>容量に合わせて上下します</source>
+        <translation>Moves up and down with the volume</translation>
+    </message>
+    <message>
+        <source>圧力と容量のグラフ</source>
+        <translation>Pressure–volume graph</translation>
+    </message>
+    <message>
+        <source>シナリオモード</source>
+        <translation>Scenario mode</translation>
+    </message>
+    <message>
+        <source>オンの間は下矢印、Enter、Space、Page Down、右矢印のキーで次のステップを実行します（F5）</source>
+        <translation>While on, Down arrow, Enter, Space, Page Down and Right arrow run the next step (F5)</translation>
+    </message>
+    <message>
+        <source>グラフの表示</source>
+        <translation>Show graph</translation>
+    </message>
+    <message>
+        <source>グラフを表示するか隠すかを切り替えます（F6）</source>
+        <translation>Shows or hides the graph (F6)</translation>
+    </message>
+    <message>
+        <source>グラフの消去</source>
+        <translation>Clear graph</translation>
+    </message>
+    <message>
+        <source>グラフに描いた点を消します（F7）</source>
+        <translation>Clears the points drawn in the graph (F7)</translation>
+    </message>
+    <message>
+        <source>リットル。上下の矢印キーで 5 リットル、Page Up と Page Down で 50 リットル増減します</source>
+        <translation>Litres. Up and Down arrows change it by 5 litres, Page Up and Page Down by 50</translation>
+    </message>
+    <message>
+        <source>容量の増減</source>
+        <translation>Volume up and down</translation>
+    </message>
+    <message>
+        <source>容量を 5 リットルずつ増やしたり減らしたりします</source>
+        <translation>Raises or lowers the volume by 5 litres</translation>
+    </message>
+    <message>
+        <source>5 リットル増やす</source>
+        <translation>5 litres more</translation>
+    </message>
+    <message>
+        <source>5 リットル減らす</source>
+        <translation>5 litres less</translation>
+    </message>
+    <message>
+        <source>容量を変えるたびに計算される圧力</source>
+        <translation>The pressure, computed at every change of the volume</translation>
+    </message>
+    <message>
+        <source>液体の種類</source>
+        <translation>Liquid</translation>
+    </message>
+    <message>
+        <source>圧力（%1）</source>
+        <translation>Pressure (%1)</translation>
+    </message>
+    <message>
+        <source>すべて液体</source>
+        <translation>All liquid</translation>
+    </message>
+    <message>
+        <source>すべて気体</source>
+        <translation>All vapor</translation>
+    </message>
+    <message>
+        <source>液体 %1 層、気体 %2 層</source>
+        <translation>Liquid: %1 layers, vapor: %2 layers</translation>
+    </message>
+    <message>
+        <source>グラフは隠されています</source>
+        <translation>The graph is hidden</translation>
+    </message>
+    <message>
+        <source>点はまだありません</source>
+        <translation>No point yet</translation>
+    </message>
+    <message>
+        <source>容量 %1 リットル、圧力 %2 %3</source>
+        <translation>Volume %1 litres, pressure %2 %3</translation>
     </message>
 </context>
 </TS>

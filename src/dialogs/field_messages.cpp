@@ -10,7 +10,8 @@ struct FieldMessages {
     Q_DECLARE_TR_FUNCTIONS(FieldMessages)
 };
 
-// What a message names a field by.
+}  // namespace
+
 QString FieldName(model::FormField field) {
     switch (field) {
         case model::FormField::Mol:
@@ -32,8 +33,6 @@ QString FieldName(model::FormField field) {
     }
     return {};
 }
-
-}  // namespace
 
 QString FieldProblemText(const model::FieldProblem& problem) {
     const QString name = FieldName(problem.field);

@@ -37,6 +37,7 @@ void AddLine(QWidget* parent, const char* name, QRect place, QColor colour) {
     palette.setColor(QPalette::Window, colour);
     line->setPalette(palette);
     line->setAutoFillBackground(true);
+    line->setAccessibleName(frmAbout::tr("区切り線"));
 }
 
 }  // namespace
@@ -81,6 +82,7 @@ frmAbout::frmAbout(Registry& registry, Launcher& launcher, QWidget* parent, doub
     m_cmdOK->setDefault(true);
     auto* cmdSysInfo = AddControl<QPushButton>(
         this, "cmdSysInfo", m_zoom.twips(4260, 3075, 1380, 345), tr("ｼｽﾃﾑ情報(&S)..."));
+    cmdSysInfo->setAccessibleDescription(tr("コンピューターのシステム情報ツールを起動します"));
     setTabOrder(m_cmdOK, cmdSysInfo);
     m_cmdOK->setFocus();
 

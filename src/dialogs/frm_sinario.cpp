@@ -112,6 +112,7 @@ void frmSinario::setMessageBox(ui::MessageBoxFunction messageBox) {
 QWidget* frmSinario::AddPage(const char* name, const QString& tabText) {
     auto* page = new QWidget;
     page->setObjectName(name);
+    page->setAccessibleName(tabText);
     m_SSTabMenu->addTab(page, tabText);
     return page;
 }
@@ -128,6 +129,8 @@ Control* frmSinario::AddToPage(QWidget* page, const char* name, QRect place,
 QPushButton* frmSinario::AddPageButton(QWidget* page, const char* name) {
     const QRect place = m_zoom.place(kAddButtonPlace);
     auto* button = AddPlainButton(page, name, place, tr("追加"));
+    button->setAccessibleDescription(
+        tr("このページのステップを、一覧で選んだ行の前に、選んでいなければ最後に加えます"));
     m_pagePlaces.push_back({button, place});
     return button;
 }
@@ -136,8 +139,10 @@ void frmSinario::BuildControls() {
     // Created in the order the focus moves through them.
     m_txtTTl = AddControl<QLineEdit>(this, "txtTTl", m_zoom.twips(120, 120, 6975, 375));
     m_txtTTl->installEventFilter(this);
+    m_txtTTl->setAccessibleName(tr("シナリオのタイトル"));
 
     m_SSTabMenu = AddControl<QTabWidget>(this, "SSTabMenu", m_zoom.twips(120, 600, 7095, 2055));
+    m_SSTabMenu->setAccessibleName(tr("ステップの種類"));
 
     QWidget* initial = AddPage("pageInitialSettings", tr("初期設定"));
     AddToPage<QLabel>(initial, "lblMol", m_zoom.twips(120, 480, 1575, 255), tr("物質量　（mol）"));
@@ -164,6 +169,7 @@ void frmSinario::BuildControls() {
     AddToPage<QLabel>(initial, "lblPressWTo", m_zoom.twips(5760, 840, 375, 255), tr("～"));
     m_fields.pressureMax =
         AddToPage<QLineEdit>(initial, "txtPressWMax", m_zoom.twips(6120, 840, 855, 270));
+    NameSettingsFields(m_fields);
     QPushButton* cmdAdd1 = AddPageButton(initial, "cmdAdd1");
 
     QWidget* volume = AddPage("pageSetVolume", tr("容量設定"));
@@ -178,6 +184,7 @@ void frmSinario::BuildControls() {
                       volumeStart);
     m_txtTemp = AddToPage<QLineEdit>(volume, "txtTemp",
                                      m_zoom.twips(960, 600, 735, 390).translated(overflow, 0));
+    m_txtTemp->setAccessibleName(FieldName(model::FormField::Volume));
     AddToPage<QLabel>(volume, "lblVolumeUnit",
                       m_zoom.twips(1800, 720, 2655, 255).translated(overflow, 0),
                       tr("リットルに設定します。"));
@@ -205,6 +212,8 @@ void frmSinario::BuildControls() {
     // Typed text never becomes an entry of the list.
     m_cmbBussitu->setInsertPolicy(QComboBox::NoInsert);
     m_cmbBussitu->addItems(ui::LiquidNames());
+    m_cmbBussitu->setAccessibleName(tr("物質"));
+    m_cmbBussitu->lineEdit()->setAccessibleName(tr("物質"));
     QPushButton* cmdAdd5 = AddPageButton(liquid, "cmdAdd5");
 
     for (const PagePlace& place : m_pagePlaces) {
@@ -217,20 +226,26 @@ void frmSinario::BuildControls() {
     // The pages sit below the tab bar, whose height the style decides; the controls keep
     // their places measured from the tab control's top left whenever the pages move.
     m_pageArea = initial->parentWidget();
-    if (m_pageArea != nullptr)
+    if (m_pageArea != nullptr) {
         m_pageArea->installEventFilter(this);
+        m_pageArea->setAccessibleName(tr("ステップの内容"));
+    }
     PlacePageControls();
 
     QPushButton* cmdDel =
         AddPlainButton(this, "cmdDel", m_zoom.twips(6000, 2760, 975, 255), tr("削除"));
+    cmdDel->setAccessibleDescription(tr("一覧で選んだステップを削除します"));
     m_listSinario =
         AddControl<QListWidget>(this, "listSinario", m_zoom.twips(120, 3000, 7095, 3480));
     m_listSinario->setSelectionMode(QAbstractItemView::SingleSelection);
     m_listSinario->setSortingEnabled(false);
+    m_listSinario->setAccessibleName(tr("ステップの一覧"));
     QPushButton* cmdLoad =
         AddPlainButton(this, "cmdLoad", m_zoom.twips(120, 6720, 1095, 375), tr("読込"));
     QPushButton* cmdSave =
         AddPlainButton(this, "cmdSave", m_zoom.twips(1440, 6720, 1095, 375), tr("保存"));
+    cmdLoad->setAccessibleDescription(tr("シナリオをファイルから読み込みます"));
+    cmdSave->setAccessibleDescription(tr("シナリオをファイルに保存します"));
     QPushButton* cmdClose =
         AddPlainButton(this, "cmdClose", m_zoom.twips(6240, 6720, 975, 375), tr("閉じる"));
 

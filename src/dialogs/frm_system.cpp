@@ -78,6 +78,8 @@ frmSystem::frmSystem(model::ExperimentSettings& settings, std::string configPath
     AddLabel(this, "Label7", m_zoom.twips(2880, 1560, 375, 255), tr("～"), false);
     AddLabel(this, "Label8", m_zoom.twips(2880, 2040, 375, 255), tr("～"), false);
 
+    NameSettingsFields(m_fields);
+
     QWidget* const order[] = {m_fields.mol,         m_fields.temperature, m_fields.pressureUnit,
                               m_fields.volumeMin,   m_fields.volumeMax,   m_fields.pressureMin,
                               m_fields.pressureMax, cmdDefault,           cmdClose};

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "dialogs/field_messages.h"
 #include "dialogs/limit_input_length.h"
 #include "model/numbers.h"
 #include "ui/utf8_text.h"
@@ -12,6 +13,15 @@ namespace kemora::dialogs {
 void AddPressureUnits(QComboBox& list) {
     for (int32_t unit : {model::MmHg, model::Atm, model::HPa})
         list.addItem(ui::FromUtf8(model::PressureUnitText(unit)));
+}
+
+void NameSettingsFields(const SettingsFields& fields) {
+    for (const model::FormField field :
+         {model::FormField::Mol, model::FormField::Temperature, model::FormField::PressureUnit,
+          model::FormField::VolumeMin, model::FormField::VolumeMax, model::FormField::PressureMin,
+          model::FormField::PressureMax}) {
+        SettingsFieldControl(fields, field)->setAccessibleName(FieldName(field));
+    }
 }
 
 void LimitSettingsFields(const SettingsFields& fields) {

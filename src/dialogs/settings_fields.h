@@ -24,6 +24,9 @@ struct SettingsFields {
 // Fills a unit list with the pressure units' symbols, entry n for PressureUnit n.
 void AddPressureUnits(QComboBox& list);
 
+// Names each control for screen readers as the messages name its field.
+void NameSettingsFields(const SettingsFields& fields);
+
 // Limits the typed text: three bytes for the whole numbers, four for the pressure bounds.
 void LimitSettingsFields(const SettingsFields& fields);
 

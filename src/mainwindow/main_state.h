@@ -19,9 +19,10 @@ struct MainState {
     MoleculeField field;  // the molecules and lidTop
     GraphState graph;     // graphVisible, lastPointX, lastPointY, plotColor
 
-    int32_t scenarioMode = 0;  // 1 while scenario mode is on
-    int32_t nextStep = 0;      // step that the next playback key runs, from 1
-    int16_t frameWait = 0;     // timer ticks still to skip before the next frame
+    int32_t scenarioMode = 0;      // 1 while scenario mode is on
+    int32_t nextStep = 0;          // step that the next playback key runs, from 1
+    int16_t frameWait = 0;         // timer ticks still to skip before the next frame
+    bool animationPaused = false;  // the molecules stand still; the experiment goes on
 
     int32_t gradualActive = 0;  // 1 while a gradual volume change runs
     int32_t gradualStep = 0;    // litres added per drawn frame, +5 or -5

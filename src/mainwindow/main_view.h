@@ -6,11 +6,14 @@
 #include <string_view>
 
 #include "mainwindow/caption.h"
+#include "mainwindow/picture_descriptions.h"
 #include "mainwindow/surface.h"
 
 namespace kemora::mainwindow {
 
-// The three picture buttons above the graph; each shows its lit or its resting image.
+// The three picture buttons above the graph; each shows its lit or its resting image. The
+// scenario and graph buttons are lit exactly while their mode is on, so the menu items that
+// mirror them take their check marks from here too.
 enum class PictureButton { Sinario, GrphSw, GrphCls };
 
 // The main window's controls, seen from its logic. Implemented by the toolkit layer and
@@ -39,6 +42,11 @@ class MainView {
 
     [[nodiscard]] virtual Surface& cylinder() = 0;  // picBack
     [[nodiscard]] virtual Surface& graphBox() = 0;  // picGrph
+
+    // What the two pictures show, for screen readers; told after every handler that may have
+    // changed it, so the same value often comes again.
+    virtual void describeCylinder(const LayerSplit& layers) = 0;
+    virtual void describeGraph(const GraphReading& reading) = 0;
 
   protected:
     MainView() = default;

@@ -1,15 +1,20 @@
 #include "mainwindow/main_window_logic.h"
 
 #include <optional>
+#include <string_view>
 #include <utility>
 
 #include "config/settings_file.h"
 #include "mainwindow/graph_visibility.h"
+#include "mainwindow/picture_descriptions.h"
 #include "mainwindow/scenario_playback.h"
 #include "model/numbers.h"
 
 namespace kemora::mainwindow {
 namespace {
+
+// The volume a reset starts the experiment from, as the field shows it.
+constexpr std::string_view kResetVolumeText = "0";
 
 // The volume field's number as whole litres; nullopt while it holds no number (empty, a
 // lone "-" on the way to a negative number, or beyond the 32-bit range).
@@ -63,6 +68,7 @@ void MainWindowLogic::Form_Load() {
     m_state.experiment.satVolume = 100;
     m_state.experiment.liqVolume = 0;
     m_state.frameWait = 0;
+    describePictures();
 }
 
 void MainWindowLogic::Form_Activate() {
@@ -76,6 +82,7 @@ void MainWindowLogic::Form_Activate() {
     m_view.setButtonLit(PictureButton::Sinario, m_state.scenarioMode != 0);
     m_view.setVolumeMaximum(experiment.settings.grphWMax);
     m_view.repaintWindow();
+    describePictures();
 }
 
 void MainWindowLogic::txtValue_Change() {
@@ -97,6 +104,7 @@ void MainWindowLogic::txtValue_Change() {
     }
     if (*volume <= experiment.liqVolume)
         InitMolecules(m_state.field, m_timeOfDay);
+    describePictures();
 }
 
 void MainWindowLogic::Timer1_Timer() {
@@ -104,6 +112,11 @@ void MainWindowLogic::Timer1_Timer() {
     std::optional<int32_t> volume = VolumeOf(m_view);
     if (!volume)
         return;
+    if (m_state.animationPaused) {
+        // Read even now, so that a volume typed meanwhile is computed for the liquid shown.
+        pollLiquid();
+        return;
+    }
     if (m_state.frameWait > 0) {
         --m_state.frameWait;
         return;
@@ -122,12 +135,8 @@ void MainWindowLogic::Timer1_Timer() {
         }
     }
 
-    model::Experiment& experiment = m_state.experiment;
-    const int32_t selected = m_view.liquidIndex();
-    if (selected != experiment.liquid) {
-        experiment.liquid = selected;
-        RefreshModelValues(experiment);
-    }
+    pollLiquid();
+    const model::Experiment& experiment = m_state.experiment;
 
     // The pace reads the number as typed, before rounding to whole litres.
     const double typedVolume = model::ParseNumber(m_view.volumeText()).value_or(*volume);
@@ -136,10 +145,12 @@ void MainWindowLogic::Timer1_Timer() {
     Surface& cylinder = m_view.cylinder();
     DrawMoleculeFrame(m_state.field, experiment, *volume, cylinder);
     cylinder.refresh();
+    describePictures();
 }
 
 void MainWindowLogic::picGrphSw_Click() {
     SetGraphVisible(m_state, m_view, m_state.graph.graphVisible == 0);
+    describePictures();
 }
 
 void MainWindowLogic::picGrphCls_Click() {
@@ -151,16 +162,53 @@ void MainWindowLogic::picGrphCls_Click() {
     }
     m_view.setButtonLit(PictureButton::GrphCls, false);
     m_view.repaintWindow();
+    describePictures();
 }
 
 void MainWindowLogic::picSinario_Click() {
     ToggleScenarioMode(m_state, m_view);
 }
 
+KeyRoute MainWindowLogic::routeKey(int keyCode, bool volumeFieldFocused) const {
+    return RouteKey(keyCode, m_state.scenarioMode, volumeFieldFocused);
+}
+
 void MainWindowLogic::Form_KeyUp(int keyCode) {
-    const bool playbackKey = keyCode == kKeyDown || keyCode == kKeyEnter || keyCode == kKeySpace;
-    if (playbackKey && m_state.scenarioMode == 1)
-        RunNextScenarioStep(m_state, m_view);
+    if (m_state.scenarioMode != 1 || !IsPlaybackKey(keyCode))
+        return;
+    RunNextScenarioStep(m_state, m_view);
+    describePictures();
+}
+
+void MainWindowLogic::SetAnimationPaused(bool paused) {
+    m_state.animationPaused = paused;
+}
+
+void MainWindowLogic::menu_reset_Click() {
+    // A gradual change left running would carry the volume away from 0 at the next frame.
+    m_state.gradualActive = 0;
+    if (m_state.graph.graphVisible != 0) {
+        DrawGraphFrame(m_view.graphBox(), m_state.experiment.settings, m_state.graph);
+    }
+    // Setting the text the field already holds changes nothing, so the handler runs itself.
+    if (m_view.volumeText() == kResetVolumeText)
+        txtValue_Change();
+    else
+        m_view.setVolumeText(kResetVolumeText);
+}
+
+void MainWindowLogic::pollLiquid() {
+    model::Experiment& experiment = m_state.experiment;
+    const int32_t selected = m_view.liquidIndex();
+    if (selected != experiment.liquid) {
+        experiment.liquid = selected;
+        RefreshModelValues(experiment);
+    }
+}
+
+void MainWindowLogic::describePictures() {
+    m_view.describeCylinder(CylinderLayers(m_state.field));
+    m_view.describeGraph(ReadGraph(m_state.graph));
 }
 
 }  // namespace kemora::mainwindow

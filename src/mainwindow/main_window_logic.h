@@ -1,19 +1,16 @@
 #pragma once
 // The main window's behaviour: its load and activation, the volume handler, the animation
-// timer, the graph buttons and the playback keys, against the MainView interface.
+// timer, the graph buttons, the playback keys, the pause and the reset, against the MainView
+// interface.
 
 #include <functional>
 #include <string>
 
+#include "mainwindow/keyboard.h"
 #include "mainwindow/main_state.h"
 #include "mainwindow/main_view.h"
 
 namespace kemora::mainwindow {
-
-// Key codes of the keys that run the next scenario step.
-inline constexpr int kKeyEnter = 13;
-inline constexpr int kKeySpace = 32;
-inline constexpr int kKeyDown = 40;
 
 // The handlers of the main window. Holds the shared state and the view by reference; the
 // toolkit layer calls one handler per event, all on the user-interface thread.
@@ -31,9 +28,26 @@ class MainWindowLogic {
     void picGrphSw_Click();
     void picGrphCls_Click();
     void picSinario_Click();
+    // Where a key of the window goes in the present mode; `volumeFieldFocused` while txtValue
+    // has the focus.
+    [[nodiscard]] KeyRoute routeKey(int keyCode, bool volumeFieldFocused) const;
+    // A released key; a playback key runs the next step in scenario mode.
     void Form_KeyUp(int keyCode);
 
+    // Stops or restarts the molecules' movement. While they stand still the timer keeps the
+    // liquid shown in the selector and the model together, but runs no frame and no gradual
+    // change.
+    void SetAnimationPaused(bool paused);
+    // Starts the experiment afresh: stops a gradual change, redraws the graph frame while the
+    // graph is shown, then sets the volume to 0 through the volume field, so that everything
+    // follows as for a typed 0 (the handler runs even when the field already reads "0").
+    void menu_reset_Click();
+
   private:
+    // The selector's liquid reaches the model, with its saturation volume.
+    void pollLiquid();
+    void describePictures();
+
     MainState& m_state;
     MainView& m_view;
     std::string m_configPath;

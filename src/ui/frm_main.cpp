@@ -67,21 +67,6 @@ const QColor kShadow(128, 128, 128);
 const QColor kPressureBackground(255, 255, 192);
 const QColor kLiquidText(0, 64, 0);
 
-// The code of a playback key, as the logic counts keys; other keys play no part.
-std::optional<int> PlaybackKeyCode(int qtKey) {
-    switch (qtKey) {
-        case Qt::Key_Down:
-            return mainwindow::kKeyDown;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return mainwindow::kKeyEnter;
-        case Qt::Key_Space:
-            return mainwindow::kKeySpace;
-        default:
-            return std::nullopt;
-    }
-}
-
 void Place(ZoomLayout& layout, QWidget* widget, const char* name, QRect place) {
     widget->setObjectName(QString::fromLatin1(name));
     layout.place(widget, place);
@@ -130,6 +115,15 @@ ImageButton* MakePictureButton(ZoomLayout& layout, QWidget* parent, const char* 
     return button;
 }
 
+QAction* AddItem(QMenu& menu, const char* name, const QList<QKeySequence>& keys,
+                 bool checkable = false) {
+    QAction* action = menu.addAction(QString());
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcuts(keys);
+    action->setCheckable(checkable);
+    return action;
+}
+
 }  // namespace
 
 frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* parent)
@@ -163,6 +157,17 @@ frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* 
     connect(m_picGrphSw, &ImageButton::clicked, this, [this] { handle(&Logic::picGrphSw_Click); });
     connect(m_picGrphCls, &ImageButton::clicked, this,
             [this] { handle(&Logic::picGrphCls_Click); });
+    // Each item does exactly what its button does; the check marks follow the buttons' state.
+    connect(m_menuScenarioMode, &QAction::triggered, this,
+            [this] { handle(&Logic::picSinario_Click); });
+    connect(m_menuGraphVisible, &QAction::triggered, this,
+            [this] { handle(&Logic::picGrphSw_Click); });
+    connect(m_menuGraphClear, &QAction::triggered, this,
+            [this] { handle(&Logic::picGrphCls_Click); });
+    connect(m_menuPause, &QAction::triggered, this, [this](bool paused) {
+        handle([paused](Logic& logic) { logic.SetAnimationPaused(paused); });
+    });
+    connect(m_menuReset, &QAction::triggered, this, [this] { handle(&Logic::menu_reset_Click); });
     qApp->installEventFilter(this);
 
     handle(&Logic::Form_Load);
@@ -173,6 +178,10 @@ void frmMain::handle(Handler handler) {
     std::invoke(handler, *m_logic);
     m_menuSaveCsv->setEnabled(!m_state.graph.plottedStates.empty());
     followExperiment();
+}
+
+void frmMain::keyReleased(int keyCode) {
+    handle([keyCode](mainwindow::MainWindowLogic& logic) { logic.Form_KeyUp(keyCode); });
 }
 
 frmMain::~frmMain() {
@@ -217,6 +226,10 @@ void frmMain::createControls() {
     m_picGrphSw = MakePictureButton(m_layout, client, "picGrphSw", 560);
     m_picGrphCls = MakePictureButton(m_layout, client, "picGrphCls", 656);
     m_buttonLit[static_cast<std::size_t>(PictureButton::GrphSw)] = true;
+
+    m_picSinario->setCheckable(true);
+    m_picGrphSw->setCheckable(true);
+    m_picGrphSw->setChecked(true);
 
     m_volumeCaptions[1] =
         MakeLabel(m_layout, client, "Label1_1", QRect(477, 430, 65, 33), kShadow, true);
@@ -268,8 +281,9 @@ void frmMain::createControls() {
     liquidPalette.setColor(QPalette::Button, Qt::white);
     m_cmbLiquid->setPalette(liquidPalette);
 
-    setTabOrder(m_txtValue, m_txtAturyoku);
-    setTabOrder(m_txtAturyoku, m_cmbLiquid);
+    QWidget* const tabOrder[] = {m_txtValue,   m_txtAturyoku, m_cmbLiquid,
+                                 m_picSinario, m_picGrphSw,   m_picGrphCls};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
     m_txtValue->setFocus();
 
     m_timer1 = new QTimer(this);
@@ -321,6 +335,9 @@ void frmMain::createMenus() {
     m_menuCurve->setObjectName(QStringLiteral("menu_curve"));
     m_menuCurve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(m_menuCurve, &QAction::triggered, this, [this] { showCurveWindow(); });
+    m_menuView->addSeparator();
+    createPresentationItems(*m_menuView);
+    m_menuView->addSeparator();
     createLanguageMenu(*m_menuView);
     createZoomMenu(*m_menuView);
 
@@ -331,6 +348,19 @@ void frmMain::createMenus() {
     m_menuVer = m_menuHelp->addAction(QString());
     m_menuVer->setObjectName(QStringLiteral("menu_ver"));
     connect(m_menuVer, &QAction::triggered, this, [this] { showModal(m_versionDialog); });
+}
+
+void frmMain::createPresentationItems(QMenu& view) {
+    // What a presenter needs without the mouse: the three picture buttons, the pause and the
+    // reset.
+    m_menuScenarioMode = AddItem(view, "menu_scenarioMode", {QKeySequence(Qt::Key_F5)}, true);
+    m_menuGraphVisible = AddItem(view, "menu_graphVisible", {QKeySequence(Qt::Key_F6)}, true);
+    m_menuGraphVisible->setChecked(true);
+    m_menuGraphClear = AddItem(view, "menu_graphClear", {QKeySequence(Qt::Key_F7)});
+    view.addSeparator();
+    m_menuPause = AddItem(view, "menu_pause",
+                          {QKeySequence(Qt::CTRL | Qt::Key_P), QKeySequence(Qt::Key_Pause)}, true);
+    m_menuReset = AddItem(view, "menu_reset", {QKeySequence(Qt::CTRL | Qt::Key_R)});
 }
 
 void frmMain::createLanguageMenu(QMenu& view) {
@@ -405,6 +435,11 @@ void frmMain::retranslateUi() {
     m_menuCopyWindow->setText(tr("ウィンドウをコピー"));
     m_menuView->setTitle(tr("表示(&V)"));
     m_menuCurve->setText(tr("蒸気圧曲線(&T)"));
+    m_menuScenarioMode->setText(tr("シナリオモード(&S)"));
+    m_menuGraphVisible->setText(tr("グラフを表示(&G)"));
+    m_menuGraphClear->setText(tr("グラフを消去(&C)"));
+    m_menuPause->setText(tr("アニメーションを一時停止(&P)"));
+    m_menuReset->setText(tr("実験をリセット(&R)"));
     m_menuHelp->setTitle(tr("ヘルプ(&H)"));
     m_menuSearch->setText(tr("検索(&H)"));
     m_menuVer->setText(tr("バージョン情報(&A)"));
@@ -427,6 +462,8 @@ void frmMain::retranslateUi() {
     for (int i = 0; i < liquids.size() && i < m_cmbLiquid->count(); ++i)
         m_cmbLiquid->setItemText(i, liquids[i]);
 
+    nameControls();
+    describePictures();
     placeReadouts();
     showCaption();
 }
@@ -654,27 +691,6 @@ void frmMain::showButtonImage(mainwindow::PictureButton button) {
     }
 }
 
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    // A text field claims Ctrl+C for itself even with nothing selected; left unclaimed, the
-    // key reaches the menu's copy of the graph.
-    if (event->type() == QEvent::ShortcutOverride &&
-        leavesCopyToTheGraph(watched, *static_cast<QKeyEvent*>(event))) {
-        return true;
-    }
-    if (event->type() == QEvent::KeyRelease) {
-        // A key goes first to the focused control and then, unless taken, up to its parents;
-        // acting at its first receiver runs each release once.
-        const QWidget* focus = focusWidget();
-        const QObject* firstReceiver = focus != nullptr ? focus : this;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (watched == firstReceiver && !key->isAutoRepeat()) {
-            if (const std::optional<int> code = PlaybackKeyCode(key->key()))
-                handle([code](mainwindow::MainWindowLogic& logic) { logic.Form_KeyUp(*code); });
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void frmMain::paintEvent(QPaintEvent* event) {
     // Around the client of a full screen window, the frame colour; the menu bar and the
     // client paint themselves. Set as a palette it would reach the menu bar too.
@@ -704,7 +720,10 @@ void frmMain::setVolumeText(std::string_view text) {
 }
 
 void frmMain::setPressureText(std::string_view text) {
-    m_txtAturyoku->setText(FromUtf8(text));
+    // Every new text is announced to screen readers; the same pressure again is no news.
+    const QString pressure = FromUtf8(text);
+    if (m_txtAturyoku->text() != pressure)
+        m_txtAturyoku->setText(pressure);
 }
 
 void frmMain::setLidTop(int32_t top) {
@@ -714,6 +733,7 @@ void frmMain::setLidTop(int32_t top) {
 
 void frmMain::setUnitLabel(std::string_view text) {
     m_lblPress->setText(FromUtf8(text));
+    namePressureField();
 }
 
 void frmMain::setVolumeMaximum(int32_t maximum) {
@@ -736,6 +756,18 @@ void frmMain::setCaption(const mainwindow::Caption& caption) {
 void frmMain::setButtonLit(mainwindow::PictureButton button, bool lit) {
     m_buttonLit[static_cast<std::size_t>(button)] = lit;
     showButtonImage(button);
+    switch (button) {
+        case mainwindow::PictureButton::Sinario:
+            m_picSinario->setChecked(lit);
+            m_menuScenarioMode->setChecked(lit);
+            break;
+        case mainwindow::PictureButton::GrphSw:
+            m_picGrphSw->setChecked(lit);
+            m_menuGraphVisible->setChecked(lit);
+            break;
+        case mainwindow::PictureButton::GrphCls:
+            break;
+    }
 }
 
 void frmMain::repaintWindow() {

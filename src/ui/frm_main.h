@@ -40,8 +40,9 @@ class UpDown;
 // The program's main window: the cylinder with its lid, the graph box, the picture buttons,
 // the volume and pressure fields, the liquid selector, the menus and the animation timer.
 // Owns its controls and the logic that drives them; the shared state belongs to the caller
-// and must outlive the window. Every control carries its name as objectName. Its texts follow
-// the interface language: a change of language words the window anew, state untouched.
+// and must outlive the window. Every control carries its name as objectName, and a name and
+// description for screen readers. Its texts follow the interface language: a change of
+// language words the window anew, state untouched.
 // The window can be zoomed and shown full screen: everything in it is placed, sized and
 // drawn in its logical pixels (800 × 559) times the zoom; the logic never sees the zoom.
 class frmMain : public QMainWindow, private mainwindow::MainView {
@@ -77,7 +78,8 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     void zoomChanged(double factor);
 
   protected:
-    // Sees every key release of the window before the focused control does.
+    // Sees every key of the window before the focused control does: the logic decides whether
+    // playback or the volume's arrows take it.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -93,6 +95,7 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
 
     void createControls();
     void createMenus();
+    void createPresentationItems(QMenu& view);
     void createLanguageMenu(QMenu& view);
     void createZoomMenu(QMenu& view);
     void showModal(const ModalDialog& dialog);
@@ -105,6 +108,8 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     // what it changed.
     template <typename Handler>
     void handle(Handler handler);
+    // A key release of the window's controls, for the logic.
+    void keyReleased(int keyCode);
     // Ctrl+C copies the graph unless a field of this window has text selected to copy.
     [[nodiscard]] bool leavesCopyToTheGraph(const QObject* receiver, const QKeyEvent& key) const;
     // Gives every text of the window in the interface language.
@@ -126,6 +131,14 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     [[nodiscard]] int32_t fullScreenZoom() const;
     [[nodiscard]] int32_t windowFitZoom() const;
     void showButtonImage(mainwindow::PictureButton button);
+    // Names the controls for screen readers, in the interface language.
+    void nameControls();
+    void namePressureField();
+    // Words the pictures' last described states.
+    void describePictures();
+    // Whether a key that `watched` receives is one of the window's controls' own, seen at its
+    // first receiver; the menus' keys are theirs.
+    [[nodiscard]] bool isControlKey(const QObject* watched) const;
 
     // MainView
     [[nodiscard]] std::string volumeText() const override;
@@ -141,6 +154,8 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     void repaintWindow() override;
     [[nodiscard]] mainwindow::Surface& cylinder() override;
     [[nodiscard]] mainwindow::Surface& graphBox() override;
+    void describeCylinder(const mainwindow::LayerSplit& layers) override;
+    void describeGraph(const mainwindow::GraphReading& reading) override;
 
     const mainwindow::MainState& m_state;
     std::unique_ptr<mainwindow::MainWindowLogic> m_logic;
@@ -153,6 +168,8 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     MessageBoxFunction m_messageBox;
     bool m_activated = false;  // the first display has run Form_Activate
     mainwindow::Caption m_caption;
+    mainwindow::LayerSplit m_cylinderLayers;
+    mainwindow::GraphReading m_graphReading;
     std::vector<ReadoutPlace> m_readoutPlaces;
 
     QMenu* m_menuFile = nullptr;
@@ -166,6 +183,11 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     QAction* m_menuCopyWindow = nullptr;
     QMenu* m_menuView = nullptr;
     QAction* m_menuCurve = nullptr;
+    QAction* m_menuScenarioMode = nullptr;
+    QAction* m_menuGraphVisible = nullptr;
+    QAction* m_menuGraphClear = nullptr;
+    QAction* m_menuPause = nullptr;
+    QAction* m_menuReset = nullptr;
     QAction* m_menuLangJa = nullptr;
     QAction* m_menuLangEn = nullptr;
     QMenu* m_menuHelp = nullptr;

@@ -1,14 +1,16 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QPixmap>
-#include <QWidget>
 
 namespace kemora::ui {
 
 // A picture box used as a button: shows the top left of its image, clipped to its own size,
-// and reports a click of the left mouse button. It never takes the keyboard focus, so a key
-// goes on to the control that has it. Owned by its Qt parent.
-class ImageButton : public QWidget {
+// and reports a click of the left mouse button, or of Space or Enter while it has the focus.
+// The focus comes by Tab only, so that a click leaves it with the control that has it, and
+// shows as a ring around the picture. Screen readers know it as a button (a toggle button
+// when checkable). Owned by its Qt parent.
+class ImageButton : public QAbstractButton {
     Q_OBJECT
   public:
     explicit ImageButton(QWidget* parent = nullptr);
@@ -17,18 +19,13 @@ class ImageButton : public QWidget {
     void setImage(const QPixmap& image);
     [[nodiscard]] const QPixmap& image() const { return m_image; }
 
-  signals:
-    // The left button went down and came up again over the picture.
-    void clicked();
-
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
   private:
     QPixmap m_image;
-    bool m_pressed = false;
 };
 
 }  // namespace kemora::ui

@@ -2,10 +2,8 @@
 
 #include <QLineEdit>
 #include <QToolButton>
-#include <algorithm>
-#include <optional>
-
-#include "model/numbers.h"
+#include "mainwindow/up_down_value.h"
+#include "ui/utf8_text.h"
 
 namespace kemora::ui {
 
@@ -31,15 +29,16 @@ void UpDown::setBuddy(QLineEdit* buddy) {
         setGeometry(buddy->x() + buddy->width(), buddy->y(), width(), buddy->height());
 }
 
+void UpDown::setArrowNames(const QString& up, const QString& down) {
+    m_up->setAccessibleName(up);
+    m_down->setAccessibleName(down);
+}
+
 void UpDown::stepBy(int steps) {
     if (m_buddy == nullptr)
         return;
-    // A range given upside down still bounds the arrows instead of sending them astray.
-    const int64_t low = std::min(m_minimum, m_maximum);
-    const int64_t high = std::max(m_minimum, m_maximum);
-    const std::optional<int32_t> current = model::ParseWholeNumber(m_buddy->text().toStdString());
-    const int64_t next = int64_t{current.value_or(m_minimum)} + int64_t{steps} * m_singleStep;
-    m_buddy->setText(QString::number(std::clamp(next, low, high)));
+    m_buddy->setText(QString::number(mainwindow::UpDownValue(ToUtf8(m_buddy->text()), steps,
+                                                             m_singleStep, m_minimum, m_maximum)));
 }
 
 void UpDown::resizeEvent(QResizeEvent* event) {

@@ -31,7 +31,10 @@ class UpDown : public QWidget {
     [[nodiscard]] int singleStep() const { return m_singleStep; }
     void setSingleStep(int step) { m_singleStep = step; }
 
-    // What a click does: +1 for the upper arrow, -1 for the lower one.
+    // Names the two arrows for screen readers.
+    void setArrowNames(const QString& up, const QString& down);
+
+    // What `steps` clicks do: positive on the upper arrow, negative on the lower one.
     void stepBy(int steps);
 
   protected:

@@ -34,6 +34,8 @@ class FakeMainView : public MainView {
     void repaintWindow() override { ++repaints; }
     [[nodiscard]] Surface& cylinder() override { return cylinderSurface; }
     [[nodiscard]] Surface& graphBox() override { return graphSurface; }
+    void describeCylinder(const LayerSplit& layers) override { cylinderLayers = layers; }
+    void describeGraph(const GraphReading& reading) override { graphReading = reading; }
 
     // Types a text into the volume field, as the user would.
     void type(std::string_view text) { setVolumeText(text); }
@@ -51,6 +53,8 @@ class FakeMainView : public MainView {
     int repaints = 0;
     FakeSurface cylinderSurface{kCylinderWidth, kCylinderHeight};
     FakeSurface graphSurface{kGraphBoxWidth, kGraphBoxHeight, Rgb{255, 255, 255}};
+    LayerSplit cylinderLayers;
+    GraphReading graphReading;
 };
 
 }  // namespace kemora::mainwindow

@@ -55,6 +55,22 @@ TEST_F(PlaybackTest, KeysRunTheStepsInTurnWithTheNumberInTheCaption) {
     EXPECT_EQ(view.caption, (Caption{title, 4}));
 }
 
+TEST_F(PlaybackTest, PresenterKeysRunTheNextStepAndOtherKeysDoNot) {
+    load({StepOf(scenario::StepSetVolume, 100), StepOf(scenario::StepSetVolume, 200),
+          StepOf(scenario::StepSetVolume, 300)});
+    logic->picSinario_Click();
+    // Page Down and Right-arrow, as a wireless presenter sends them.
+    key(34);
+    EXPECT_EQ(view.volume, "100");
+    key(39);
+    EXPECT_EQ(view.volume, "200");
+    for (int other : {33, 37, 38, 9, 27}) {  // Page Up, Left, Up, Tab, Esc
+        SCOPED_TRACE(other);
+        key(other);
+        EXPECT_EQ(state.nextStep, 3);
+    }
+}
+
 TEST_F(PlaybackTest, EmptyScenarioOnlyShowsStepOne) {
     logic->picSinario_Click();
     key();

@@ -102,6 +102,11 @@ TEST_F(FrmMainLanguageTest, EveryTextIsEnglishAndFitsItsControl) {
         {"menu_end", "E&xit"},
         {"menu_search", "&Search"},
         {"menu_ver", "&About"},
+        {"menu_scenarioMode", "&Scenario Mode"},
+        {"menu_graphVisible", "Show &Graph"},
+        {"menu_graphClear", "&Clear Graph"},
+        {"menu_pause", "&Pause Animation"},
+        {"menu_reset", "&Reset Experiment"},
         {"menu_langJa", QStringLiteral("日本語")},
         {"menu_langEn", "English"},
     };
