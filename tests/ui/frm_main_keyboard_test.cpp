@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QTest>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -127,7 +128,8 @@ TEST_F(FrmMainKeyboardTest, WithTheModeOffKeysGoToTheControlAndTheVolumeArrowsSt
         {"", Qt::Key_Up, "5"},          {"12.5", Qt::Key_Up, "17"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.start) + " " + QTest::toString(c.key));
+        const std::unique_ptr<char[]> keyName(QTest::toString(c.key));  // ours to free
+        SCOPED_TRACE(std::string(c.start) + " " + keyName.get());
         txtValue()->setText(c.start);
         QTest::keyClick(txtValue(), c.key);
         EXPECT_EQ(txtValue()->text(), c.result);
