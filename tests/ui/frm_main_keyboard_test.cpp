@@ -128,7 +128,8 @@ TEST_F(FrmMainKeyboardTest, WithTheModeOffKeysGoToTheControlAndTheVolumeArrowsSt
         {"", Qt::Key_Up, "5"},          {"12.5", Qt::Key_Up, "17"},
     };
     for (const Case& c : cases) {
-        const std::unique_ptr<char[]> keyName(QTest::toString(c.key));  // ours to free
+        // QTest::toString hands over a string the caller must free.
+        const std::unique_ptr<char[]> keyName(QTest::toString(c.key));
         SCOPED_TRACE(std::string(c.start) + " " + keyName.get());
         txtValue()->setText(c.start);
         QTest::keyClick(txtValue(), c.key);
