@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test twice: a plain build and
-# one with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, then builds and runs every test twice, a plain build and one with
+# AddressSanitizer and UndefinedBehaviorSanitizer, and runs each fuzz target briefly.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh" run test
@@ -20,6 +20,38 @@ run_suite() {
     ctest --test-dir "$dir" --output-on-failure -j "$jobs"
 }
 
+# Each fuzz target for a fixed number of runs from a fixed seed over its checked-in corpus
+# (about 30 s in all), so that an input that once crashed cannot come back unnoticed.
+run_fuzz() {
+    local dir="$top/build/fuzz"
+    echo "=== fuzz build ==="
+    cmake -S "$top" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEMORA_WERROR=ON \
+        -DCMAKE_CXX_COMPILER=clang++ -DKEMORA_FUZZ=ON
+    cmake --build "$dir" -j "$jobs" --target settings_fuzz scenario_fuzz numbers_fuzz
+    # New inputs go to a scratch folder, not into the corpus; the settings target saves files,
+    # which is quickest in memory.
+    local scratch files=/dev/shm
+    scratch=$(mktemp -d)
+    [[ -d $files && -w $files ]] || files=${TMPDIR:-/tmp}
+    local target name runs
+    for target in settings:12000 scenario:30000 numbers:300000; do
+        name=${target%%:*}
+        runs=${target##*:}
+        mkdir "$scratch/$name"
+        if ! TMPDIR=$files "$dir/fuzz/${name}_fuzz" -seed=1 -runs="$runs" \
+            -artifact_prefix="$dir/" "$scratch/$name" "$top/fuzz/corpus/$name" \
+            >"$dir/$name.log" 2>&1; then
+            tail -n 60 "$dir/$name.log"
+            rm -rf "$scratch"
+            echo "Fuzz target ${name}_fuzz failed; the input is in $dir/." >&2
+            return 1
+        fi
+        echo "${name}_fuzz: $(grep -E '^Done' "$dir/$name.log")"
+    done
+    rm -rf "$scratch"
+}
+
 run_suite plain RelWithDebInfo
 run_suite sanitize Debug
-echo "All tests passed in both builds."
+run_fuzz
+echo "All tests passed in both builds and every fuzz target ran clean."

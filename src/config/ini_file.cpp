@@ -53,19 +53,25 @@ bool NamesMatch(std::string_view a, std::string_view b) {
            });
 }
 
+std::size_t FirstLineBegin(std::string_view content) {
+    return content.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
+}
+
+// The line that starts at `begin`, which lies inside the content.
+Line LineAt(std::string_view content, std::size_t begin) {
+    const std::size_t newline = content.find('\n', begin);
+    if (newline == std::string_view::npos)
+        return {begin, content.size(), content.size()};
+    const std::size_t textEnd =
+        (newline > begin && content[newline - 1] == '\r') ? newline - 1 : newline;
+    return {begin, textEnd, newline + 1};
+}
+
 std::vector<Line> SplitLines(std::string_view content) {
     std::vector<Line> lines;
-    std::size_t begin = content.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
-    while (begin < content.size()) {
-        const std::size_t newline = content.find('\n', begin);
-        if (newline == std::string_view::npos) {
-            lines.push_back({begin, content.size(), content.size()});
-            break;
-        }
-        const std::size_t textEnd =
-            (newline > begin && content[newline - 1] == '\r') ? newline - 1 : newline;
-        lines.push_back({begin, textEnd, newline + 1});
-        begin = newline + 1;
+    for (std::size_t begin = FirstLineBegin(content); begin < content.size();) {
+        lines.push_back(LineAt(content, begin));
+        begin = lines.back().end;
     }
     return lines;
 }
@@ -134,18 +140,44 @@ std::string_view LineEndOf(const std::vector<Line>& lines) {
 
 }  // namespace
 
+std::vector<std::string> ReadProfileStrings(std::string_view content, std::string_view section,
+                                            std::span<const ProfileKey> keys) {
+    std::vector<std::optional<std::string_view>> values(keys.size());
+    std::size_t missing = keys.size();
+    bool inSection = false;
+    for (std::size_t begin = FirstLineBegin(content); begin < content.size() && missing > 0;) {
+        const Line line = LineAt(content, begin);
+        begin = line.end;
+        const LineMeaning meaning = MeaningOf(content, line);
+        if (meaning.kind == LineKind::Section) {
+            // Only the first section of the name counts.
+            if (inSection)
+                break;
+            inSection = NamesMatch(meaning.name, section);
+            continue;
+        }
+        if (!inSection || meaning.kind != LineKind::Key)
+            continue;
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            if (values[i] || !NamesMatch(meaning.name, keys[i].name))
+                continue;
+            values[i] =
+                TrimBlanks(content.substr(meaning.valueBegin, line.textEnd - meaning.valueBegin));
+            --missing;
+        }
+    }
+    std::vector<std::string> result;
+    result.reserve(keys.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        result.push_back(AsBufferText(values[i].value_or(keys[i].fallback)));
+    }
+    return result;
+}
+
 std::string ReadProfileString(std::string_view content, std::string_view section,
                               std::string_view key, std::string_view fallback) {
-    const std::vector<Line> lines = SplitLines(content);
-    const auto sectionLines = FindSection(content, lines, section);
-    if (!sectionLines)
-        return AsBufferText(fallback);
-    const auto keyLine = FindKey(content, lines, *sectionLines, key);
-    if (!keyLine)
-        return AsBufferText(fallback);
-    const Line& line = lines[*keyLine];
-    const std::size_t valueBegin = MeaningOf(content, line).valueBegin;
-    return AsBufferText(TrimBlanks(content.substr(valueBegin, line.textEnd - valueBegin)));
+    const ProfileKey keys[] = {{key, fallback}};
+    return ReadProfileStrings(content, section, keys).front();
 }
 
 std::string WriteProfileString(std::string_view content, std::string_view section,

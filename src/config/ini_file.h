@@ -8,8 +8,10 @@
 // a section or key appears twice, the first one counts, for reading and writing alike.
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kemora::config {
 
@@ -22,6 +24,18 @@ inline constexpr std::size_t kProfileBufferSize = 50;
 // ends before its first NUL byte and is cut to at most kProfileBufferSize - 1 bytes.
 [[nodiscard]] std::string ReadProfileString(std::string_view content, std::string_view section,
                                             std::string_view key, std::string_view fallback);
+
+// A key to read, with the text that stands for it when it is missing.
+struct ProfileKey {
+    std::string_view name;
+    std::string_view fallback;
+};
+
+// The values of `keys` in `section`, in the order of `keys`, each as ReadProfileString gives
+// it; the content is read once, however many keys there are.
+[[nodiscard]] std::vector<std::string> ReadProfileStrings(std::string_view content,
+                                                          std::string_view section,
+                                                          std::span<const ProfileKey> keys);
 
 // `content` with `key` in `section` set to `value`, written as given. A present key keeps its
 // line and the spelling of its name; only the text after its '=' is replaced. A missing key

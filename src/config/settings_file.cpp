@@ -72,13 +72,16 @@ std::string ConfigFilePath() {
 
 void LoadSettings(ExperimentSettings& settings, const std::string& path) {
     const std::string content = ReadFileBytes(path).value_or(std::string());
-    for (std::size_t i = 0; i < model::kSettingKeys.size(); ++i) {
-        const auto& key = model::kSettingKeys[i];
-        const std::string text = ReadProfileString(content, kSection, key.name, key.fallbackText);
+    std::array<ProfileKey, model::kSettingKeys.size()> keys;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        keys[i] = {model::kSettingKeys[i].name, model::kSettingKeys[i].fallbackText};
+    }
+    const std::vector<std::string> texts = ReadProfileStrings(content, kSection, keys);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
         if (i < kIntegerCount) {
-            settings.*kIntegerFields[i] = WholeNumberOr(text, key.fallbackText);
+            settings.*kIntegerFields[i] = WholeNumberOr(texts[i], keys[i].fallback);
         } else {
-            settings.*kDoubleFields[i - kIntegerCount] = NumberOr(text, key.fallbackText);
+            settings.*kDoubleFields[i - kIntegerCount] = NumberOr(texts[i], keys[i].fallback);
         }
     }
 }

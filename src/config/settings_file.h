@@ -18,12 +18,13 @@ namespace kemora::config {
 
 // Replaces all eight fields by the file's values. A missing file, section or key gives that
 // key's fallback text; so does a value that is empty, holds no number, or (integer fields)
-// does not fit in 32 bits once rounded. Never creates or changes the file.
+// does not fit in 32 bits once rounded. A file that is no regular file (a FIFO, a device) or
+// larger than kMaxReadBytes counts as missing. Never creates or changes the file.
 void LoadSettings(model::ExperimentSettings& settings, const std::string& path);
 
 // Writes all eight fields into the file, keeping every other line of it, in one step through
-// a temporary file and a rename. False when the file could not be read or replaced; the file
-// is then as it was.
+// a temporary file and a rename (WriteFileAtomically). False when the file could not be read
+// whole or must not be replaced (read-only, no regular file); the file is then as it was.
 [[nodiscard]] bool SaveSettings(const model::ExperimentSettings& settings, const std::string& path);
 
 }  // namespace kemora::config

@@ -133,8 +133,12 @@ std::string DoubleText(double value) {
     if (!std::isfinite(value) || value == 0.0)
         return "0";
     char buffer[64];
-    const auto result =
+    auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    // The four doubles nearest the largest one round past it at 15 digits, and that text
+    // would read back as no number; they take the shortest text that reads back exactly.
+    if (!ParseNumber(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer))))
+        result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general);
     std::string text(buffer, result.ptr);
     for (char& c : text) {
         if (c == 'e')

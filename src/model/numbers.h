@@ -41,8 +41,10 @@ struct WholeNumberReading {
 
 // At most 15 significant digits, no trailing zeros, no point for whole values, exponent
 // form ("1E+20", "1E-07") for very large and very small magnitudes. Negative zero is "0".
-// A value with at most 15 significant digits reads back unchanged. Not-a-number and
-// infinities, which no setting can hold, are written as "0".
+// A value with at most 15 significant digits reads back unchanged. Only the few values
+// whose 15-digit text would round past the largest double take, instead, the shortest text
+// that reads back exactly ("1.7976931348623157E+308"), so every text reads back as a number.
+// Not-a-number and infinities, which no setting can hold, are written as "0".
 [[nodiscard]] std::string DoubleText(double value);
 
 // At most 15 significant digits like DoubleText, but always laid out in plain decimal

@@ -151,7 +151,8 @@ ScenarioFileResult WriteScenarioFile(const Scenario& currentScenario, const std:
 }
 
 ScenarioFileResult ReadScenarioFile(Scenario& currentScenario, const std::string& path) {
-    const std::optional<std::string> bytes = config::ReadFileBytes(path);
+    // Bytes past the record count for nothing, however many there are.
+    const std::optional<std::string> bytes = config::ReadFilePrefix(path, kScenarioFileSize);
     if (!bytes)
         return ScenarioFileResult::CannotOpen;
     return DecodeScenario(*bytes, currentScenario);

@@ -19,10 +19,10 @@ inline constexpr std::string_view kScenarioExtension = ".so2";
 // What became of a read or a write; the editor turns a failure into a message.
 enum class ScenarioFileResult {
     Ok,
-    CannotOpen,    // the file is missing or cannot be read
+    CannotOpen,    // the file is missing, cannot be read, or is no file (a folder, FIFO, device)
     TooShort,      // fewer than 2380 bytes
     BadStepCount,  // a step count outside 0..50
-    CannotWrite,   // the file could not be replaced; whatever was there is unchanged
+    CannotWrite,   // the file could not be replaced, or must not be (read-only, no file)
 };
 
 // The 2380 bytes of the scenario, every slot and the count written as held.
@@ -33,7 +33,8 @@ enum class ScenarioFileResult {
 [[nodiscard]] ScenarioFileResult DecodeScenario(std::string_view bytes, Scenario& scenario);
 
 // Replaces the named file with the scenario's 2380 bytes, so that a failed write keeps the
-// file that was there and a longer file becomes exactly 2380 bytes.
+// file that was there and a longer file becomes exactly 2380 bytes. A read-only file, a link
+// that leads nowhere and anything that is no regular file are refused.
 [[nodiscard]] ScenarioFileResult WriteScenarioFile(const Scenario& currentScenario,
                                                    const std::string& path);
 
@@ -43,7 +44,8 @@ enum class ScenarioFileResult {
 // "so2" after it.
 [[nodiscard]] std::string WithScenarioExtension(std::string_view path);
 
-// Reads the named file into `currentScenario`; any failure leaves it unchanged.
+// Reads the first 2380 bytes of the named file into `currentScenario`; any failure leaves it
+// unchanged.
 [[nodiscard]] ScenarioFileResult ReadScenarioFile(Scenario& currentScenario,
                                                   const std::string& path);
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace kemora::config {
 namespace {
@@ -70,6 +71,25 @@ TEST(ReadProfileString, OddNamesAndBrokenLinesDoNotUpset) {
     EXPECT_EQ(ReadProfileString(content, "DATA", "mol", "fb"), "1");
     EXPECT_EQ(ReadProfileString(content, "[DATA", "mol", "fb"), "fb");
     EXPECT_EQ(ReadProfileString("\n\n\r", "DATA", "mol", "fb"), "fb");
+}
+
+TEST(ReadProfileStrings, ReadsEveryKeyAsASingleReadWould) {
+    const std::string content =
+        "[OTHER]\r\nmol=9\r\n[data]\r\nGRPHHMAX = 2 \r\nmol=3\r\nmol=4\r\n;temperature=5\r\n"
+        "pressureUnit=\r\n[DATA]\r\ntemperature=6\r\n[DATA2]\r\ngrphWMin=7\r\n";
+    const ProfileKey keys[] = {
+        {"temperature", "30"}, {"mol", "1"},        {"pressureUnit", "0"},
+        {"grphWMin", "-50"},   {"grphHMax", "800"}, {"mol", "other fallback"},
+    };
+    const std::vector<std::string> expected = {"30", "3", "", "-50", "2", "3"};
+    EXPECT_EQ(ReadProfileStrings(content, "DATA", keys), expected);
+    for (std::size_t i = 0; i < std::size(keys); ++i) {
+        SCOPED_TRACE(keys[i].name);
+        EXPECT_EQ(ReadProfileString(content, "DATA", keys[i].name, keys[i].fallback), expected[i]);
+    }
+    EXPECT_EQ(ReadProfileStrings("", "DATA", keys),
+              (std::vector<std::string>{"30", "1", "0", "-50", "800", "other fallback"}));
+    EXPECT_TRUE(ReadProfileStrings(content, "DATA", {}).empty());
 }
 
 struct WriteCase {

@@ -2,15 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cfloat>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <ostream>
 #include <string>
 
 #include "config/file_io.h"
+#include "support/child_process.h"
 #include "support/temp_folder.h"
 #include "support/unprivileged.h"
 
@@ -190,6 +195,8 @@ TEST_F(SettingsFileTest, EveryFieldReadsBackAsSaved) {
         {0, 0, 0, 0, 0, 0, 1.23456789012345e-300, -9.87654321098765e+300},
         {0, 0, 0, 0, 0, 0, DBL_TRUE_MIN, 1e-5},
         {0, 0, 0, 0, 0, 0, 0.5, 999999999999999.0},
+        {0, 0, 0, 0, 0, 0, -DBL_MAX, DBL_MAX},
+        {0, 0, 0, 0, 0, 0, std::nextafter(DBL_MAX, 0.0), 1.79769313486231e308},
     };
     for (const auto& settings : cases) {
         SCOPED_TRACE(testing::PrintToString(settings));
@@ -212,18 +219,24 @@ TEST_F(SettingsFileTest, DoublesReadBackRoundedToFifteenDigits) {
 }
 
 TEST_F(SettingsFileTest, ReadOnlyFolderRefusesTheSaveAndKeepsTheFile) {
-    writeFile("[DATA]\r\nmol=3\r\n");
-    fs::permissions(path, fs::perms::all);
-    fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                fs::perms::others_read | fs::perms::others_exec);
+    const fs::perms readOnlyFolder = fs::perms::owner_read | fs::perms::owner_exec |
+                                     fs::perms::group_read | fs::perms::group_exec |
+                                     fs::perms::others_read | fs::perms::others_exec;
     const std::string file = path;
-    EXPECT_TRUE(testing_support::RunUnprivileged([&] { return !SaveSettings(kFallbacks, file); }));
-    EXPECT_EQ(fileContent(), "[DATA]\r\nmol=3\r\n");
-    EXPECT_EQ(filesInFolder(), 1);
-
-    fs::remove(path);
-    EXPECT_TRUE(testing_support::RunUnprivileged([&] { return !SaveSettings(kFallbacks, file); }));
-    EXPECT_EQ(filesInFolder(), 0);
+    for (const bool filePresent : {true, false}) {
+        SCOPED_TRACE(filePresent ? "file present" : "no file");
+        fs::permissions(folder, fs::perms::owner_all);
+        fs::remove(path);
+        if (filePresent) {
+            writeFile("[DATA]\r\nmol=3\r\n");
+            fs::permissions(path, fs::perms::all);
+        }
+        fs::permissions(folder, readOnlyFolder);
+        EXPECT_TRUE(
+            testing_support::RunUnprivileged([&] { return !SaveSettings(kFallbacks, file); }));
+        EXPECT_EQ(fileContent(), filePresent ? "[DATA]\r\nmol=3\r\n" : "<no file>");
+        EXPECT_EQ(filesInFolder(), filePresent ? 1 : 0);
+    }
 }
 
 TEST_F(SettingsFileTest, FileThatCannotBeReadOrWrittenIsLeftAlone) {
@@ -243,10 +256,50 @@ TEST_F(SettingsFileTest, FileThatCannotBeReadOrWrittenIsLeftAlone) {
         fs::permissions(path, c.perms);
         EXPECT_TRUE(
             testing_support::RunUnprivileged([&] { return !SaveSettings(kFallbacks, file); }));
+        // Readable again for the check, also when the test does not run as root.
+        fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
         EXPECT_EQ(fileContent(), "[KEEP]\r\nx=1\r\n");
         EXPECT_EQ(filesInFolder(), 1);
-        fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
     }
+}
+
+TEST_F(SettingsFileTest, FifoOrDeviceInPlaceOfTheFileGivesTheFallbacksAndIsNeverWritten) {
+    ASSERT_TRUE(fs::is_character_file("/dev/zero"));
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        std::function<bool()> unchanged;
+    };
+    const Case cases[] = {
+        {"FIFO", [&] { ::mkfifo(path.c_str(), 0666); },
+         [&] { return fs::is_fifo(fs::symlink_status(path)); }},
+        {"link to /dev/zero", [&] { fs::create_symlink("/dev/zero", path); },
+         [&] { return fs::read_symlink(path) == "/dev/zero" && fs::is_character_file(path); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(path);
+        c.make();
+        // A read that waited for a writer, or for the end of /dev/zero, would never return.
+        EXPECT_TRUE(testing_support::RunInChild([&] { return loaded() == kFallbacks; }, 5));
+        EXPECT_TRUE(
+            testing_support::RunInChild([&] { return !SaveSettings(kFallbacks, path); }, 5));
+        EXPECT_TRUE(c.unchanged());
+        EXPECT_EQ(filesInFolder(), 1);
+    }
+}
+
+TEST_F(SettingsFileTest, FileTooLargeToHoldIsNeitherReadNorSavedOver) {
+    writeFile("[DATA]\r\nmol=3\r\n");
+    const std::uintmax_t size = kMaxReadBytes + 1;
+    fs::resize_file(path, size);  // sparse on disk
+    EXPECT_EQ(loaded(), kFallbacks);
+    EXPECT_FALSE(SaveSettings(kFallbacks, path));
+    EXPECT_EQ(fs::file_size(path), size);
+    EXPECT_EQ(filesInFolder(), 1);
+
+    fs::resize_file(path, kMaxReadBytes);
+    EXPECT_EQ(loaded().mol, 3);
 }
 
 TEST_F(SettingsFileTest, FolderInPlaceOfTheFileIsLeftAlone) {

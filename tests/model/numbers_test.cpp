@@ -136,6 +136,13 @@ TEST(DoubleText, FifteenSignificantDigitsWithoutTrailingZeros) {
         {0.0001, "0.0001"},
         {std::nan(""), "0"},
         {std::numeric_limits<double>::infinity(), "0"},
+        // The four largest doubles would round past the largest double at 15 digits: they
+        // take the shortest text that reads back exactly.
+        {1.7976931348623157e308, "1.7976931348623157E+308"},
+        {-1.7976931348623157e308, "-1.7976931348623157E+308"},
+        {1.7976931348623151e308, "1.7976931348623151E+308"},
+        {1.797693134862315e308, "1.79769313486231E+308"},
+        {4.9406564584124654e-324, "4.94065645841247E-324"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -144,8 +151,20 @@ TEST(DoubleText, FifteenSignificantDigitsWithoutTrailingZeros) {
 }
 
 TEST(DoubleText, ReadsBackToTheSameValue) {
-    const double values[] = {0.25,   1013.25,  -0.001,   12345.6789, 1e15,
-                             1.5e-7, 9.87e300, 4.9e-300, 800.0,      123456789012345.0};
+    const double values[] = {0.25,
+                             1013.25,
+                             -0.001,
+                             12345.6789,
+                             1e15,
+                             1.5e-7,
+                             9.87e300,
+                             4.9e-300,
+                             800.0,
+                             123456789012345.0,
+                             std::numeric_limits<double>::max(),
+                             std::nextafter(std::numeric_limits<double>::max(), 0.0),
+                             -std::numeric_limits<double>::max(),
+                             std::numeric_limits<double>::denorm_min()};
     for (double value : values) {
         SCOPED_TRACE(value);
         const auto parsed = ParseNumber(DoubleText(value));

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <set>
+
 namespace kemora::model {
 namespace {
 
@@ -55,6 +58,40 @@ TEST_F(VaporPressureTableTest, ReferenceRowsHoldExactly) {
         EXPECT_EQ(row.water, expected.water);
         EXPECT_EQ(row.ethanol, expected.ethanol);
         EXPECT_EQ(row.diethylEther, expected.diethylEther);
+    }
+}
+
+// Every row off the reference degrees follows the Clausius-Clapeyron rule
+// P = 760 exp(B (1 / (tb + 273.15) - 1 / (t + 273.15))) mmHg, rounded to seven significant
+// digits, to within one unit in the seventh digit. The expected values are computed here from
+// the rule's published constants, so a changed constant or conversion shows.
+TEST_F(VaporPressureTableTest, RowsOffTheReferenceDegreesFollowTheRule) {
+    struct Liquid {
+        const char* name;
+        double VaporPressureRow::*column;
+        long double boilingCelsius;  // °C at 760 mmHg
+        long double constant;        // B, kelvin
+    };
+    const Liquid liquids[] = {
+        {"water", &VaporPressureRow::water, 100, 4890.0561L},
+        {"ethanol", &VaporPressureRow::ethanol, 78, 4890.2457L},
+        {"diethyl ether", &VaporPressureRow::diethylEther, 34, 4890.2457L},
+    };
+    const std::set<int> referenceDegrees = {27, 34, 78};
+    for (const Liquid& liquid : liquids) {
+        for (int celsius = -100; celsius <= 200; ++celsius) {
+            if (celsius % 10 == 0 || referenceDegrees.contains(celsius))
+                continue;
+            SCOPED_TRACE(std::string(liquid.name) + " at " + std::to_string(celsius) + " °C");
+            const long double rule =
+                760.0L * std::exp(liquid.constant * (1.0L / (liquid.boilingCelsius + 273.15L) -
+                                                     1.0L / (celsius + 273.15L)));
+            const long double unit = std::pow(10.0L, std::floor(std::log10(rule)) - 6);
+            const long double rounded = std::round(rule / unit) * unit;
+            const double held = table[celsius + 101].*liquid.column;
+            EXPECT_LE(std::fabs(static_cast<long double>(held) - rounded), unit * 1.000001L)
+                << "held " << held << ", rule " << static_cast<double>(rounded);
+        }
     }
 }
 

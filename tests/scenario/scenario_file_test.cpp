@@ -1,13 +1,17 @@
 #include "scenario/scenario_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "config/file_io.h"
+#include "support/child_process.h"
 #include "support/temp_folder.h"
 #include "support/unprivileged.h"
 
@@ -298,6 +302,70 @@ TEST_F(ScenarioFileTest, ReadingRefusesBadFilesAndKeepsTheScenario) {
     EXPECT_FALSE(fs::exists(pathOf("missing.so2")));
 }
 
+// Bytes this process has read from files so far.
+long long BytesReadSoFar() {
+    std::ifstream io("/proc/self/io");
+    std::string name;
+    long long value = 0;
+    while (io >> name >> value) {
+        if (name == "rchar:")
+            return value;
+    }
+    return -1;
+}
+
+TEST_F(ScenarioFileTest, ReadingTakesOnlyTheRecordOfAHugeFile) {
+    Scenario written = FilledScenario(6);
+    AssignTitle(written, "大きなファイル");
+    const std::string path = pathOf("huge.so2");
+    ASSERT_TRUE(config::WriteFileAtomically(path, EncodeScenario(written)));
+    constexpr std::uintmax_t kHugeSize = 256 * 1024 * 1024;  // bytes, sparse on disk
+    fs::resize_file(path, kHugeSize);
+
+    Scenario currentScenario;
+    const long long before = BytesReadSoFar();
+    ASSERT_GE(before, 0);
+    EXPECT_EQ(ReadScenarioFile(currentScenario, path), ScenarioFileResult::Ok);
+    EXPECT_LT(BytesReadSoFar() - before, 64 * 1024);
+    EXPECT_EQ(currentScenario, written);
+}
+
+TEST_F(ScenarioFileTest, ReadingRefusesFifosAndDevicesAtOnce) {
+    ASSERT_EQ(::mkfifo(pathOf("pipe.so2").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", folder / "zero.so2");
+    for (const char* name : {"pipe.so2", "zero.so2"}) {
+        SCOPED_TRACE(name);
+        const std::string path = pathOf(name);
+        EXPECT_TRUE(testing_support::RunInChild(
+            [&] {
+                Scenario currentScenario = FilledScenario(3);
+                const Scenario before = currentScenario;
+                return ReadScenarioFile(currentScenario, path) == ScenarioFileResult::CannotOpen &&
+                       currentScenario == before;
+            },
+            5));
+    }
+}
+
+TEST_F(ScenarioFileTest, ReadOnlyFileOfTheUsersOwnIsNotSavedOver) {
+    // The owner saves; when the tests run as root that is nobody, in a folder it may write into.
+    fs::permissions(folder, fs::perms::all);
+    const std::string path = pathOf("kept.so2");
+    Scenario old = FilledScenario(3);
+    AssignTitle(old, "元のシナリオ");
+    EXPECT_TRUE(testing_support::RunUnprivileged([&] {
+        if (WriteScenarioFile(old, path) != ScenarioFileResult::Ok)
+            return false;
+        fs::permissions(path, fs::perms::owner_read);
+        return WriteScenarioFile(FilledScenario(9), path) == ScenarioFileResult::CannotWrite;
+    }));
+    Scenario currentScenario;
+    ASSERT_EQ(ReadScenarioFile(currentScenario, path), ScenarioFileResult::Ok);
+    EXPECT_EQ(currentScenario, old);
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read);
+    EXPECT_EQ(entriesInFolder(), 1u);
+}
+
 TEST_F(ScenarioFileTest, WritingOverALongerFileLeavesExactly2380Bytes) {
     const std::string path = pathOf("long.so2");
     ASSERT_TRUE(config::WriteFileAtomically(path, std::string(5000, 'x')));
@@ -314,9 +382,10 @@ TEST_F(ScenarioFileTest, FailedWriteKeepsTheFileThatWasThere) {
     const std::string path = pathOf("keep.so2");
     ASSERT_EQ(WriteScenarioFile(old, path), ScenarioFileResult::Ok);
     fs::permissions(path, fs::perms::all);
-    // A folder others may read but not write into: the new file cannot be put in place.
-    fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                fs::perms::others_read | fs::perms::others_exec);
+    // A folder nobody may write into, its owner included: the new file cannot be put in place.
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
     const Scenario replacement = FilledScenario(9);
     EXPECT_TRUE(testing_support::RunUnprivileged(
         [&] { return WriteScenarioFile(replacement, path) == ScenarioFileResult::CannotWrite; }));
