@@ -6,7 +6,8 @@
 #  2. the program itself, copied into a folder of its own with a settings file that holds only
 #     the zoom (volume 0, all liquid), for 10 s: CPU time and peak resident memory, from /proc.
 # Usage: bench/run_window.sh [BUILD_DIR] [--zoom PERCENT] [--screenshot FILE]
-#   BUILD_DIR defaults to build/release; FILE gets a picture of the window at 300 litres.
+#   BUILD_DIR defaults to build/release, the start command's build, which is made when missing;
+#   FILE gets a picture of the window at 300 litres, a PNG that the program itself takes.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build="$top/build/release"
@@ -19,11 +20,19 @@ while [[ $# -gt 0 ]]; do
         *) build=$1; shift ;;
     esac
 done
+# Xvfb comes with the benchmarks' packages.
+"$top/scripts/install-deps.sh" run test
+if [[ ! -f $build/build.ninja ]]; then
+    if [[ $build != "$top/build/release" ]]; then
+        echo "$build is no build folder; make one with:" >&2
+        echo "cmake -S $top -B $build -G Ninja -DCMAKE_BUILD_TYPE=Release" >&2
+        exit 1
+    fi
+    cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEMORA_BUILD_TESTS=OFF
+fi
+cmake --build "$build" --target window_bench kemora -j "$(nproc)"
 bench="$build/bench/window_bench"
 program="$build/kemora"
-for file in "$bench" "$program"; do
-    [[ -x $file ]] || { echo "missing $file: build the targets window_bench and kemora" >&2; exit 1; }
-done
 
 work=$(mktemp -d)
 pids=()
@@ -43,18 +52,8 @@ export DISPLAY=":$display"
 for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X$display ]] && break; sleep 0.1; done
 
 echo "== window_bench: main window at 300 L, zoom $zoom %, for 10 s =="
-"$bench" 10 "$zoom" >"$work/bench.out" &
-bench_pid=$!
-pids+=($bench_pid)
-if [[ -n $shot ]]; then
-    sleep 4
-    read -r _ x y w h < <(grep '^window ' "$work/bench.out")
-    import -window root "$work/root.png"
-    convert "$work/root.png" -crop "${w}x${h}+${x}+${y}" +repage "$shot"
-    echo "screenshot of the window: $shot"
-fi
-wait "$bench_pid"
-grep -v '^window ' "$work/bench.out"
+"$bench" 10 "$zoom" ${shot:+--screenshot "$shot"}
+if [[ -n $shot ]]; then echo "screenshot of the window: $shot"; fi
 
 echo "== the program at its start-up volume (0 L), zoom $zoom %, for 10 s =="
 mkdir "$work/program"

@@ -4,6 +4,7 @@
 // to the first drawn frame, the CPU time over a run of some seconds after start-up, and the peak
 // resident memory. bench/run_window.sh starts it under Xvfb. The settings file is one of its own
 // in a temporary folder.
+// Usage: window_bench [SECONDS [ZOOM]] [--screenshot FILE]   (FILE: a PNG of the window after 4 s)
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -17,6 +18,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <fstream>
 #include <optional>
@@ -111,8 +113,18 @@ class FirstFrameWatch : public QObject {
 
 int main(int argc, char* argv[]) {
     const Clock::time_point start = Clock::now();
-    const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
-    const int zoom = argc > 2 ? std::atoi(argv[2]) : 100;
+    int seconds = 10;
+    int zoom = 100;
+    QString screenshot;
+    int number = 0;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc)
+            screenshot = QString::fromLocal8Bit(argv[++i]);
+        else if (number++ == 0)
+            seconds = std::max(1, std::atoi(argv[i]));
+        else
+            zoom = std::atoi(argv[i]);
+    }
 
     QApplication application(argc, argv);
     kemora::ui::PrepareApplication(application);
@@ -127,14 +139,18 @@ int main(int argc, char* argv[]) {
     }
 
     kemora::mainwindow::MainState state;
-    kemora::ui::frmMain window(state, configPath);
+    kemora::ui::frmMain window(state, [&configPath] {
+        return kemora::config::SettingsPlace{configPath, configPath, true};
+    });
     FirstFrameWatch firstFrame(window.findChild<kemora::ui::SurfaceWidget*>("picBack"), start);
     window.setZoom(zoom);
     window.show();
     window.findChild<QLineEdit*>("txtValue")->setText(QStringLiteral("300"));
-    const QRect place = window.geometry();
-    std::printf("window %d %d %d %d\n", place.x(), place.y(), place.width(), place.height());
-    std::fflush(stdout);
+    bool screenshotFailed = false;
+    if (!screenshot.isEmpty()) {
+        QTimer::singleShot(4000, &window,
+                           [&] { screenshotFailed = !window.grab().save(screenshot, "PNG"); });
+    }
 
     // The run is measured from one second after start-up, when the window is settled.
     double cpuAtStart = 0;
@@ -157,5 +173,9 @@ int main(int argc, char* argv[]) {
     std::printf("run at 300 L: %.2f s CPU in %.2f s = %.2f %% of one core\n", cpu, wall,
                 100.0 * cpu / wall);
     std::printf("peak resident memory: %.1f MB\n", PeakResidentMegabytes());
+    if (screenshotFailed) {
+        std::fprintf(stderr, "cannot write the screenshot %s\n", qPrintable(screenshot));
+        return 1;
+    }
     return 0;
 }

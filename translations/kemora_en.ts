@@ -195,14 +195,6 @@
 <context>
     <name>kemora::dialogs::frmAbout</name>
     <message>
-        <source>ｱﾌﾟﾘｹｰｼｮﾝの説明</source>
-        <translation>Application description</translation>
-    </message>
-    <message>
-        <source>警告: ...</source>
-        <translation>Warning: ...</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -221,6 +213,14 @@
     <message>
         <source>現時点ではｼｽﾃﾑ情報を使用できません</source>
         <translation>System Information is unavailable at this time</translation>
+    </message>
+    <message>
+        <source>閉じたシリンダーの中の液体とその蒸気について、容量を変えたときの圧力を分子の動きとグラフで示す、化学の授業のためのシミュレーションです。</source>
+        <translation>A classroom simulation for chemistry that shows, with moving molecules and a graph, how the pressure of a liquid and its vapor in a closed cylinder changes with the volume.</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Kemora の開発者。MIT ライセンスで提供され、無保証です。</source>
+        <translation>Copyright © 2026 The Kemora developers. Provided under the MIT licence, without any warranty.</translation>
     </message>
     <message>
         <source>区切り線</source>

@@ -2,14 +2,17 @@
 // chose English (in the settings file, or with "--lang en" for one run).
 
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <QStringList>
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/application_start.h"
 #include "config/language.h"
-#include "config/settings_file.h"
+#include "config/settings_place.h"
 #include "config/view_settings.h"
 #include "dialogs/frm_about.h"
 #include "dialogs/frm_sinario.h"
@@ -22,9 +25,14 @@
 
 namespace {
 
+// Where the settings file lives depends on whether this is the installed program.
+kemora::config::SettingsPlace CurrentSettingsPlace() {
+    return kemora::config::FindSettingsPlace(KEMORA_INSTALLED_FOLDER);
+}
+
 // The language of this run: the command line's, else the one the user chose last time.
 // An unknown code on the command line is reported and ignored.
-kemora::config::Language StartLanguage(const std::string& configPath) {
+kemora::config::Language StartLanguage() {
     using namespace kemora::config;
     std::vector<std::string> arguments;
     for (const QString& argument : QCoreApplication::arguments())
@@ -35,32 +43,39 @@ kemora::config::Language StartLanguage(const std::string& configPath) {
         std::fprintf(stderr, "kemora: unknown language \"%s\" for --lang (ja or en)\n",
                      code->c_str());
     }
-    return LoadViewSettings(configPath).language;
+    return LoadViewSettings(CurrentSettingsPlace().readPath).language;
+}
+
+// The user's documents folder, or the home folder when there is none.
+QString DocumentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
     using namespace kemora;
-    QApplication application(argc, argv);
-    ui::PrepareApplication(application);
-    const std::string configPath = config::ConfigFilePath();
-    ui::ApplyLanguage(StartLanguage(configPath));
+    const auto application = app::StartApplication(argc, argv);
+    ui::PrepareApplication(*application);
+    ui::ApplyLanguage(StartLanguage());
 
     // Lives from the main window's load to the end of the program.
     mainwindow::MainState state;
-    ui::frmMain window(state, configPath);
+    ui::frmMain window(state, CurrentSettingsPlace);
     // Each dialog is built afresh for every opening, at the window's zoom, and discarded when
     // it closes.
-    window.setSettingsDialog([&state, &configPath, &window](QWidget& owner) {
-        dialogs::frmSystem dialog(state.experiment.settings, configPath, &owner,
-                                  window.zoomFactor());
+    window.setSettingsDialog([&state, &window](QWidget& owner) {
+        dialogs::frmSystem dialog(state.experiment.settings, CurrentSettingsPlace().savePath,
+                                  &owner, window.zoomFactor());
         dialog.exec();
         return true;
     });
     window.setScenarioEditor([&state, &window](QWidget& owner) {
         dialogs::frmSinario dialog(state.currentScenario, state.experiment.settings, &owner,
                                    window.zoomFactor());
+        if (!CurrentSettingsPlace().besideProgram)
+            dialog.setFileFolder(DocumentsFolder());
         dialog.exec();
         return true;
     });
@@ -72,5 +87,5 @@ int main(int argc, char* argv[]) {
         return true;
     });
     window.show();
-    return application.exec();
+    return application->exec();
 }

@@ -64,8 +64,11 @@ frmAbout::frmAbout(Registry& registry, Launcher& launcher, QWidget* parent, doub
 
     m_lblTitle = AddLabel(this, "lblTitle", m_zoom.twips(1050, 240, 3885, 480), {});
     m_lblVersion = AddLabel(this, "lblVersion", m_zoom.twips(1050, 780, 3885, 225), {});
-    AddLabel(this, "lblDescription", m_zoom.twips(1050, 1125, 3885, 1170), tr("ｱﾌﾟﾘｹｰｼｮﾝの説明"));
-    AddLabel(this, "lblDisclaimer", m_zoom.twips(255, 2625, 3870, 825), tr("警告: ..."));
+    AddLabel(this, "lblDescription", m_zoom.twips(1050, 1125, 3885, 1170),
+             tr("閉じたシリンダーの中の液体とその蒸気について、容量を変えたときの圧力を分子の動きと"
+                "グラフで示す、化学の授業のためのシミュレーションです。"));
+    AddLabel(this, "lblDisclaimer", m_zoom.twips(255, 2625, 3870, 825),
+             tr("Copyright © 2026 Kemora の開発者。MIT ライセンスで提供され、無保証です。"));
 
     // The etched separator: a grey line from (90, 2445) and under it a white one, two pixels
     // thick, from (105, 2460), both to 5654 twips.

@@ -69,6 +69,8 @@ void PrepareScenarioFileDialog(QFileDialog& dialog, const ScenarioFileRequest& r
     dialog.setNameFilter(request.filter);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setDefaultSuffix(QString());
+    if (!request.folder.isEmpty())
+        dialog.setDirectory(request.folder);
 }
 
 QString AskScenarioFileName(QWidget* parent, const ScenarioFileRequest& request) {
@@ -107,6 +109,10 @@ void frmSinario::setFileNamePrompt(FileNamePrompt prompt) {
 
 void frmSinario::setMessageBox(ui::MessageBoxFunction messageBox) {
     m_messageBox = std::move(messageBox);
+}
+
+void frmSinario::setFileFolder(QString folder) {
+    m_fileFolder = std::move(folder);
 }
 
 QWidget* frmSinario::AddPage(const char* name, const QString& tabText) {
@@ -409,10 +415,10 @@ void frmSinario::cmdDel_Click() {
 
 void frmSinario::cmdLoad_Click() {
     txtTTl_LostFocus();
-    const QString name =
-        m_fileNamePrompt
-            ? m_fileNamePrompt(this, {tr("シナリオデータを読み込む"), FileFilter(), false})
-            : QString();
+    const QString name = m_fileNamePrompt
+                             ? m_fileNamePrompt(this, {tr("シナリオデータを読み込む"), FileFilter(),
+                                                       false, m_fileFolder})
+                             : QString();
     if (name.isEmpty())
         return;
     const scenario::ScenarioFileResult result =
@@ -428,10 +434,10 @@ void frmSinario::cmdLoad_Click() {
 
 void frmSinario::cmdSave_Click() {
     txtTTl_LostFocus();
-    const QString typedName =
-        m_fileNamePrompt
-            ? m_fileNamePrompt(this, {tr("シナリオデータを保存する"), FileFilter(), true})
-            : QString();
+    const QString typedName = m_fileNamePrompt
+                                  ? m_fileNamePrompt(this, {tr("シナリオデータを保存する"),
+                                                            FileFilter(), true, m_fileFolder})
+                                  : QString();
     if (typedName.isEmpty())
         return;
     // Without its extension the file would not show in the open dialog's list.

@@ -33,11 +33,12 @@ struct ScenarioFileRequest {
     QString title;           // the file dialog's caption
     QString filter;          // the one name filter offered
     bool forSaving = false;  // a save dialog rather than an open dialog
+    QString folder;          // where the dialog opens; empty: the working folder
 };
 
-// Sets a file dialog up for a request: the title and the one filter, any name accepted (the
-// reader reports a missing file), no question before an existing file is replaced and no
-// extension added to a typed name.
+// Sets a file dialog up for a request: the title, the one filter and the folder, any name
+// accepted (the reader reports a missing file), no question before an existing file is replaced
+// and no extension added to a typed name.
 void PrepareScenarioFileDialog(QFileDialog& dialog, const ScenarioFileRequest& request);
 
 // Shows the prepared file dialog modally; the chosen name, or empty on cancel.
@@ -59,6 +60,8 @@ class frmSinario : public QDialog {
     // Replace the file dialogs and the message box, so that tests neither block nor need them.
     void setFileNamePrompt(FileNamePrompt prompt);
     void setMessageBox(ui::MessageBoxFunction messageBox);
+    // The folder the file dialogs open in; empty (the start) means the working folder.
+    void setFileFolder(QString folder);
 
     void OpenEditor();
     // Inserts the step at the selected line; false, after telling the user, when the scenario
@@ -109,6 +112,7 @@ class frmSinario : public QDialog {
     const model::ExperimentSettings& m_settings;
     FileNamePrompt m_fileNamePrompt;
     ui::MessageBoxFunction m_messageBox;
+    QString m_fileFolder;
     std::vector<PagePlace> m_pagePlaces;
 
     QLineEdit* m_txtTTl = nullptr;

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "config/settings_file.h"
+#include "config/settings_place.h"
 #include "dialogs/dialog_controls.h"
 #include "dialogs/field_messages.h"
 #include "dialogs/settings_fields.h"
@@ -143,6 +144,8 @@ void frmSystem::cmdClose_Click() {
     }
     // A file that cannot be written keeps the dialog open, so that the user knows and can
     // close it without saving; the main window would put the file's values back anyway.
+    // The user's own file is made on the first save, in folders that may not exist yet.
+    config::PrepareSave(m_configPath);
     if (!config::SaveSettings(*reading.settings, m_configPath)) {
         m_messageBox(this, tr("設定を保存できませんでした。") + "\n" + ui::FromUtf8(m_configPath),
                      windowTitle());

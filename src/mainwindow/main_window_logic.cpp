@@ -51,11 +51,12 @@ int16_t FrameWaitFor(const model::Experiment& experiment, double volume) {
     return static_cast<int16_t>(model::RoundHalfEven(h / 2.0 + 1));
 }
 
-MainWindowLogic::MainWindowLogic(MainState& state, MainView& view, std::string configPath,
+MainWindowLogic::MainWindowLogic(MainState& state, MainView& view,
+                                 std::function<std::string()> settingsReadPath,
                                  std::function<float()> timeOfDay)
     : m_state(state),
       m_view(view),
-      m_configPath(std::move(configPath)),
+      m_settingsReadPath(std::move(settingsReadPath)),
       m_timeOfDay(std::move(timeOfDay)) {}
 
 void MainWindowLogic::Form_Load() {
@@ -74,7 +75,7 @@ void MainWindowLogic::Form_Load() {
 void MainWindowLogic::Form_Activate() {
     model::Experiment& experiment = m_state.experiment;
     m_view.setCaption(MainCaption(m_state.currentScenario));
-    config::LoadSettings(experiment.settings, m_configPath);
+    config::LoadSettings(experiment.settings, m_settingsReadPath());
     DrawGraphFrame(m_view.graphBox(), experiment.settings, m_state.graph);
     m_view.setUnitLabel(model::PressureUnitText(experiment.settings.pressureUnit));
     m_view.setLiquidIndex(experiment.liquid);

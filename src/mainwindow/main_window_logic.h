@@ -16,9 +16,10 @@ namespace kemora::mainwindow {
 // toolkit layer calls one handler per event, all on the user-interface thread.
 class MainWindowLogic {
   public:
-    // `configPath` is the settings file read at every activation; `timeOfDay` gives the
-    // seconds since midnight that seed the molecules' velocities.
-    MainWindowLogic(MainState& state, MainView& view, std::string configPath,
+    // `settingsReadPath` names the settings file to read, asked afresh at every activation
+    // (the first save may move it); `timeOfDay` gives the seconds since midnight that seed the
+    // molecules' velocities.
+    MainWindowLogic(MainState& state, MainView& view, std::function<std::string()> settingsReadPath,
                     std::function<float()> timeOfDay);
 
     void Form_Load();
@@ -50,7 +51,7 @@ class MainWindowLogic {
 
     MainState& m_state;
     MainView& m_view;
-    std::string m_configPath;
+    std::function<std::string()> m_settingsReadPath;
     std::function<float()> m_timeOfDay;
 };
 

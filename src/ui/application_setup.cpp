@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "ui/app_icon.h"
 #include "ui/language.h"
 
 namespace kemora::ui {
@@ -13,8 +14,12 @@ QFont FormFont(int pixels, bool bold) {
     return font;
 }
 
-// The application object only has to exist: fonts and translators are process-wide.
+// The application object only has to exist: fonts, icons and translators are process-wide.
 void PrepareApplication(QApplication& /*application*/) {
+    // The desktop entry's name lets the desktop show its name and icon for the window.
+    QApplication::setDesktopFileName(QStringLiteral("kemora"));
+    QApplication::setWindowIcon(AppIcon());
+
     QFont font = QApplication::font();
     font.setFamily(QString::fromLatin1(kFontFamily));
     QApplication::setFont(font);

@@ -13,9 +13,9 @@ inline constexpr const char* kFontFamily = "IPAPGothic";
 // change the layout.
 [[nodiscard]] QFont FormFont(int pixels, bool bold);
 
-// Gives the application its face: the Gothic font as the default for every text, and the
-// program's own language, Japanese, with Qt's dialogs and buttons in Japanese too (when Qt's
-// translations are installed). ApplyLanguage switches to another language afterwards.
+// Gives the application its face: the program's icon, the Gothic font as the default for every
+// text, and the program's own language, Japanese, with Qt's dialogs and buttons in Japanese too
+// (when Qt's translations are installed). ApplyLanguage switches to another language afterwards.
 void PrepareApplication(QApplication& application);
 
 }  // namespace kemora::ui

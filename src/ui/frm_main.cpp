@@ -126,14 +126,14 @@ QAction* AddItem(QMenu& menu, const char* name, const QList<QKeySequence>& keys,
 
 }  // namespace
 
-frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* parent)
+frmMain::frmMain(mainwindow::MainState& state, SettingsPlaceSource settingsPlace, QWidget* parent)
     : QMainWindow(parent),
       m_state(state),
-      m_configPath(std::move(configPath)),
+      m_settingsPlace(std::move(settingsPlace)),
       m_messageBox(ShowWarningMessage),
       // The zoom chosen last; one the window does not offer means the normal zoom.
       m_zoom(mainwindow::ZoomOrNormal(
-          config::LoadZoom(m_configPath).value_or(mainwindow::kNormalZoom))),
+          config::LoadZoom(m_settingsPlace().readPath).value_or(mainwindow::kNormalZoom))),
       m_shownZoom(m_zoom) {
     setObjectName(QStringLiteral("frmMain"));
     // Fixed border with a close box only.
@@ -147,8 +147,8 @@ frmMain::frmMain(mainwindow::MainState& state, std::string configPath, QWidget* 
     showZoom();
 
     mainwindow::MainView& view = *this;
-    m_logic = std::make_unique<mainwindow::MainWindowLogic>(state, view, m_configPath,
-                                                            mainwindow::SystemTimeOfDay);
+    m_logic = std::make_unique<mainwindow::MainWindowLogic>(
+        state, view, [this] { return m_settingsPlace().readPath; }, mainwindow::SystemTimeOfDay);
     using Logic = mainwindow::MainWindowLogic;
     connect(m_txtValue, &QLineEdit::textChanged, this, [this] { handle(&Logic::txtValue_Change); });
     connect(m_timer1, &QTimer::timeout, this, [this] { handle(&Logic::Timer1_Timer); });
@@ -491,10 +491,13 @@ void frmMain::chooseLanguage(config::Language language) {
         retranslateUi();  // checks the language that stays
         return;
     }
-    config::ViewSettings view = config::LoadViewSettings(m_configPath);
+    const config::SettingsPlace place = m_settingsPlace();
+    config::ViewSettings view = config::LoadViewSettings(place.readPath);
     view.language = language;
-    if (!config::SaveViewSettings(view, m_configPath)) {
-        m_messageBox(this, tr("言語の設定を保存できませんでした。") + "\n" + FromUtf8(m_configPath),
+    config::PrepareSave(place.savePath, place.readPath);
+    if (!config::SaveViewSettings(view, place.savePath)) {
+        m_messageBox(this,
+                     tr("言語の設定を保存できませんでした。") + "\n" + FromUtf8(place.savePath),
                      windowTitle());
     }
 }
@@ -559,9 +562,11 @@ void frmMain::setZoom(int32_t percent) {
 
 void frmMain::chooseZoom(int32_t percent) {
     setZoom(percent);
-    if (!config::SaveZoom(m_zoom, m_configPath)) {
+    const config::SettingsPlace place = m_settingsPlace();
+    config::PrepareSave(place.savePath, place.readPath);
+    if (!config::SaveZoom(m_zoom, place.savePath)) {
         m_messageBox(this,
-                     tr("表示の大きさを保存できませんでした。") + "\n" + FromUtf8(m_configPath),
+                     tr("表示の大きさを保存できませんでした。") + "\n" + FromUtf8(place.savePath),
                      windowTitle());
     }
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "config/language.h"
+#include "config/settings_place.h"
 #include "mainwindow/caption.h"
 #include "mainwindow/main_state.h"
 #include "mainwindow/main_view.h"
@@ -52,9 +53,12 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     // false when no dialog was shown.
     using ModalDialog = std::function<bool(QWidget& owner)>;
 
-    // `configPath` is the settings file read at every activation. Runs Form_Load; the first
-    // display runs Form_Activate and starts the timer.
-    frmMain(mainwindow::MainState& state, std::string configPath, QWidget* parent = nullptr);
+    // Where the settings file is read and saved, asked afresh before each use.
+    using SettingsPlaceSource = std::function<config::SettingsPlace()>;
+
+    // Runs Form_Load; the first display runs Form_Activate and starts the timer.
+    frmMain(mainwindow::MainState& state, SettingsPlaceSource settingsPlace,
+            QWidget* parent = nullptr);
     ~frmMain() override;
 
     // The dialogs behind the menu items; an item without one does nothing.
@@ -161,7 +165,7 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     std::unique_ptr<mainwindow::MainWindowLogic> m_logic;
     ExportCommands* m_export = nullptr;
     QAction* m_menuSaveCsv = nullptr;
-    const std::string m_configPath;
+    SettingsPlaceSource m_settingsPlace;
     ModalDialog m_settingsDialog;
     ModalDialog m_scenarioEditor;
     ModalDialog m_versionDialog;

@@ -59,7 +59,9 @@ class AccessibilityEventsTest : public ::testing::Test {
         model::SetDefaultSettings(settings);  // water, 27 °C, 1 mol, 0..700 L, 0..800 mmHg
         configPath = config::ConfigFilePathIn(folder.path().string());
         ASSERT_TRUE(config::SaveSettings(settings, configPath));
-        window = std::make_unique<frmMain>(state, configPath);
+        window = std::make_unique<frmMain>(state, [this] {
+            return config::SettingsPlace{configPath, configPath, true};
+        });
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         g_events.clear();

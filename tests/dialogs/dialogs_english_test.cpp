@@ -270,8 +270,13 @@ TEST_F(DialogsEnglishTest, VersionDialogIsWordedAndFits) {
     EXPECT_EQ(dialog.windowTitle(), "About Kemora");
     EXPECT_EQ(control<QLabel>(dialog, "lblTitle")->text(), "Kemora");
     EXPECT_EQ(control<QLabel>(dialog, "lblVersion")->text(), "Version 1.0.0");
-    EXPECT_EQ(control<QLabel>(dialog, "lblDescription")->text(), "Application description");
-    EXPECT_EQ(control<QLabel>(dialog, "lblDisclaimer")->text(), "Warning: ...");
+    EXPECT_EQ(control<QLabel>(dialog, "lblDescription")->text(),
+              "A classroom simulation for chemistry that shows, with moving molecules and a graph, "
+              "how the pressure of a liquid and its vapor in a closed cylinder changes with the "
+              "volume.");
+    EXPECT_EQ(control<QLabel>(dialog, "lblDisclaimer")->text(),
+              QStringLiteral("Copyright © 2026 The Kemora developers. Provided under the MIT "
+                             "licence, without any warranty."));
     EXPECT_EQ(control<QPushButton>(dialog, "cmdOK")->text(), "OK");
     EXPECT_EQ(control<QPushButton>(dialog, "cmdSysInfo")->text(), "&System Info...");
     EXPECT_EQ(testing_support::TextsCutOff(dialog), QStringList());

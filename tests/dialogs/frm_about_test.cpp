@@ -67,8 +67,12 @@ TEST_F(FrmAboutTest, ControlsSitAtTheirPlacesWithTheirTexts) {
     const Place places[] = {
         {"lblTitle", QRect(70, 16, 259, 32), QStringLiteral("Kemora")},
         {"lblVersion", QRect(70, 52, 259, 15), QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.0.0")},
-        {"lblDescription", QRect(70, 75, 259, 78), QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝの説明")},
-        {"lblDisclaimer", QRect(17, 175, 258, 55), QStringLiteral("警告: ...")},
+        {"lblDescription", QRect(70, 75, 259, 78),
+         QStringLiteral("閉じたシリンダーの中の液体とその蒸気について、容量を変えたときの圧力を"
+                        "分子の動きとグラフで示す、化学の授業のためのシミュレーションです。")},
+        {"lblDisclaimer", QRect(17, 175, 258, 55),
+         QStringLiteral(
+             "Copyright © 2026 Kemora の開発者。MIT ライセンスで提供され、無保証です。")},
         {"cmdOK", QRect(283, 175, 92, 23), QStringLiteral("OK")},
         {"cmdSysInfo", QRect(284, 205, 92, 23), QStringLiteral("ｼｽﾃﾑ情報(&S)...")},
     };
@@ -85,6 +89,17 @@ TEST_F(FrmAboutTest, ControlsSitAtTheirPlacesWithTheirTexts) {
         }
     }
     EXPECT_EQ(control<QPushButton>("cmdSysInfo")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_S));
+}
+
+TEST_F(FrmAboutTest, TheDescriptionAndTheLicenceFitTheirLabels) {
+    for (const char* name : {"lblDescription", "lblDisclaimer"}) {
+        SCOPED_TRACE(name);
+        const QLabel* label = control<QLabel>(name);
+        const QRect needed = label->fontMetrics().boundingRect(
+            label->contentsRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
+        EXPECT_LE(needed.height(), label->contentsRect().height());
+        EXPECT_LE(needed.width(), label->contentsRect().width());
+    }
 }
 
 TEST_F(FrmAboutTest, IsAFixedModalDialogWithoutMinimiseOrMaximise) {

@@ -694,6 +694,20 @@ TEST_F(FrmSinarioTest, TheTypedTitleIsStoredOnLeavingTheFieldAndBeforeAnyButtonA
     EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(FrmSinarioTest, FileDialogsOpenInTheFolderGiven) {
+    Open();
+    Show();
+    nextFileName.clear();
+    Click("cmdLoad");
+    dialog->setFileFolder(folder.path());
+    Click("cmdLoad");
+    Click("cmdSave");
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_EQ(requests[0].folder, QString());
+    EXPECT_EQ(requests[1].folder, folder.path());
+    EXPECT_EQ(requests[2].folder, folder.path());
+}
+
 TEST_F(FrmSinarioTest, ACancelledFileDialogChangesNothing) {
     currentScenario.steps[1] = Step(scenario::StepShowGraph);
     currentScenario.stepCount = 1;
@@ -787,8 +801,8 @@ TEST(ScenarioFileDialog, AcceptsAnyNameAddsNoExtensionAndAsksNothingBeforeReplac
     testing_support::EnsureQtApplication();
     for (const bool forSaving : {false, true}) {
         SCOPED_TRACE(forSaving);
-        const ScenarioFileRequest request{QStringLiteral("題"),
-                                          QStringLiteral("シナリオデータ(*.so2)"), forSaving};
+        const ScenarioFileRequest request{
+            QStringLiteral("題"), QStringLiteral("シナリオデータ(*.so2)"), forSaving, {}};
         QFileDialog fileDialog;
         fileDialog.setDefaultSuffix("txt");
         PrepareScenarioFileDialog(fileDialog, request);
@@ -800,6 +814,16 @@ TEST(ScenarioFileDialog, AcceptsAnyNameAddsNoExtensionAndAsksNothingBeforeReplac
         EXPECT_TRUE(fileDialog.testOption(QFileDialog::DontConfirmOverwrite));
         EXPECT_EQ(fileDialog.defaultSuffix(), "");
     }
+}
+
+TEST(ScenarioFileDialog, OpensInTheRequestedFolder) {
+    testing_support::EnsureQtApplication();
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QFileDialog fileDialog;
+    PrepareScenarioFileDialog(fileDialog, {QStringLiteral("題"), QString(), true, folder.path()});
+    EXPECT_EQ(fileDialog.directory().canonicalPath().toStdString(),
+              QDir(folder.path()).canonicalPath().toStdString());
 }
 
 }  // namespace

@@ -377,6 +377,17 @@ TEST_F(FrmSystemTest, AnUnknownPressureUnitSelectsNothingAndMustBeChosen) {
     }
 }
 
+TEST_F(FrmSystemTest, TheFirstSaveMakesTheFoldersOfTheUsersOwnFile) {
+    configPath = (folder / "config" / "kemora" / "CONFIG2.INI").string();
+    open();
+    retype("txtMol", "5");
+    click("cmdClose");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(dialog->isVisible());
+    ASSERT_TRUE(savedSettings().has_value());
+    EXPECT_EQ(savedSettings()->mol, 5);
+}
+
 TEST_F(FrmSystemTest, AFailedSaveIsReportedAndKeepsTheDialogOpen) {
     // A folder that is a plain file: no user, root included, can create a file in it.
     ASSERT_TRUE(config::WriteFileAtomically((folder / "afile").string(), "x"));

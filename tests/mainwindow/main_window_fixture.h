@@ -18,7 +18,8 @@ class MainWindowTest : public testing::Test {
   protected:
     void SetUp() override {
         configPath = config::ConfigFilePathIn(folder.string());
-        logic = std::make_unique<MainWindowLogic>(state, view, configPath, [] { return 1000.5f; });
+        logic = std::make_unique<MainWindowLogic>(
+            state, view, [this] { return configPath; }, [] { return 1000.5f; });
         view.onVolumeChange = [this] { logic->txtValue_Change(); };
     }
 

@@ -274,6 +274,20 @@ TEST_F(MainWindowTest, ActivationRereadsTheFileAndRedrawsButKeepsThePressureShow
     EXPECT_EQ(texts[texts.size() - 2].text, "0.9");
 }
 
+TEST_F(MainWindowTest, ActivationAsksAgainWhichFileToRead) {
+    // Before a user's first save an installed program reads the file beside it; afterwards
+    // the user's own file, which the next activation must find.
+    startWith27Degrees();
+    model::ExperimentSettings atm;
+    model::SetDefaultSettings(atm);
+    atm.pressureUnit = model::Atm;
+    configPath = config::ConfigFilePathIn((folder / "user").string());
+    std::filesystem::create_directory(folder / "user");
+    ASSERT_TRUE(config::SaveSettings(atm, configPath));
+    logic->Form_Activate();
+    EXPECT_EQ(view.unitLabel, "atm");
+}
+
 TEST_F(MainWindowTest, ActivationWhileTheGraphIsHiddenDrawsTheFrameAndKeepsTheSwitch) {
     startWith27Degrees();
     logic->picGrphSw_Click();

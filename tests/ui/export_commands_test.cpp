@@ -48,7 +48,9 @@ class ExportTest : public ::testing::Test {
         model::ExperimentSettings settings;
         model::SetDefaultSettings(settings);
         ASSERT_TRUE(config::SaveSettings(settings, configPath));
-        window = std::make_unique<frmMain>(state, configPath);
+        window = std::make_unique<frmMain>(state, [configPath] {
+            return config::SettingsPlace{configPath, configPath, true};
+        });
         window->show();
     }
     void TearDown() override { window.reset(); }

@@ -83,7 +83,9 @@ class FrmCurveTest : public ::testing::Test {
     void SetUp() override {
         configPath = config::ConfigFilePathIn(folder.string());
         writeSettings(30, model::MmHg);
-        window = std::make_unique<frmMain>(state, configPath);
+        window = std::make_unique<frmMain>(state, [this] {
+            return config::SettingsPlace{configPath, configPath, true};
+        });
         window->show();
     }
     void TearDown() override { window.reset(); }

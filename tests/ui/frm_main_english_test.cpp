@@ -48,6 +48,7 @@ class FrmMainLanguageTest : public ::testing::Test {
         model::ExperimentSettings settings;
         model::SetDefaultSettings(settings);  // water, 27 °C, 1 mol, 0..700 L, 0..800 mmHg
         ASSERT_TRUE(config::SaveSettings(settings, configPath));
+        place = {configPath, configPath, true};
     }
     void TearDown() override {
         window.reset();
@@ -55,7 +56,7 @@ class FrmMainLanguageTest : public ::testing::Test {
     }
 
     frmMain& show() {
-        window = std::make_unique<frmMain>(state, configPath);
+        window = std::make_unique<frmMain>(state, [this] { return place; });
         window->setMessageBox([this](QWidget*, const QString& text, const QString& caption) {
             messages.push_back(caption + ": " + text);
         });
@@ -76,6 +77,7 @@ class FrmMainLanguageTest : public ::testing::Test {
 
     testing_support::TempFolder tempFolder{"kemora-frmmain-language"};
     std::string configPath;
+    config::SettingsPlace place;  // where the window reads and saves; beside it by default
     mainwindow::MainState state;
     std::unique_ptr<frmMain> window;
     std::vector<QString> messages;
@@ -202,6 +204,20 @@ TEST_F(FrmMainLanguageTest, SwitchingAtOnceKeepsTheStateAndIsRemembered) {
     EXPECT_TRUE(control<QAction>("menu_langJa")->isChecked());
     EXPECT_EQ(config::LoadViewSettings(configPath).language, config::Language::Japanese);
     EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(FrmMainLanguageTest, AnInstalledProgramKeepsTheChoiceInTheUsersOwnFile) {
+    // The file of SetUp stands for the administrator's, beside the installed program.
+    const std::string user = (tempFolder.path() / "config" / "kemora" / "CONFIG2.INI").string();
+    place = {configPath, user, false};
+    show();
+    choose("menu_langEn");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(config::LoadViewSettings(user).language, config::Language::English);
+    model::ExperimentSettings kept;
+    config::LoadSettings(kept, user);
+    EXPECT_EQ(kept.grphWMax, 700) << "the administrator's experiment settings come along";
+    EXPECT_EQ(config::LoadViewSettings(configPath).language, config::Language::Japanese);
 }
 
 TEST_F(FrmMainLanguageTest, AChoiceThatCannotBeSavedIsSwitchedAndReported) {

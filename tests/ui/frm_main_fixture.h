@@ -44,7 +44,9 @@ class FrmMainTest : public ::testing::Test {
         ASSERT_TRUE(config::SaveSettings(settings, configPath));
     }
     frmMain& open() {
-        window = std::make_unique<frmMain>(state, configPath);
+        window = std::make_unique<frmMain>(state, [this] {
+            return config::SettingsPlace{configPath, configPath, true};
+        });
         return *window;
     }
     frmMain& show() {

@@ -77,7 +77,8 @@ class FrmMainZoomTest : public ::testing::Test {
         model::ExperimentSettings settings;
         model::SetDefaultSettings(settings);  // water, 27 °C, 1 mol, 0..700 L, 0..800 mmHg
         ASSERT_TRUE(config::SaveSettings(settings, configPath));
-        window = std::make_unique<frmMain>(state, configPath);
+        place = {configPath, configPath, true};
+        open();
         window->show();
     }
     void TearDown() override { window.reset(); }
@@ -89,6 +90,9 @@ class FrmMainZoomTest : public ::testing::Test {
         return found;
     }
     QAction* action(const char* name) { return control<QAction>(name); }
+    void open() {
+        window = std::make_unique<frmMain>(state, [this] { return place; });
+    }
     void setVolume(const char* litres) { control<QLineEdit>("txtValue")->setText(litres); }
     const QImage& graph() { return control<SurfaceWidget>("picGrph")->image(); }
 
@@ -96,6 +100,7 @@ class FrmMainZoomTest : public ::testing::Test {
 
     testing_support::TempFolder tempFolder{"kemora-zoom"};
     std::string configPath;
+    config::SettingsPlace place;  // where the window reads and saves; beside it by default
     mainwindow::MainState state;
     std::unique_ptr<frmMain> window;
 };
@@ -374,7 +379,7 @@ TEST_F(FrmMainZoomTest, TheZoomChosenLastIsRememberedAndOneNotOfferedMeansNormal
 
     // The next window opens at the zoom chosen last and draws its frame at it.
     action("menu_zoom200")->trigger();
-    window = std::make_unique<frmMain>(state, configPath);
+    open();
     EXPECT_DOUBLE_EQ(window->zoomFactor(), 2.0);
     EXPECT_TRUE(action("menu_zoom200")->isChecked());
     window->show();
@@ -388,16 +393,37 @@ TEST_F(FrmMainZoomTest, TheZoomChosenLastIsRememberedAndOneNotOfferedMeansNormal
         std::string content = config::ReadFileBytes(configPath).value_or("");
         content.replace(content.find("zoom=150"), 8, line);
         ASSERT_TRUE(config::WriteFileAtomically(configPath, content));
-        window = std::make_unique<frmMain>(state, configPath);
+        open();
         EXPECT_DOUBLE_EQ(window->zoomFactor(), 1.0);
     }
+}
+
+TEST_F(FrmMainZoomTest, AnInstalledProgramOpensAtTheAdministratorsZoomAndKeepsTheUsersOwn) {
+    // The file of SetUp stands for the administrator's, beside the installed program.
+    model::ExperimentSettings administrators;
+    model::SetDefaultSettings(administrators);
+    administrators.grphWMax = 500;
+    ASSERT_TRUE(config::SaveSettings(administrators, configPath));
+    ASSERT_TRUE(config::SaveZoom(150, configPath));
+    const std::string user = (tempFolder.path() / "config" / "kemora" / "CONFIG2.INI").string();
+    place = {configPath, user, false};
+    open();
+    EXPECT_DOUBLE_EQ(window->zoomFactor(), 1.5);
+
+    action("menu_zoom200")->trigger();
+    EXPECT_EQ(config::LoadZoom(user), 200);
+    EXPECT_EQ(config::LoadZoom(configPath), 150);
+    model::ExperimentSettings kept;
+    config::LoadSettings(kept, user);
+    EXPECT_EQ(kept.grphWMax, 500) << "the administrator's experiment settings come along";
 }
 
 TEST_F(FrmMainZoomTest, AZoomThatCannotBeSavedIsShownAndSaidSo) {
     // A folder where the settings file should be: nothing can replace it.
     const std::string blocked = (tempFolder.path() / "blocked").string();
     std::filesystem::create_directories(std::filesystem::path(blocked) / "inside");
-    window = std::make_unique<frmMain>(state, blocked);
+    place = {blocked, blocked, true};
+    open();
     std::vector<QString> messages;
     window->setMessageBox(
         [&](QWidget*, const QString& text, const QString&) { messages.push_back(text); });
