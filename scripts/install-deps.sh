@@ -30,7 +30,7 @@ elif command -v sudo >/dev/null; then
     as_root=(sudo)
 else
     echo "Some Debian packages are missing. Run this as root, then start this command again:" >&2
-    echo "apt-get install --no-install-recommends ${missing[*]}" >&2
+    echo "apt-get update && apt-get install --no-install-recommends ${missing[*]}" >&2
     exit 1
 fi
 echo "Installing: ${missing[*]}"
