@@ -18,6 +18,7 @@
 #include "config/settings_file.h"
 #include "mainwindow/main_state.h"
 #include "model/settings.h"
+#include "support/find_named.h"
 #include "support/qt_application.h"
 #include "support/temp_folder.h"
 #include "ui/frm_main.h"
@@ -75,9 +76,7 @@ class AccessibilityEventsTest : public ::testing::Test {
 
     template <typename T>
     T* control(const char* name) {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return testing_support::FindNamed<T>(*window, name);
     }
     // The events of one kind that one control raised.
     std::vector<RecordedEvent> eventsOf(const char* name, QAccessible::Event type) {

@@ -23,6 +23,7 @@
 #include "dialogs/frm_system.h"
 #include "fakes.h"
 #include "support/english_interface.h"
+#include "support/find_named.h"
 #include "support/qt_application.h"
 #include "support/temp_folder.h"
 #include "support/text_fit.h"
@@ -60,9 +61,7 @@ class DialogsEnglishTest : public ::testing::Test {
     }
     template <typename T>
     static T* control(const QWidget& window, const char* name) {
-        T* found = window.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return testing_support::FindNamed<T>(window, name);
     }
     static void retype(QLineEdit* field, const QString& text) {
         field->selectAll();

@@ -2,6 +2,7 @@
 // and the printed page.
 
 #include "ui/export_commands.h"
+#include "support/find_named.h"
 
 #include <gtest/gtest.h>
 
@@ -57,9 +58,7 @@ class ExportTest : public ::testing::Test {
 
     template <typename T>
     T* control(const char* name) {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return testing_support::FindNamed<T>(*window, name);
     }
     QLineEdit* txtValue() { return control<QLineEdit>("txtValue"); }
     void type(const QString& volume) { txtValue()->setText(volume); }

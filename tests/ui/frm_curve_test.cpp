@@ -1,4 +1,5 @@
 #include "ui/frm_curve.h"
+#include "support/find_named.h"
 
 #include <gtest/gtest.h>
 
@@ -99,9 +100,7 @@ class FrmCurveTest : public ::testing::Test {
     }
     template <typename T>
     T* control(QObject* in, const char* name) {
-        T* found = in->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return testing_support::FindNamed<T>(*in, name);
     }
     frmCurve* openCurve() {
         control<QAction>(window.get(), "menu_curve")->trigger();

@@ -21,6 +21,7 @@
 #include "config/view_settings.h"
 #include "mainwindow/main_state.h"
 #include "support/english_interface.h"
+#include "support/find_named.h"
 #include "support/qt_application.h"
 #include "support/temp_folder.h"
 #include "support/text_fit.h"
@@ -65,9 +66,7 @@ class FrmMainLanguageTest : public ::testing::Test {
     }
     template <typename T>
     T* control(const char* name) {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return testing_support::FindNamed<T>(*window, name);
     }
     QString text(const char* label) { return control<QLabel>(label)->text(); }
     void choose(const char* action) {

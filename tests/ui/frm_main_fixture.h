@@ -15,6 +15,7 @@
 #include "config/settings_file.h"
 #include "mainwindow/main_state.h"
 #include "model/settings.h"
+#include "support/find_named.h"
 #include "support/qt_application.h"
 #include "support/temp_folder.h"
 #include "ui/frm_main.h"
@@ -56,9 +57,7 @@ class FrmMainTest : public ::testing::Test {
 
     template <typename T>
     T* control(const char* name) {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return testing_support::FindNamed<T>(*window, name);
     }
     QLineEdit* txtValue() { return control<QLineEdit>("txtValue"); }
     QString pressure() { return control<QLineEdit>("txtAturyoku")->text(); }

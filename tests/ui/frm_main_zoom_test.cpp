@@ -22,6 +22,7 @@
 #include "config/view_settings.h"
 #include "mainwindow/main_state.h"
 #include "model/settings.h"
+#include "support/find_named.h"
 #include "support/qt_application.h"
 #include "support/temp_folder.h"
 #include "ui/frm_main.h"
@@ -85,9 +86,7 @@ class FrmMainZoomTest : public ::testing::Test {
 
     template <typename T>
     T* control(const char* name) {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return testing_support::FindNamed<T>(*window, name);
     }
     QAction* action(const char* name) { return control<QAction>(name); }
     void open() {
