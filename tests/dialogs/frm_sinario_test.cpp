@@ -1,4 +1,5 @@
 #include "dialogs/frm_sinario.h"
+#include "support/scenario_steps.h"
 
 #include <gtest/gtest.h>
 
@@ -72,13 +73,7 @@ class RecordBytes {
     std::string m_bytes;
 };
 
-ScenarioStep Step(int16_t kind, int32_t value = 0, int32_t gradual = 0) {
-    ScenarioStep step;
-    step.kind = kind;
-    step.value = value;
-    step.gradual = gradual;
-    return step;
-}
+using testing_support::StepOf;
 
 QStringList Lines(QListWidget* list) {
     QStringList lines;
@@ -297,10 +292,10 @@ TEST_F(FrmSinarioTest, ControlsSitAtTheirPlacesWithTheirTexts) {
 
 TEST_F(FrmSinarioTest, OpensWithTheSettingsTheTitleAsHeldAndTheStepList) {
     scenario::AssignTitle(currentScenario, "実験1");
-    currentScenario.steps[0] = Step(scenario::StepClearGraph);
-    currentScenario.steps[1] = Step(scenario::StepSetVolume, 30, 1);
-    currentScenario.steps[2] = Step(scenario::StepChangeLiquid, -1);
-    currentScenario.steps[3] = Step(scenario::StepShowGraph);
+    currentScenario.steps[0] = StepOf(scenario::StepClearGraph);
+    currentScenario.steps[1] = StepOf(scenario::StepSetVolume, 30, 1);
+    currentScenario.steps[2] = StepOf(scenario::StepChangeLiquid, -1);
+    currentScenario.steps[3] = StepOf(scenario::StepShowGraph);
     currentScenario.stepCount = 2;
     const Scenario before = currentScenario;
     Open();
@@ -476,7 +471,7 @@ TEST_F(FrmSinarioTest, ComposeSaveAndLoadBack) {
     EXPECT_TRUE(messages.empty());
     EXPECT_FALSE(QFile::exists(PathOf("lesson")));
 
-    ScenarioStep settingsStep = Step(scenario::StepInitialSettings);
+    ScenarioStep settingsStep = StepOf(scenario::StepInitialSettings);
     settingsStep.mol = 3;
     settingsStep.temperature = 2.5;
     settingsStep.pressureUnit = 1;
@@ -486,13 +481,13 @@ TEST_F(FrmSinarioTest, ComposeSaveAndLoadBack) {
     settingsStep.grphHMax = 2;
     const ScenarioStep steps[] = {
         settingsStep,
-        Step(scenario::StepChangeLiquid, 0),
-        Step(scenario::StepSetVolume, 30, 1),
-        Step(scenario::StepShowGraph),
-        Step(scenario::StepHideGraph),
-        Step(scenario::StepClearGraph),
-        Step(scenario::StepChangeLiquid, 1),
-        Step(scenario::StepChangeLiquid, -1),
+        StepOf(scenario::StepChangeLiquid, 0),
+        StepOf(scenario::StepSetVolume, 30, 1),
+        StepOf(scenario::StepShowGraph),
+        StepOf(scenario::StepHideGraph),
+        StepOf(scenario::StepClearGraph),
+        StepOf(scenario::StepChangeLiquid, 1),
+        StepOf(scenario::StepChangeLiquid, -1),
     };
     RecordBytes expected;
     expected.raw(
@@ -503,7 +498,7 @@ TEST_F(FrmSinarioTest, ComposeSaveAndLoadBack) {
     expected.step(ScenarioStep{});
     for (const ScenarioStep& step : steps) expected.step(step);
     // The deletion left the last step behind in the slot above the count.
-    expected.step(Step(scenario::StepChangeLiquid, -1));
+    expected.step(StepOf(scenario::StepChangeLiquid, -1));
     for (int slot = 10; slot <= 50; ++slot) expected.step(ScenarioStep{});
     ASSERT_EQ(expected.bytes().size(), scenario::kScenarioFileSize);
     const std::optional<std::string> written =
@@ -538,9 +533,9 @@ TEST_F(FrmSinarioTest, ComposeSaveAndLoadBack) {
 }
 
 TEST_F(FrmSinarioTest, InsertsBeforeTheSelectedLineAndDeletesTheSelectedOne) {
-    currentScenario.steps[1] = Step(scenario::StepSetVolume, 1);
-    currentScenario.steps[2] = Step(scenario::StepSetVolume, 2);
-    currentScenario.steps[3] = Step(scenario::StepSetVolume, 3);
+    currentScenario.steps[1] = StepOf(scenario::StepSetVolume, 1);
+    currentScenario.steps[2] = StepOf(scenario::StepSetVolume, 2);
+    currentScenario.steps[3] = StepOf(scenario::StepSetVolume, 3);
     currentScenario.stepCount = 3;
     Open();
     Show();
@@ -617,7 +612,7 @@ TEST_F(FrmSinarioTest, AnAddFromAFieldWithoutANumberStoresNothingAndFocusesTheFi
 }
 
 TEST_F(FrmSinarioTest, AnAddAtFiftyStepsIsRefusedAndKeepsTheSelection) {
-    for (int i = 1; i <= 50; ++i) currentScenario.steps[i] = Step(scenario::StepSetVolume, i);
+    for (int i = 1; i <= 50; ++i) currentScenario.steps[i] = StepOf(scenario::StepSetVolume, i);
     currentScenario.stepCount = 50;
     const Scenario full = currentScenario;
     Open();
@@ -635,7 +630,7 @@ TEST_F(FrmSinarioTest, AnAddAtFiftyStepsIsRefusedAndKeepsTheSelection) {
     Click("cmdDel");
     Click("cmdAdd4");
     EXPECT_EQ(currentScenario.stepCount, 50);
-    EXPECT_EQ(currentScenario.steps[50], Step(scenario::StepClearGraph));
+    EXPECT_EQ(currentScenario.steps[50], StepOf(scenario::StepClearGraph));
 }
 
 TEST_F(FrmSinarioTest, LiquidStepsTakeTheEntryOrMinusOneForTypedText) {
@@ -658,7 +653,7 @@ TEST_F(FrmSinarioTest, LiquidStepsTakeTheEntryOrMinusOneForTypedText) {
         QTest::keyClick(cmbBussitu->lineEdit(), Qt::Key_Return);
         Click("cmdAdd5");
         ASSERT_EQ(currentScenario.stepCount, ++count);
-        EXPECT_EQ(currentScenario.steps[count], Step(scenario::StepChangeLiquid, c.value));
+        EXPECT_EQ(currentScenario.steps[count], StepOf(scenario::StepChangeLiquid, c.value));
         EXPECT_EQ(cmbBussitu->count(), 3);
     }
     EXPECT_TRUE(messages.empty());
@@ -709,7 +704,7 @@ TEST_F(FrmSinarioTest, FileDialogsOpenInTheFolderGiven) {
 }
 
 TEST_F(FrmSinarioTest, ACancelledFileDialogChangesNothing) {
-    currentScenario.steps[1] = Step(scenario::StepShowGraph);
+    currentScenario.steps[1] = StepOf(scenario::StepShowGraph);
     currentScenario.stepCount = 1;
     Open();
     Show();
@@ -732,7 +727,7 @@ TEST_F(FrmSinarioTest, ACancelledFileDialogChangesNothing) {
 }
 
 TEST_F(FrmSinarioTest, AFileThatCannotBeReadOrWrittenIsReportedAndChangesNothing) {
-    currentScenario.steps[1] = Step(scenario::StepShowGraph);
+    currentScenario.steps[1] = StepOf(scenario::StepShowGraph);
     currentScenario.stepCount = 1;
     scenario::AssignTitle(currentScenario, "before");
     Open();

@@ -9,6 +9,7 @@
 
 #include "main_window_fixture.h"
 #include "mainwindow/scenario_playback.h"
+#include "support/scenario_steps.h"
 
 namespace kemora::mainwindow {
 namespace {
@@ -17,13 +18,7 @@ constexpr double kWaterAt27 = 31.37707;    // mmHg, the table's value
 constexpr double kEthanolAt27 = 71.30869;  // mmHg
 constexpr int32_t kWaterSaturation = 596;  // litres for 1 mol of water at 27 °C
 
-scenario::ScenarioStep StepOf(int16_t kind, int32_t value = 0, int32_t gradual = 0) {
-    scenario::ScenarioStep step;
-    step.kind = kind;
-    step.value = value;
-    step.gradual = gradual;
-    return step;
-}
+using testing_support::StepOf;
 
 class PlottedStatesTest : public MainWindowTest {
   protected:

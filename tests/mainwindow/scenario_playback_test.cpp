@@ -1,4 +1,5 @@
 #include "mainwindow/scenario_playback.h"
+#include "support/scenario_steps.h"
 
 #include <gtest/gtest.h>
 
@@ -7,13 +8,7 @@
 namespace kemora::mainwindow {
 namespace {
 
-scenario::ScenarioStep StepOf(int16_t kind, int32_t value = 0, int32_t gradual = 0) {
-    scenario::ScenarioStep step;
-    step.kind = kind;
-    step.value = value;
-    step.gradual = gradual;
-    return step;
-}
+using testing_support::StepOf;
 
 class PlaybackTest : public MainWindowTest {
   protected:

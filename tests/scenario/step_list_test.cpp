@@ -1,4 +1,5 @@
 #include "scenario/step_list.h"
+#include "support/scenario_steps.h"
 
 #include <gtest/gtest.h>
 
@@ -154,13 +155,7 @@ TEST(StepDeletion, EmptyingAndRefillingAFullScenario) {
     EXPECT_EQ(scenario->stepCount, 49);
 }
 
-ScenarioStep Step(int16_t kind, int32_t value = 0, int32_t gradual = 0) {
-    ScenarioStep step;
-    step.kind = kind;
-    step.value = value;
-    step.gradual = gradual;
-    return step;
-}
+using testing_support::StepOf;
 
 TEST(StepListEntries, TellKindVolumeAndLiquid) {
     using K = StepListKind;
@@ -169,34 +164,34 @@ TEST(StepListEntries, TellKindVolumeAndLiquid) {
         ScenarioStep step;
         StepListEntry entry;
     };
-    ScenarioStep settings = Step(StepInitialSettings);
+    ScenarioStep settings = StepOf(StepInitialSettings);
     settings.temperature = 2.5;
     settings.mol = 3;
     settings.pressureUnit = 1;
     const Case cases[] = {
-        {"initial settings", Step(StepInitialSettings), {K::InitialSettings}},
+        {"initial settings", StepOf(StepInitialSettings), {K::InitialSettings}},
         {"initial settings with values", settings, {K::InitialSettings}},
-        {"volume at once", Step(StepSetVolume, 30, 0), {K::SetVolume, 30, false}},
-        {"volume gradually", Step(StepSetVolume, 30, 1), {K::SetVolume, 30, true}},
-        {"any non-zero is gradual", Step(StepSetVolume, 30, -7), {K::SetVolume, 30, true}},
-        {"negative volume", Step(StepSetVolume, -5), {K::SetVolume, -5, false}},
-        {"largest volume", Step(StepSetVolume, 2147483647), {K::SetVolume, 2147483647, false}},
+        {"volume at once", StepOf(StepSetVolume, 30, 0), {K::SetVolume, 30, false}},
+        {"volume gradually", StepOf(StepSetVolume, 30, 1), {K::SetVolume, 30, true}},
+        {"any non-zero is gradual", StepOf(StepSetVolume, 30, -7), {K::SetVolume, 30, true}},
+        {"negative volume", StepOf(StepSetVolume, -5), {K::SetVolume, -5, false}},
+        {"largest volume", StepOf(StepSetVolume, 2147483647), {K::SetVolume, 2147483647, false}},
         {"smallest volume",
-         Step(StepSetVolume, -2147483647 - 1),
+         StepOf(StepSetVolume, -2147483647 - 1),
          {K::SetVolume, -2147483647 - 1, false}},
-        {"show", Step(StepShowGraph), {K::ShowGraph}},
-        {"hide", Step(StepHideGraph), {K::HideGraph}},
-        {"clear", Step(StepClearGraph), {K::ClearGraph}},
-        {"water", Step(StepChangeLiquid, 0), {K::ChangeLiquid, 0, false, model::Water}},
-        {"ethanol", Step(StepChangeLiquid, 1), {K::ChangeLiquid, 0, false, model::Ethanol}},
-        {"ether", Step(StepChangeLiquid, 2), {K::ChangeLiquid, 0, false, model::DiethylEther}},
+        {"show", StepOf(StepShowGraph), {K::ShowGraph}},
+        {"hide", StepOf(StepHideGraph), {K::HideGraph}},
+        {"clear", StepOf(StepClearGraph), {K::ClearGraph}},
+        {"water", StepOf(StepChangeLiquid, 0), {K::ChangeLiquid, 0, false, model::Water}},
+        {"ethanol", StepOf(StepChangeLiquid, 1), {K::ChangeLiquid, 0, false, model::Ethanol}},
+        {"ether", StepOf(StepChangeLiquid, 2), {K::ChangeLiquid, 0, false, model::DiethylEther}},
         {"no liquid chosen",
-         Step(StepChangeLiquid, -1),
+         StepOf(StepChangeLiquid, -1),
          {K::ChangeLiquid, 0, false, model::DiethylEther}},
-        {"liquid 7", Step(StepChangeLiquid, 7), {K::ChangeLiquid, 0, false, model::DiethylEther}},
-        {"kind 6", Step(6), {K::Unknown}},
-        {"kind -1 with a value", Step(-1, 30), {K::Unknown}},
-        {"kind 32767", Step(32767), {K::Unknown}},
+        {"liquid 7", StepOf(StepChangeLiquid, 7), {K::ChangeLiquid, 0, false, model::DiethylEther}},
+        {"kind 6", StepOf(6), {K::Unknown}},
+        {"kind -1 with a value", StepOf(-1, 30), {K::Unknown}},
+        {"kind 32767", StepOf(32767), {K::Unknown}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -206,10 +201,10 @@ TEST(StepListEntries, TellKindVolumeAndLiquid) {
 
 TEST(StepListEntries, ListStepsOneToCountOnly) {
     Scenario scenario;
-    scenario.steps[0] = Step(StepShowGraph);
-    scenario.steps[1] = Step(StepSetVolume, 30, 1);
-    scenario.steps[2] = Step(StepChangeLiquid, -1);
-    scenario.steps[3] = Step(StepClearGraph);
+    scenario.steps[0] = StepOf(StepShowGraph);
+    scenario.steps[1] = StepOf(StepSetVolume, 30, 1);
+    scenario.steps[2] = StepOf(StepChangeLiquid, -1);
+    scenario.steps[3] = StepOf(StepClearGraph);
     scenario.stepCount = 2;
     EXPECT_EQ(
         StepListEntries(scenario),
@@ -359,10 +354,10 @@ TEST(StepBuilding, TheFirstUnusableFieldRefusesTheStep) {
 TEST(StepBuilding, VolumeStep) {
     const StepBuild gradual = BuildSetVolumeStep("30", true);
     ASSERT_TRUE(gradual.step.has_value());
-    EXPECT_EQ(*gradual.step, Step(StepSetVolume, 30, 1));
+    EXPECT_EQ(*gradual.step, StepOf(StepSetVolume, 30, 1));
     const StepBuild atOnce = BuildSetVolumeStep("30", false);
     ASSERT_TRUE(atOnce.step.has_value());
-    EXPECT_EQ(*atOnce.step, Step(StepSetVolume, 30, 0));
+    EXPECT_EQ(*atOnce.step, StepOf(StepSetVolume, 30, 0));
 
     struct Case {
         const char* typed;
@@ -381,11 +376,11 @@ TEST(StepBuilding, VolumeStep) {
 }
 
 TEST(StepBuilding, StepsWithoutFields) {
-    EXPECT_EQ(BuildGraphStep(true), Step(StepShowGraph));
-    EXPECT_EQ(BuildGraphStep(false), Step(StepHideGraph));
-    EXPECT_EQ(BuildClearGraphStep(), Step(StepClearGraph));
-    EXPECT_EQ(BuildChangeLiquidStep(1), Step(StepChangeLiquid, 1));
-    EXPECT_EQ(BuildChangeLiquidStep(-1), Step(StepChangeLiquid, -1));
+    EXPECT_EQ(BuildGraphStep(true), StepOf(StepShowGraph));
+    EXPECT_EQ(BuildGraphStep(false), StepOf(StepHideGraph));
+    EXPECT_EQ(BuildClearGraphStep(), StepOf(StepClearGraph));
+    EXPECT_EQ(BuildChangeLiquidStep(1), StepOf(StepChangeLiquid, 1));
+    EXPECT_EQ(BuildChangeLiquidStep(-1), StepOf(StepChangeLiquid, -1));
 }
 
 }  // namespace
