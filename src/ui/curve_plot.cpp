@@ -14,6 +14,7 @@
 #include "mainwindow/graph.h"
 #include "ui/application_setup.h"
 #include "ui/liquid_names.h"
+#include "ui/rgb_color.h"
 #include "ui/utf8_text.h"
 
 namespace kemora::ui {
@@ -44,10 +45,6 @@ const QColor kLabelBackground(255, 255, 255, 220);
 QString LiquidName(int32_t liquid) {
     const QStringList names = LiquidNames();
     return names.value(liquid, names.back());  // every other value reads diethyl ether
-}
-
-QColor ColorOf(mainwindow::Rgb color) {
-    return {color.r, color.g, color.b};
 }
 
 // The middle of the pixel that a coordinate falls in, where a one-pixel line is sharp.

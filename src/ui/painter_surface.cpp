@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/rgb_color.h"
 #include "ui/utf8_text.h"
 
 namespace kemora::ui {
@@ -16,10 +17,6 @@ constexpr int32_t kReach = 10'000;
 
 qreal Near(int32_t coordinate) {
     return std::clamp(coordinate, -kReach, kReach);
-}
-
-QColor ColorOf(mainwindow::Rgb color) {
-    return {color.r, color.g, color.b};
 }
 
 }  // namespace
