@@ -1,0 +1,101 @@
+// The page's start: the core's module, the words, the main window, its size, keys and timer.
+import type { Language } from "./texts";
+import { setLanguage, setTranslations } from "./texts";
+import { centredStart, fitFactor } from "./fit";
+import { frmMain } from "./frm_main";
+import { setUpKeys } from "./frm_main_keys";
+import { setUpMenuBar } from "./menu";
+import { startLanguage, storeLanguage, storedLanguage } from "./storage";
+import { Ticker } from "./ticker";
+import { type Command } from "./keys";
+import translations from "kemora:translations";
+
+function byId(id: string): HTMLElement {
+    const element = document.getElementById(id);
+    if (!element) throw new Error(`#${id} is missing`);
+    return element;
+}
+
+async function start(): Promise<void> {
+    setTranslations(translations);
+    const core = await createKemoraCore();
+    const form = new frmMain(core);
+    const win = form.window;
+    let language: Language = startLanguage(location.search, storedLanguage());
+
+    const showLanguage = () => {
+        setLanguage(language);
+        document.documentElement.lang = language;
+        byId("menu_langJa").setAttribute("aria-checked", String(language === "ja"));
+        byId("menu_langEn").setAttribute("aria-checked", String(language === "en"));
+        form.retranslate();
+    };
+    const chooseLanguage = (chosen: Language) => {
+        language = chosen;
+        storeLanguage(chosen);
+        showLanguage();
+    };
+
+    const stage = byId("frmMain");
+    const client = byId("client");
+    const fit = () => {
+        const ratio = window.devicePixelRatio || 1;
+        const factor = fitFactor({ width: stage.clientWidth, height: stage.clientHeight, devicePixelRatio: ratio });
+        form.showZoom(factor, ratio);
+        client.style.left = `${centredStart(stage.clientWidth, client.offsetWidth * ratio, ratio)}px`;
+        client.style.top = `${centredStart(stage.clientHeight, client.offsetHeight * ratio, ratio)}px`;
+    };
+    // The device pixel ratio changes with the browser's zoom and the screen.
+    const followRatio = () => {
+        matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener("change", () => {
+            fit();
+            followRatio();
+        }, { once: true });
+    };
+
+    let paused = false;
+    const run = (command: Command) => {
+        switch (command) {
+            case "scenarioMode": win.picSinario_Click(); break;
+            case "graphVisible": win.picGrphSw_Click(); break;
+            case "graphClear": win.picGrphCls_Click(); break;
+            case "pause":
+                paused = !paused;
+                byId("menu_pause").setAttribute("aria-checked", String(paused));
+                win.SetAnimationPaused(paused);
+                break;
+            case "reset": win.menu_reset_Click(); break;
+        }
+    };
+    const items: [string, () => void][] = [
+        ["menu_scenarioMode", () => run("scenarioMode")],
+        ["menu_graphVisible", () => run("graphVisible")],
+        ["menu_graphClear", () => run("graphClear")],
+        ["menu_pause", () => run("pause")],
+        ["menu_reset", () => run("reset")],
+        ["menu_langJa", () => chooseLanguage("ja")],
+        ["menu_langEn", () => chooseLanguage("en")],
+        ["menu_fullScreen", () => {
+            if (document.fullscreenElement) void document.exitFullscreen();
+            else void document.documentElement.requestFullscreen?.();
+        }],
+    ];
+    for (const [id, action] of items) byId(id).addEventListener("click", action);
+    document.addEventListener("fullscreenchange", () => {
+        byId("menu_fullScreen").setAttribute("aria-checked", String(document.fullscreenElement !== null));
+    });
+
+    setUpMenuBar(byId("menuBar"));
+    setUpKeys(win, byId("txtValue"), byId("menuBar"), run);
+    showLanguage();
+    win.Form_Load();
+    fit();
+    addEventListener("resize", fit);
+    followRatio();
+    win.Form_Activate();
+    byId("txtValue").focus();
+    new Ticker(core.kTimerInterval, () => win.Timer1_Timer()).start();
+    document.body.dataset["ready"] = "true";
+}
+
+void start();
