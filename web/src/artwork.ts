@@ -84,7 +84,7 @@ function drawGraphPanel(c: CanvasRenderingContext2D) {
 }
 
 function drawControlPanel(c: CanvasRenderingContext2D) {
-    const [x, y, w, h, r] = [455.5, 415.5, 334, 114, 9];
+    const { x, y, w, h, r } = { x: 455.5, y: 415.5, w: 334, h: 114, r: 9 };
     roundedRect(c, x + 3, y + 3, w, h, r);
     c.fillStyle = rgba(64, 66, 110);
     c.fill();
