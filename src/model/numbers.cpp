@@ -6,6 +6,8 @@
 #include <limits>
 #include <system_error>
 
+#include "model/float_charconv.h"
+
 namespace kemora::model {
 namespace {
 
@@ -85,11 +87,11 @@ std::optional<double> ParseNumber(std::string_view text) {
     text = TrimBlanks(text);
     if (!HasNumberForm(text))
         return std::nullopt;
-    // from_chars takes no '+' and, unlike strtod, ignores the locale's decimal point.
+    // FromChars takes no '+' and ignores the locale's decimal point.
     if (text.front() == '+')
         text.remove_prefix(1);
     double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = FromChars(text.data(), text.data() + text.size(), value);
     if (error == std::errc::result_out_of_range) {
         // Too small to tell from zero is zero; too large for a double is no number.
         if (DecimalOrder(text) < 0)
@@ -133,12 +135,11 @@ std::string DoubleText(double value) {
     if (!std::isfinite(value) || value == 0.0)
         return "0";
     char buffer[64];
-    auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    auto result = ToChars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     // The four doubles nearest the largest one round past it at 15 digits, and that text
     // would read back as no number; they take the shortest text that reads back exactly.
     if (!ParseNumber(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer))))
-        result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general);
+        result = ToChars(buffer, buffer + sizeof buffer, value, std::chars_format::general);
     std::string text(buffer, result.ptr);
     for (char& c : text) {
         if (c == 'e')
@@ -152,8 +153,8 @@ std::string PlainDecimalText(double value) {
         return "0";
     // The 15 significant digits d.dddddddddddddde±x, without their trailing zeros.
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::abs(value),
-                                      std::chars_format::scientific, 14);
+    const auto result =
+        ToChars(buffer, buffer + sizeof buffer, std::abs(value), std::chars_format::scientific, 14);
     const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
     const auto ePos = scientific.find('e');
     std::string digits;
@@ -190,8 +191,8 @@ std::string FixedText(double value, int decimals) {
         decimals = 0;
     // The decimal form with 15 significant digits: d.dddddddddddddde±x.
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::abs(value),
-                                      std::chars_format::scientific, 14);
+    const auto result =
+        ToChars(buffer, buffer + sizeof buffer, std::abs(value), std::chars_format::scientific, 14);
     const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
     const auto ePos = scientific.find('e');
     std::string digits;  // the 15 significant digits

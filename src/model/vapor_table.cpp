@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "model/float_charconv.h"
+
 namespace kemora::model {
 namespace {
 
@@ -19,9 +21,9 @@ constexpr Substance kDiethylEther{34, 4890.2457};
 double RoundToSevenDigits(double value) {
     char buffer[32];
     const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 6).ptr;
+        ToChars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 6).ptr;
     double rounded = 0.0;
-    std::from_chars(buffer, end, rounded);
+    FromChars(buffer, end, rounded);
     return rounded;
 }
 

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <optional>
 
 #include "config/file_io.h"
 #include "model/cp932.h"
+#include "scenario/bit_cast.h"
 
 namespace kemora::scenario {
 namespace {
@@ -30,7 +30,7 @@ class Writer {
     }
     void int16(int16_t value) { unsignedBytes(static_cast<uint16_t>(value), 2); }
     void int32(int32_t value) { unsignedBytes(static_cast<uint32_t>(value), 4); }
-    void float64(double value) { unsignedBytes(std::bit_cast<uint64_t>(value), 8); }
+    void float64(double value) { unsignedBytes(bit_cast<uint64_t>(value), 8); }
 
   private:
     std::string& m_bytes;
@@ -51,7 +51,7 @@ class Reader {
     }
     int16_t int16() { return static_cast<int16_t>(static_cast<uint16_t>(unsignedBytes(2))); }
     int32_t int32() { return static_cast<int32_t>(static_cast<uint32_t>(unsignedBytes(4))); }
-    double float64() { return std::bit_cast<double>(unsignedBytes(8)); }
+    double float64() { return bit_cast<double>(unsignedBytes(8)); }
 
   private:
     std::string_view m_bytes;
