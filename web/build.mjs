@@ -51,6 +51,8 @@ const csp = [
     "default-src 'none'",
     `script-src ${hash(core)} ${hash(script)} 'wasm-unsafe-eval' 'unsafe-eval'`,
     `style-src ${hash(style)}`,
+    // The core's module reads its own inlined bytes through a data: URL, which never leaves.
+    "connect-src data:",
     "base-uri 'none'",
     "form-action 'none'",
 ].join("; ");

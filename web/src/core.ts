@@ -46,10 +46,12 @@ export interface DeviceSurface {
     text(x: number, y: number, utf8: string): void;
     textInk(utf8: string): TextInk | null;
     refresh(): void;
+    readonly lineSpacing: number;
 }
 
 // The main window's controls, as the core's handlers see them.
 export interface MainView {
+    timeOfDay(): number;
     volumeText(): string;
     setVolumeText(text: string): void;
     setPressureText(text: string): void;

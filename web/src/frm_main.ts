@@ -120,6 +120,11 @@ export class frmMain implements MainView {
     }
 
     // MainView
+    timeOfDay(): number {
+        // Seconds since the local midnight, with their fraction: they seed the molecules.
+        const now = new Date();
+        return now.getHours() * 3600 + now.getMinutes() * 60 + now.getSeconds() + now.getMilliseconds() / 1000;
+    }
     volumeText(): string {
         return this.txtValue.value;
     }

@@ -14,6 +14,8 @@ function cssColor(rgb: number): string {
 }
 
 export class CanvasPainter implements DeviceSurface {
+    // Logical pixels from one printed line to the next.
+    readonly lineSpacing = Math.round(kLabelPixels * 1.2);
     private readonly context: CanvasRenderingContext2D;
     private sprite_: HTMLCanvasElement | null = null;
     private fontPixels = kLabelPixels;
