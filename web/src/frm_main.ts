@@ -94,7 +94,12 @@ export class frmMain implements MainView {
 
             for (const [button, id] of kButtons) this.showButton(button, id, length);
 
-            const sprite = moleculeSprite(length);
+            // The sprite source, held as on the desktop by a picture box of its own.
+            const sprite = byId<HTMLCanvasElement>("picSp");
+            const drawn = moleculeSprite(length);
+            sprite.width = drawn.width;
+            sprite.height = drawn.height;
+            sprite.getContext("2d")?.drawImage(drawn, 0, 0);
             const fontPixels = scale.length(kLabelPixels);
             for (const [painter, panel, id] of [[this.cylinder, Panel.Cylinder, "picBack"],
                                                  [this.graphBox, Panel.Graph, "picGrph"]] as const) {
