@@ -12,6 +12,7 @@
 #include <string>
 
 #include "support/child_process.h"
+#include "support/posix_system.h"
 #include "support/temp_folder.h"
 #include "support/unprivileged.h"
 
@@ -56,6 +57,7 @@ TEST_F(FileIoTest, MissingFileReadsAsNothing) {
 }
 
 TEST_F(FileIoTest, ReadOnlyFolderRefusesTheWriteAndKeepsTheOldFile) {
+    KEMORA_SKIP_WITHOUT_POSIX(testing_support::kNoUsers);
     ASSERT_TRUE(WriteFileAtomically(pathOf("f"), "old"));
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                                 fs::perms::group_exec | fs::perms::others_read |
@@ -80,6 +82,7 @@ TEST_F(FileIoTest, WritingIntoAMissingFolderFails) {
 }
 
 TEST_F(FileIoTest, RefusesWhatIsNoFileTheUserMayReplace) {
+    KEMORA_SKIP_WITHOUT_POSIX(testing_support::kNoUsers);
     // The saving user (nobody when the tests run as root) makes each target itself, in a
     // folder it may write into, so that only the target's own nature can refuse the save.
     fs::permissions(folder, fs::perms::all);
@@ -128,6 +131,7 @@ TEST_F(FileIoTest, RefusesWhatIsNoFileTheUserMayReplace) {
 }
 
 TEST_F(FileIoTest, NewFileIsOpenToOthersAsTheUmaskAllows) {
+    KEMORA_SKIP_WITHOUT_POSIX(testing_support::kNoUsers);
     struct Case {
         mode_t umask;
         fs::perms expected;
@@ -165,6 +169,7 @@ TEST_F(FileIoTest, ReplacedFileKeepsItsModeWhateverTheUmask) {
 }
 
 TEST_F(FileIoTest, ReplacedFileKeepsItsOwnerAndGroupWhereTheProcessMay) {
+    KEMORA_SKIP_WITHOUT_POSIX(testing_support::kNoUsers);
     if (::geteuid() != 0)
         GTEST_SKIP() << "only root may give a file to another user";
     const std::string path = pathOf("f");
@@ -193,6 +198,7 @@ TEST_F(FileIoTest, ReplacedFileKeepsItsOwnerAndGroupWhereTheProcessMay) {
 }
 
 TEST_F(FileIoTest, SaveClearsItsOwnStaleTemporaryFilesOfThatTargetOnly) {
+    KEMORA_SKIP_WITHOUT_POSIX(testing_support::kNoUsers);
     // An interrupted save leaves ".NAME.kemora-XXXXXX" behind, X a letter or digit.
     struct Entry {
         const char* name;
@@ -231,6 +237,7 @@ TEST_F(FileIoTest, SaveClearsItsOwnStaleTemporaryFilesOfThatTargetOnly) {
 }
 
 TEST_F(FileIoTest, FailedWriteLeavesNoTemporaryFileBehind) {
+    KEMORA_SKIP_WITHOUT_POSIX(testing_support::kNoProcesses);
     const std::string path = pathOf("f");
     ASSERT_TRUE(WriteFileAtomically(path, "old"));
     // A file size limit makes the write itself fail, as a full disk would.
@@ -245,6 +252,7 @@ TEST_F(FileIoTest, FailedWriteLeavesNoTemporaryFileBehind) {
 }
 
 TEST_F(FileIoTest, ReadingRefusesWhatIsNoRegularFileAtOnce) {
+    KEMORA_SKIP_WITHOUT_POSIX(testing_support::kNoSpecialFiles);
     ASSERT_TRUE(fs::is_character_file("/dev/zero"));
     ASSERT_EQ(::mkfifo(pathOf("pipe").c_str(), 0600), 0);
     fs::create_symlink("pipe", folder / "link to pipe");

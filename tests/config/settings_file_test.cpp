@@ -16,6 +16,7 @@
 
 #include "config/file_io.h"
 #include "support/child_process.h"
+#include "support/posix_system.h"
 #include "support/temp_folder.h"
 #include "support/unprivileged.h"
 
@@ -72,6 +73,7 @@ TEST(ConfigFilePathIn, AddsTheSeparatorOnlyWhenMissing) {
 }
 
 TEST(ConfigFilePath, LiesBesideTheRunningProgram) {
+    KEMORA_SKIP_WITHOUT_POSIX(testing_support::kNoProgramFile);
     const fs::path file = ConfigFilePath();
     EXPECT_TRUE(file.is_absolute());
     EXPECT_EQ(file.filename(), "CONFIG2.INI");
@@ -219,6 +221,7 @@ TEST_F(SettingsFileTest, DoublesReadBackRoundedToFifteenDigits) {
 }
 
 TEST_F(SettingsFileTest, ReadOnlyFolderRefusesTheSaveAndKeepsTheFile) {
+    KEMORA_SKIP_WITHOUT_POSIX(testing_support::kNoUsers);
     const fs::perms readOnlyFolder = fs::perms::owner_read | fs::perms::owner_exec |
                                      fs::perms::group_read | fs::perms::group_exec |
                                      fs::perms::others_read | fs::perms::others_exec;
@@ -240,6 +243,7 @@ TEST_F(SettingsFileTest, ReadOnlyFolderRefusesTheSaveAndKeepsTheFile) {
 }
 
 TEST_F(SettingsFileTest, FileThatCannotBeReadOrWrittenIsLeftAlone) {
+    KEMORA_SKIP_WITHOUT_POSIX(testing_support::kNoUsers);
     fs::permissions(folder, fs::perms::all);
     const std::string file = path;
     struct Case {
@@ -264,6 +268,7 @@ TEST_F(SettingsFileTest, FileThatCannotBeReadOrWrittenIsLeftAlone) {
 }
 
 TEST_F(SettingsFileTest, FifoOrDeviceInPlaceOfTheFileGivesTheFallbacksAndIsNeverWritten) {
+    KEMORA_SKIP_WITHOUT_POSIX(testing_support::kNoSpecialFiles);
     ASSERT_TRUE(fs::is_character_file("/dev/zero"));
     struct Case {
         const char* what;

@@ -13,6 +13,7 @@
 #include "config/settings_file.h"
 #include "config/view_settings.h"
 #include "model/settings.h"
+#include "support/posix_system.h"
 #include "support/temp_folder.h"
 
 namespace kemora::config {
@@ -133,6 +134,7 @@ class FindSettingsPlaceTest : public testing::Test {
 };
 
 TEST_F(FindSettingsPlaceTest, AProgramOutsideItsInstalledFolderUsesItsFolderWhenItMayWriteThere) {
+    KEMORA_SKIP_WITHOUT_POSIX(testing_support::kNoProgramFile);
     const ScopedVariable xdg("XDG_CONFIG_HOME", folder.string());
     // The builder of the tests may write there; another user running them may not.
     const bool writable = ::access(programFolder.c_str(), W_OK | X_OK) == 0;
@@ -145,6 +147,7 @@ TEST_F(FindSettingsPlaceTest, AProgramOutsideItsInstalledFolderUsesItsFolderWhen
 }
 
 TEST_F(FindSettingsPlaceTest, TheInstalledProgramUsesXdgConfigHome) {
+    KEMORA_SKIP_WITHOUT_POSIX(testing_support::kNoProgramFile);
     const ScopedVariable xdg("XDG_CONFIG_HOME", folder.string());
     const SettingsPlace place = FindSettingsPlace(programFolder);
     EXPECT_EQ(place.savePath, (folder / "kemora" / "CONFIG2.INI").string());
@@ -153,6 +156,7 @@ TEST_F(FindSettingsPlaceTest, TheInstalledProgramUsesXdgConfigHome) {
 }
 
 TEST_F(FindSettingsPlaceTest, TheInstalledProgramFallsBackToHomeWithoutXdgConfigHome) {
+    KEMORA_SKIP_WITHOUT_POSIX(testing_support::kNoProgramFile);
     const ScopedVariable xdg("XDG_CONFIG_HOME", std::nullopt);
     const ScopedVariable home("HOME", folder.string());
     const SettingsPlace place = FindSettingsPlace(programFolder + "/");

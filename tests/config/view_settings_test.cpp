@@ -8,6 +8,7 @@
 
 #include "config/file_io.h"
 #include "config/settings_file.h"
+#include "support/posix_system.h"
 #include "support/temp_folder.h"
 #include "support/unprivileged.h"
 
@@ -115,6 +116,7 @@ TEST_F(ViewSettingsTest, ReadsTheZoomAsAWholeNumberAndNothingElse) {
 }
 
 TEST_F(ViewSettingsTest, ZoomAndLanguageAreSavedEachAloneBesideEverythingElse) {
+    KEMORA_SKIP_WITHOUT_POSIX(testing_support::kNoUsers);
     ASSERT_TRUE(SaveZoom(200, path));
     EXPECT_EQ(fileContent(), "[VIEW]\r\nzoom=200\r\n");
 
@@ -136,6 +138,7 @@ TEST_F(ViewSettingsTest, ZoomAndLanguageAreSavedEachAloneBesideEverythingElse) {
 }
 
 TEST_F(ViewSettingsTest, FileThatCannotBeReplacedIsLeftAlone) {
+    KEMORA_SKIP_WITHOUT_POSIX(testing_support::kNoUsers);
     writeFile("[VIEW]\r\nlanguage=ja\r\n");
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     const std::string file = path;

@@ -13,18 +13,6 @@
 namespace kemora::model {
 namespace {
 
-// std::bit_cast, absent from some standard libraries.
-uint64_t Bits(double value) {
-    uint64_t bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
-}
-double FromBits(uint64_t bits) {
-    double value = 0;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
 std::string Text(std::to_chars_result result, const char* buffer) {
     EXPECT_EQ(result.ec, std::errc{});
     return std::string(buffer, static_cast<const char*>(result.ptr));
@@ -35,10 +23,6 @@ struct Form {
     std::chars_format format;
     int precision;
 };
-constexpr Form kForms[] = {{std::chars_format::general, 0},
-                           {std::chars_format::general, 15},
-                           {std::chars_format::scientific, 14},
-                           {std::chars_format::scientific, 6}};
 
 std::string PrintfText(double value, Form form) {
     char buffer[400];
@@ -114,6 +98,25 @@ TEST(PrintfCharconv, ReadsNumbersAndTellsValuesOutOfRange) {
     }
 }
 
+#if __cpp_lib_to_chars >= 201611L
+// std::bit_cast, absent from some standard libraries.
+double FromBits(uint64_t bits) {
+    double value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+uint64_t Bits(double value) {
+    uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+constexpr Form kForms[] = {{std::chars_format::general, 0},
+                           {std::chars_format::general, 15},
+                           {std::chars_format::scientific, 14},
+                           {std::chars_format::scientific, 6}};
+
 // Doubles from every exponent, and decimal fractions of a few digits, where the shortest
 // text is hardest to find.
 std::vector<double> SampleDoubles() {
@@ -131,7 +134,6 @@ std::vector<double> SampleDoubles() {
 }
 
 TEST(PrintfCharconv, GivesTheTextsAndValuesOfTheStandardLibrary) {
-#if __cpp_lib_to_chars >= 201611L
     for (const double value : SampleDoubles()) {
         for (const Form form : kForms) {
             char buffer[400];
@@ -153,10 +155,12 @@ TEST(PrintfCharconv, GivesTheTextsAndValuesOfTheStandardLibrary) {
             ASSERT_EQ(Bits(fromPrintf), Bits(fromStd)) << expected;
         }
     }
-#else
-    GTEST_SKIP() << "this standard library has no floating-point to_chars to compare with";
-#endif
 }
+#else
+TEST(PrintfCharconv, GivesTheTextsAndValuesOfTheStandardLibrary) {
+    GTEST_SKIP() << "this standard library has no floating-point to_chars to compare with";
+}
+#endif
 
 }  // namespace
 }  // namespace kemora::model

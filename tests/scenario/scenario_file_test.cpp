@@ -12,6 +12,7 @@
 
 #include "config/file_io.h"
 #include "support/child_process.h"
+#include "support/posix_system.h"
 #include "support/temp_folder.h"
 #include "support/unprivileged.h"
 
@@ -315,6 +316,7 @@ long long BytesReadSoFar() {
 }
 
 TEST_F(ScenarioFileTest, ReadingTakesOnlyTheRecordOfAHugeFile) {
+    KEMORA_SKIP_WITHOUT_POSIX(testing_support::kNoProcFileSystem);
     Scenario written = FilledScenario(6);
     AssignTitle(written, "大きなファイル");
     const std::string path = pathOf("huge.so2");
@@ -331,6 +333,7 @@ TEST_F(ScenarioFileTest, ReadingTakesOnlyTheRecordOfAHugeFile) {
 }
 
 TEST_F(ScenarioFileTest, ReadingRefusesFifosAndDevicesAtOnce) {
+    KEMORA_SKIP_WITHOUT_POSIX(testing_support::kNoSpecialFiles);
     ASSERT_EQ(::mkfifo(pathOf("pipe.so2").c_str(), 0600), 0);
     fs::create_symlink("/dev/zero", folder / "zero.so2");
     for (const char* name : {"pipe.so2", "zero.so2"}) {
@@ -348,6 +351,7 @@ TEST_F(ScenarioFileTest, ReadingRefusesFifosAndDevicesAtOnce) {
 }
 
 TEST_F(ScenarioFileTest, ReadOnlyFileOfTheUsersOwnIsNotSavedOver) {
+    KEMORA_SKIP_WITHOUT_POSIX(testing_support::kNoUsers);
     // The owner saves; when the tests run as root that is nobody, in a folder it may write into.
     fs::permissions(folder, fs::perms::all);
     const std::string path = pathOf("kept.so2");
@@ -377,6 +381,7 @@ TEST_F(ScenarioFileTest, WritingOverALongerFileLeavesExactly2380Bytes) {
 }
 
 TEST_F(ScenarioFileTest, FailedWriteKeepsTheFileThatWasThere) {
+    KEMORA_SKIP_WITHOUT_POSIX(testing_support::kNoUsers);
     Scenario old = FilledScenario(3);
     AssignTitle(old, "元のシナリオ");
     const std::string path = pathOf("keep.so2");
