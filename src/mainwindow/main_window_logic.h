@@ -12,6 +12,10 @@
 
 namespace kemora::mainwindow {
 
+// Milliseconds between two ticks of the animation's timer: close to the finest step of a
+// desktop timer, which the animation's pace is counted in.
+inline constexpr int kTimerInterval = 16;
+
 // The handlers of the main window. Holds the shared state and the view by reference; the
 // toolkit layer calls one handler per event, all on the user-interface thread.
 class MainWindowLogic {

@@ -56,8 +56,6 @@ constexpr int kCaptionRoom = 56;
 // out of sight either way.
 constexpr int kLidHighest = -1000;
 constexpr int kLidLowest = 2000;
-// Close to the finest step of a desktop timer, which the animation's pace is counted in.
-constexpr int kTimerIntervalMs = 16;
 
 constexpr int kLargeText = 27;   // pixels, 20.25 points at 96 dots per inch
 constexpr int kMediumText = 19;  // pixels, 14.25 points
@@ -288,7 +286,7 @@ void frmMain::createControls() {
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(kTimerIntervalMs);
+    m_timer1->setInterval(mainwindow::kTimerInterval);
 }
 
 void frmMain::createMenus() {
