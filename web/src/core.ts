@@ -90,9 +90,27 @@ export interface MainWindow {
     UpDownOndo_Click(clicks: number): void;
     // An arrow key of the volume field, stepping the volume as the arrows' clicks do.
     VolumeArrowKey(keyCode: number): void;
+    // The scenario, as the editor builds it: a step appended (false when it is full), the title.
+    AddStep(step: ScenarioStep): boolean;
+    AssignTitle(utf8: string): void;
     setSurfaceScale(panel: Panel, factor: number, imageWidth: number, imageHeight: number,
                     spriteWidth: number, spriteHeight: number): void;
     delete(): void;
+}
+
+// One step of a scenario, as the core's step builders make it.
+export interface ScenarioStep {
+    kind: number;
+    value: number;
+    gradual: number;
+    mol: number;
+    temperature: number;
+    temperatureUnit: number;
+    pressureUnit: number;
+    grphWMin: number;
+    grphWMax: number;
+    grphHMin: number;
+    grphHMax: number;
 }
 
 export interface PixelScale {
@@ -104,6 +122,10 @@ export interface PixelScale {
 export interface KemoraCore {
     MainWindow: new (view: MainView) => MainWindow;
     PixelScale: new (factor: number) => PixelScale;
+    BuildSetVolumeStep(volumeText: string, gradual: boolean): ScenarioStep | null;
+    BuildGraphStep(showGraph: boolean): ScenarioStep;
+    BuildClearGraphStep(): ScenarioStep;
+    BuildChangeLiquidStep(liquidIndex: number): ScenarioStep;
     // Milliseconds between two timer ticks.
     kTimerInterval: number;
 }

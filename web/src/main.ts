@@ -9,6 +9,13 @@ import { startLanguage, storeLanguage, storedLanguage } from "./storage";
 import { Ticker } from "./ticker";
 import { type Command } from "./keys";
 import translations from "kemora:translations";
+import type { KemoraCore, MainWindow } from "./core";
+
+declare global {
+    interface Window {
+        kemora?: { core: KemoraCore; mainWindow: MainWindow };
+    }
+}
 
 function byId(id: string): HTMLElement {
     const element = document.getElementById(id);
@@ -95,6 +102,8 @@ async function start(): Promise<void> {
     win.Form_Activate();
     byId("txtValue").focus();
     new Ticker(core.kTimerInterval, () => win.Timer1_Timer()).start();
+    // The core's face, for tests and teachers' tools that script the page.
+    window.kemora = { core, mainWindow: win };
     document.body.dataset["ready"] = "true";
 }
 

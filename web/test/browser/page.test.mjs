@@ -174,6 +174,43 @@ for (const kind of kBrowsers) {
             await page.close();
         });
 
+        test("a three-step scenario built through the core's face runs by the playback keys", async () => {
+            const desktop = desktopPictures(tool, kTimeOfDay, ["liquid=1", "ticks=1", "type=150"]);
+            const { page, errors } = await openPage(browser);
+            await page.evaluate(() => {
+                const { core, mainWindow } = window.kemora;
+                mainWindow.AssignTitle("気化の実験");
+                for (const step of [core.BuildSetVolumeStep("40", false), core.BuildChangeLiquidStep(1),
+                                    core.BuildSetVolumeStep("150", false)]) {
+                    if (!mainWindow.AddStep(step)) throw new Error("step refused");
+                }
+                mainWindow.Form_Activate();  // as the scenario editor's closing does
+            });
+            const shown = () => page.evaluate(() => ({
+                title: document.title.replace(/ +/g, " "),
+                volume: document.getElementById("txtValue").value,
+                liquid: document.getElementById("cmbLiquid").selectedIndex,
+                pressure: document.getElementById("txtAturyoku").value,
+                mode: document.getElementById("picSinario").getAttribute("aria-pressed"),
+            }));
+            await page.click("#picSinario");
+            assert.equal((await shown()).mode, "true");
+            // A release whose press the page never received runs nothing.
+            await page.evaluate(() => document.dispatchEvent(new KeyboardEvent("keyup", { key: "ArrowDown", bubbles: true })));
+            assert.equal((await shown()).title, "蒸気圧曲線　-　気化の実験");
+            await page.keyboard.press("ArrowDown");
+            assert.deepEqual(await shown(), { title: "蒸気圧曲線　-　気化の実験 [1]", volume: "40", liquid: 0,
+                                              pressure: (await shown()).pressure, mode: "true" });
+            await page.keyboard.press("Enter");
+            assert.equal((await shown()).liquid, 1);
+            // Space, with the focus on the scenario button, runs the step and does not press it.
+            await page.keyboard.press(" ");
+            assert.deepEqual(await shown(), { title: "蒸気圧曲線　-　気化の実験 [3]", volume: "150", liquid: 1,
+                                              pressure: desktop.state.pressure, mode: "true" });
+            assert.deepEqual(errors, []);
+            await page.close();
+        });
+
         test("touch and clicks: the volume's arrows and the round buttons", async () => {
             const { page } = await openPage(browser);
             await typeVolume(page, "20");

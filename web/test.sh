@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Tests the browser edition's page: its pure parts and its sources under node, then the page in
+# Debian's Chromium and Firefox ESR (puppeteer-core, headless, file://, network off) against
+# the desktop's pictures, and in WebKit through WebKitWebDriver on a virtual display.
+# Usage: web/test.sh PAGE DESKTOP_PICTURES
+#   PAGE: the built kemora.html; DESKTOP_PICTURES: the Qt build's tests/web/desktop_pictures.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+if [[ $# -ne 2 ]]; then
+    echo "usage: $0 PAGE DESKTOP_PICTURES" >&2
+    exit 2
+fi
+export KEMORA_PAGE=$(realpath "$1")
+export KEMORA_DESKTOP_PICTURES=$(realpath "$2")
+cd "$here"
+node --test test/unit/
+node --test --test-concurrency=1 test/browser/
