@@ -51,7 +51,16 @@ run_fuzz() {
     rm -rf "$scratch"
 }
 
+# The browser edition: the core built for the browser and the page, tested in Chromium,
+# Firefox ESR and WebKit against the pictures of the plain build's desktop tool.
+run_browser() {
+    echo "=== browser edition ==="
+    "$top/scripts/web.sh"
+    "$top/web/test.sh" "$top/build/web/kemora.html" "$top/build/test-plain/tests/web/desktop_pictures"
+}
+
 run_suite plain RelWithDebInfo
+run_browser
 run_suite sanitize Debug
 run_fuzz
 echo "All tests passed in both builds and every fuzz target ran clean."

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the core for the browser with Debian's emscripten into build/wasm (release): the
-# JavaScript face in src/web, the lesson program and the core's tests. Installs what is missing.
+# JavaScript face in src/web, the lesson program and the core's tests, then the browser
+# edition's page (web/build.sh). Installs what is missing.
 # Usage: scripts/web.sh [--test]   (--test also runs the core's tests under Node)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -25,6 +26,8 @@ fi
 
 emcmake cmake -S "$top" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEMORA_WERROR=ON
 cmake --build "$dir" -j "$(nproc)"
+# The browser edition's page, one file with the core's module inside: build/web/kemora.html.
+"$top/web/build.sh" "$dir/src/web/kemora_core.js" "$top/build/web/kemora.html"
 if [[ ${1:-} == --test ]]; then
     ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"
 fi
