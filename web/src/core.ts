@@ -38,12 +38,19 @@ export interface TextInk {
     bottom: number;
 }
 
+// What a stroke is, the first of its fields.
+export enum StrokeKind {
+    Fill = 1,    // x, y, width, height, rgb
+    Sprite = 2,  // x, y, width, height, the sprite source's x and y
+    Text = 3,    // x, y of the top left, -, -, the text's index
+}
+export const kStrokeFields = 7;
+
 // A drawing surface as the core drives it, in device pixels: the core has already decided
-// which device pixels each drawing covers.
+// which device pixels each drawing covers, and hands them over together.
 export interface DeviceSurface {
-    fill(x: number, y: number, width: number, height: number, rgb: number): void;
-    sprite(x: number, y: number, width: number, height: number, sourceX: number, sourceY: number): void;
-    text(x: number, y: number, utf8: string): void;
+    // Must be read at once: the strokes lie in the core's memory.
+    draw(strokes: Int32Array, texts: string[]): void;
     textInk(utf8: string): TextInk | null;
     refresh(): void;
     readonly lineSpacing: number;
