@@ -27,11 +27,9 @@ struct Scale {
     mainwindow::PixelScale scale;
 };
 
-// Every handler hands the page what it drew when it returns.
 template <void (Logic::*handler)()>
 void Run(MainWindow& window) {
     (window.logic().*handler)();
-    window.flushDrawing();
 }
 
 int RouteKey(MainWindow& window, int keyCode, bool volumeFieldFocused) {
@@ -40,7 +38,6 @@ int RouteKey(MainWindow& window, int keyCode, bool volumeFieldFocused) {
 
 void FormKeyUp(MainWindow& window, int keyCode) {
     window.logic().Form_KeyUp(keyCode);
-    window.flushDrawing();
 }
 
 void SetAnimationPaused(MainWindow& window, bool paused) {

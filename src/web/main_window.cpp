@@ -31,15 +31,9 @@ MainWindow::MainWindow(val view)
           m_state, *this, [] { return std::string(); },
           [view = m_view] { return view.call<float>("timeOfDay"); }) {}
 
-void MainWindow::flushDrawing() {
-    m_cylinder.flush();
-    m_graph.flush();
-}
-
 void MainWindow::UpDownOndo_Click(int32_t clicks) {
     setVolumeText(std::to_string(mainwindow::UpDownValue(volumeText(), clicks, kVolumeStep,
                                                          kVolumeMinimum, m_volumeMaximum)));
-    flushDrawing();
 }
 
 void MainWindow::VolumeArrowKey(int keyCode) {

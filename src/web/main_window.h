@@ -22,8 +22,6 @@ class MainWindow : private mainwindow::MainView {
     explicit MainWindow(emscripten::val view);
 
     mainwindow::MainWindowLogic& logic() { return m_logic; }
-    // Hands the page what the last handler drew.
-    void flushDrawing();
 
     // Clicks of the volume's arrows (UpDownOndo): positive on the upper one.
     void UpDownOndo_Click(int32_t clicks);

@@ -1,9 +1,6 @@
 #include "web/scaled_surface.h"
 
-#include <emscripten/val.h>
-
 #include <algorithm>
-#include <initializer_list>
 #include <string>
 #include <utility>
 
@@ -16,8 +13,8 @@ using emscripten::val;
 
 constexpr int32_t kSpriteSize = 10;  // logical pixels
 
-int64_t RgbNumber(mainwindow::Rgb color) {
-    return (int64_t{color.r} << 16) | (int64_t{color.g} << 8) | color.b;
+double RgbNumber(mainwindow::Rgb color) {
+    return double((uint32_t{color.r} << 16) | (uint32_t{color.g} << 8) | color.b);
 }
 
 // Products of two 32-bit spans need more than 64 bits.
@@ -45,7 +42,6 @@ void ScaledSurface::setScale(double factor, int64_t imageWidth, int64_t imageHei
     m_replaying = true;
     m_record.replay(*this);
     m_replaying = false;
-    flush();
 }
 
 void ScaledSurface::fillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2,
@@ -99,9 +95,8 @@ void ScaledSurface::setTextPosition(int32_t x, int32_t y) {
 void ScaledSurface::printText(std::string_view utf8) {
     if (!m_replaying)
         m_record.text(m_textX, m_textY, utf8);
-    m_texts.emplace_back(utf8);
-    add(Text, m_scale.position(m_textX), m_scale.position(m_textY), 0, 0,
-        static_cast<int64_t>(m_texts.size() - 1), 0);
+    m_painter.call<void>("text", double(m_scale.position(m_textX)),
+                         double(m_scale.position(m_textY)), std::string(utf8));
     m_textY = mainwindow::SaturatingAdd(m_textY, m_painter["lineSpacing"].as<int32_t>());
 }
 
@@ -129,31 +124,12 @@ void ScaledSurface::copySprite(int32_t x, int32_t y) {
     const int64_t bottom = std::min(deviceY + std::min(side, m_spriteHeight), m_imageHeight);
     if (left >= right || top >= bottom)
         return;
-    add(Sprite, left, top, right - left, bottom - top, left - deviceX, top - deviceY);
+    m_painter.call<void>("sprite", double(left), double(top), double(right - left),
+                         double(bottom - top), double(left - deviceX), double(top - deviceY));
 }
 
 void ScaledSurface::refresh() {
-    flush();
     m_painter.call<void>("refresh");
-}
-
-void ScaledSurface::flush() {
-    if (m_strokes.empty())
-        return;
-    val texts = val::array();
-    for (const std::string& text : m_texts) texts.call<void>("push", text);
-    // The page reads the strokes before anything here runs again, while the view is valid.
-    m_painter.call<void>(
-        "draw", val(emscripten::typed_memory_view(m_strokes.size(), m_strokes.data())), texts);
-    m_strokes.clear();
-    m_texts.clear();
-}
-
-void ScaledSurface::add(StrokeKind kind, int64_t x, int64_t y, int64_t width, int64_t height,
-                        int64_t first, int64_t second) {
-    // Strokes lie inside the image (a text's place is held within ±2^31), so each field fits.
-    for (const int64_t field : {int64_t{kind}, x, y, width, height, first, second})
-        m_strokes.push_back(mainwindow::ClampToInt32(field));
 }
 
 void ScaledSurface::fillLogical(int32_t x1, int32_t y1, int32_t x2, int32_t y2,
@@ -175,7 +151,8 @@ void ScaledSurface::fillDevice(int64_t x, int64_t y, int64_t width, int64_t heig
     const int64_t bottom = std::min(y + height, m_imageHeight);
     if (left >= right || top >= bottom)
         return;
-    add(Fill, left, top, right - left, bottom - top, RgbNumber(color), 0);
+    m_painter.call<void>("fill", double(left), double(top), double(right - left),
+                         double(bottom - top), RgbNumber(color));
 }
 
 }  // namespace kemora::web

@@ -4,9 +4,7 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "mainwindow/drawing_record.h"
 #include "mainwindow/pixel_scale.h"
@@ -17,17 +15,13 @@ namespace kemora::web {
 // A picture box of the page: the logic draws in logical pixels; this surface decides by the
 // core's pixel rule which device pixels each drawing covers and hands the page's painter (a
 // JavaScript object) rectangles to fill, parts of the sprite to copy and texts to write, in
-// device pixels. They are handed over together, at refresh() and when the handler that drew
-// returns (flush()): a frame's 555 sprites cost one call into the page, not 555. It keeps what
-// has been drawn since the last whole fill, so that a new scale draws it all again. Owned by
-// the main window's view.
+// device pixels. It keeps what has been drawn since the last whole fill, so that a new scale
+// draws it all again. Owned by the main window's view.
 class ScaledSurface : public mainwindow::Surface {
   public:
-    // `painter`: draw(strokes, texts) with the strokes as an Int32Array of kStrokeFields each
-    // (a StrokeKind, x, y, width, height, then rgb for a fill, the sprite's source x and y
-    // for a sprite, the index in `texts` for a text), textInk(utf8) -> {left, top, right,
-    // bottom} in device pixels or null, refresh(), and lineSpacing, logical pixels. `width` ×
-    // `height`: the box in logical pixels.
+    // `painter`: fill(x, y, w, h, rgb), sprite(x, y, w, h, sourceX, sourceY), text(x, y,
+    // utf8), textInk(utf8) -> {left, top, right, bottom} in device pixels or null, refresh(),
+    // and lineSpacing, logical pixels. `width` × `height`: the box in logical pixels.
     ScaledSurface(emscripten::val painter, int32_t width, int32_t height);
 
     // Draws at `factor` device pixels per logical pixel into an image of `imageWidth` ×
@@ -44,15 +38,7 @@ class ScaledSurface : public mainwindow::Surface {
     void copySprite(int32_t x, int32_t y) override;
     void refresh() override;
 
-    // Hands the page what has been drawn since the last time.
-    void flush();
-
-    enum StrokeKind : int32_t { Fill = 1, Sprite = 2, Text = 3 };
-    static constexpr std::size_t kStrokeFields = 7;
-
   private:
-    void add(StrokeKind kind, int64_t x, int64_t y, int64_t width, int64_t height, int64_t first,
-             int64_t second);
     void fillLogical(int32_t x1, int32_t y1, int32_t x2, int32_t y2, mainwindow::Rgb color);
     // Fills a device rectangle, clipped to the image.
     void fillDevice(int64_t x, int64_t y, int64_t width, int64_t height, mainwindow::Rgb color);
@@ -67,8 +53,6 @@ class ScaledSurface : public mainwindow::Surface {
     int32_t m_textX = 0;
     int32_t m_textY = 0;
     bool m_replaying = false;  // drawing the record again, which must not record it twice
-    std::vector<int32_t> m_strokes;
-    std::vector<std::string> m_texts;
 };
 
 }  // namespace kemora::web
