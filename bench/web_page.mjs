@@ -16,7 +16,7 @@ const top = join(dirname(fileURLToPath(import.meta.url)), "..");
 const { default: puppeteer } = await import(createRequire(join(top, "web/package.json")).resolve("puppeteer-core"));
 const page = resolve(process.argv[2] ?? join(top, "build/web/kemora.html"));
 
-// CPU seconds of a process and all its descendants, from /proc.
+// CPU seconds of a process and each of its descendants, by process, from /proc.
 function cpuSeconds(pid) {
     const ticks = 100;  // USER_HZ, clock ticks per second on Linux
     const children = new Map();
@@ -34,13 +34,23 @@ function cpuSeconds(pid) {
             // The process ended meanwhile.
         }
     }
-    let total = 0;
+    const tree = new Map();
     const walk = (id) => {
-        total += own.get(id) ?? 0;
+        tree.set(id, own.get(id) ?? 0);
         for (const child of children.get(id) ?? []) walk(child);
     };
     walk(pid);
-    return total;
+    return tree;
+}
+
+// CPU seconds the browser's processes spend during `ms` milliseconds; a process that ends
+// meanwhile counts with nothing.
+async function cpuDuring(pid, ms) {
+    const before = cpuSeconds(pid);
+    await new Promise((done) => setTimeout(done, ms));
+    let used = 0;
+    for (const [id, seconds] of cpuSeconds(pid)) used += Math.max(0, seconds - (before.get(id) ?? 0));
+    return used;
 }
 
 const browser = await puppeteer.launch({
@@ -105,10 +115,8 @@ for (const [what, script] of [["an empty page", ""],
     await tab.setViewport({ width: 800, height: 584, deviceScaleFactor: 1 });
     await tab.goto("about:blank");
     await tab.evaluate(script);
-    const pid = browser.process().pid;
-    const before = cpuSeconds(pid);
-    await new Promise((done) => setTimeout(done, 10000));
-    console.log(`CPU of ${what}: ${((cpuSeconds(pid) - before) / 10 * 100).toFixed(1)} % of one core`);
+    const used = await cpuDuring(browser.process().pid, 10000);
+    console.log(`CPU of ${what}: ${(used / 10 * 100).toFixed(1)} % of one core`);
     await tab.close();
 }
 
@@ -118,10 +126,7 @@ for (const [what, script] of [["an empty page", ""],
         document.getElementById("txtValue").value = "150";
         window.kemora.mainWindow.txtValue_Change();
     });
-    const pid = browser.process().pid;
-    const before = cpuSeconds(pid);
-    await new Promise((done) => setTimeout(done, 10000));
-    const used = cpuSeconds(pid) - before;
+    const used = await cpuDuring(browser.process().pid, 10000);
     console.log(`CPU while animating: ${(used / 10 * 100).toFixed(1)} % of one core (all of Chromium's processes, 10 s, headless)`);
     await tab.close();
 }

@@ -44,10 +44,19 @@ void SetAnimationPaused(MainWindow& window, bool paused) {
     window.logic().SetAnimationPaused(paused);
 }
 
-// A step, or null when the text holds no usable volume.
+// {step, problem}: the step, or null with the reason when the text holds no usable volume.
 val SetVolumeStep(const std::string& volumeText, bool gradual) {
     const scenario::StepBuild built = scenario::BuildSetVolumeStep(volumeText, gradual);
-    return built.step ? val(*built.step) : val::null();
+    val result = val::object();
+    result.set("step", built.step ? val(*built.step) : val::null());
+    val problem = val::null();
+    if (built.problem) {
+        problem = val::object();
+        problem.set("field", static_cast<int>(built.problem->field));
+        problem.set("failure", static_cast<int>(built.problem->failure));
+    }
+    result.set("problem", problem);
+    return result;
 }
 
 }  // namespace

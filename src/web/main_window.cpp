@@ -1,5 +1,6 @@
 #include "web/main_window.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -48,8 +49,9 @@ void MainWindow::setSurfaceScale(int panel, double factor, double imageWidth, do
                      int64_t(spriteHeight));
 }
 
-bool MainWindow::AddStep(const scenario::ScenarioStep& step) {
-    return scenario::AddStep(m_state.currentScenario, step, std::nullopt);
+bool MainWindow::AddStep(const scenario::ScenarioStep& step, int selectedLine) {
+    return scenario::AddStep(m_state.currentScenario, step,
+                             selectedLine < 0 ? std::nullopt : std::optional<int>(selectedLine));
 }
 
 void MainWindow::AssignTitle(const std::string& utf8) {

@@ -31,8 +31,9 @@ class MainWindow : private mainwindow::MainView {
     void setSurfaceScale(int panel, double factor, double imageWidth, double imageHeight,
                          double spriteWidth, double spriteHeight);
 
-    // The scenario, as the editor builds it.
-    [[nodiscard]] bool AddStep(const scenario::ScenarioStep& step);
+    // The scenario, as the editor builds it: `step` goes before the step of the selected line
+    // (-1: none, appended).
+    [[nodiscard]] bool AddStep(const scenario::ScenarioStep& step, int selectedLine);
     void AssignTitle(const std::string& utf8);
 
   private:

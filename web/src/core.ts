@@ -38,19 +38,12 @@ export interface TextInk {
     bottom: number;
 }
 
-// What a stroke is, the first of its fields.
-export enum StrokeKind {
-    Fill = 1,    // x, y, width, height, rgb
-    Sprite = 2,  // x, y, width, height, the sprite source's x and y
-    Text = 3,    // x, y of the top left, -, -, the text's index
-}
-export const kStrokeFields = 7;
-
 // A drawing surface as the core drives it, in device pixels: the core has already decided
-// which device pixels each drawing covers, and hands them over together.
+// which device pixels each drawing covers.
 export interface DeviceSurface {
-    // Must be read at once: the strokes lie in the core's memory.
-    draw(strokes: Int32Array, texts: string[]): void;
+    fill(x: number, y: number, width: number, height: number, rgb: number): void;
+    sprite(x: number, y: number, width: number, height: number, sourceX: number, sourceY: number): void;
+    text(x: number, y: number, utf8: string): void;
     textInk(utf8: string): TextInk | null;
     refresh(): void;
     readonly lineSpacing: number;
@@ -97,8 +90,9 @@ export interface MainWindow {
     UpDownOndo_Click(clicks: number): void;
     // An arrow key of the volume field, stepping the volume as the arrows' clicks do.
     VolumeArrowKey(keyCode: number): void;
-    // The scenario, as the editor builds it: a step appended (false when it is full), the title.
-    AddStep(step: ScenarioStep): boolean;
+    // The scenario, as the editor builds it: a step put before the selected line's (-1: none,
+    // appended; false when the scenario is full), the title.
+    AddStep(step: ScenarioStep, selectedLine: number): boolean;
     AssignTitle(utf8: string): void;
     setSurfaceScale(panel: Panel, factor: number, imageWidth: number, imageHeight: number,
                     spriteWidth: number, spriteHeight: number): void;
@@ -129,7 +123,7 @@ export interface PixelScale {
 export interface KemoraCore {
     MainWindow: new (view: MainView) => MainWindow;
     PixelScale: new (factor: number) => PixelScale;
-    BuildSetVolumeStep(volumeText: string, gradual: boolean): ScenarioStep | null;
+    BuildSetVolumeStep(volumeText: string, gradual: boolean): { step: ScenarioStep | null; problem: object | null };
     BuildGraphStep(showGraph: boolean): ScenarioStep;
     BuildClearGraphStep(): ScenarioStep;
     BuildChangeLiquidStep(liquidIndex: number): ScenarioStep;

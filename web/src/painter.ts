@@ -1,7 +1,7 @@
 // Paints what the core draws into a panel onto a canvas, in device pixels: the core has
 // already decided which pixels each fill, line and sprite covers, so the canvas only fills
 // rectangles, copies parts of the sprite and writes text.
-import { type DeviceSurface, kStrokeFields, StrokeKind, type TextInk } from "./core";
+import type { DeviceSurface, TextInk } from "./core";
 
 // The graph's labels: the Japanese system fonts at 9 logical pixels, regular weight.
 export const kFontStack =
@@ -9,9 +9,10 @@ export const kFontStack =
     'Meiryo, "IPAPGothic", "Noto Sans CJK JP", sans-serif';
 const kLabelPixels = 9;
 
-// The panel's image is kept as pixels and put onto the canvas once per batch of strokes: a
-// canvas's own drawImage costs far more per call than copying ten rows of a sprite, and the
-// pixels come out exactly as the core decided. Texts are written by the canvas itself.
+// The panel's image is kept as pixels and put onto the canvas at refresh(), or else as soon as
+// the handler that drew has returned: a canvas's own drawImage costs far more per call than
+// copying ten rows of a sprite, and the pixels come out exactly as the core decided. Texts are
+// written by the canvas itself.
 export class CanvasPainter implements DeviceSurface {
     // Logical pixels from one printed line to the next.
     readonly lineSpacing = Math.round(kLabelPixels * 1.2);
@@ -23,6 +24,7 @@ export class CanvasPainter implements DeviceSurface {
     private fontPixels = kLabelPixels;
     private ascent = kLabelPixels;
     private refreshed = false;
+    private presentPending = false;
 
     constructor(readonly canvas: HTMLCanvasElement, private readonly background: string) {
         const context = canvas.getContext("2d", { alpha: false, willReadFrequently: true });
@@ -51,24 +53,9 @@ export class CanvasPainter implements DeviceSurface {
             : new Uint32Array(0);
     }
 
-    draw(strokes: Int32Array, texts: string[]): void {
-        for (let at = 0; at + kStrokeFields <= strokes.length; at += kStrokeFields) {
-            const x = strokes[at + 1]!;
-            const y = strokes[at + 2]!;
-            const width = strokes[at + 3]!;
-            const height = strokes[at + 4]!;
-            const first = strokes[at + 5]!;
-            switch (strokes[at]) {
-                case StrokeKind.Fill: this.fill(x, y, width, height, first); break;
-                case StrokeKind.Sprite: this.sprite(x, y, width, height, first, strokes[at + 6]!); break;
-                case StrokeKind.Text: this.text(x, y, texts[first] ?? ""); break;
-            }
-        }
-        if (this.image) this.context.putImageData(this.image, 0, 0);
-    }
-
     // The core gives rectangles inside the image.
-    private fill(x: number, y: number, width: number, height: number, rgb: number): void {
+    fill(x: number, y: number, width: number, height: number, rgb: number): void {
+        this.changed();
         // Pixels in memory order R, G, B, A: as a little-endian number A B G R.
         const pixel = (0xff000000 | ((rgb & 0xff) << 16) | (rgb & 0xff00) | ((rgb >> 16) & 0xff)) >>> 0;
         const stride = this.canvas.width;
@@ -77,7 +64,8 @@ export class CanvasPainter implements DeviceSurface {
         }
     }
 
-    private sprite(x: number, y: number, width: number, height: number, sourceX: number, sourceY: number): void {
+    sprite(x: number, y: number, width: number, height: number, sourceX: number, sourceY: number): void {
+        this.changed();
         const stride = this.canvas.width;
         for (let row = 0; row < height; ++row) {
             const from = (sourceY + row) * this.spriteWidth + sourceX;
@@ -86,8 +74,9 @@ export class CanvasPainter implements DeviceSurface {
     }
 
     // Written by the canvas onto the pixels so far, which then take the text in.
-    private text(x: number, y: number, utf8: string): void {
+    text(x: number, y: number, utf8: string): void {
         if (!this.image) return;
+        this.changed();
         const c = this.context;
         c.putImageData(this.image, 0, 0);
         c.fillStyle = "black";
@@ -108,7 +97,21 @@ export class CanvasPainter implements DeviceSurface {
     // What draw() has put is shown as soon as the task ends; a frame is drawn whole inside
     // one task. The first frame is marked on the page's timeline, for the benchmarks.
     refresh(): void {
+        this.present();
         if (!this.refreshed) performance.mark(`kemora-first-refresh-${this.canvas.id}`);
         this.refreshed = true;
+    }
+
+    // Shows the pixels once the handler that is drawing has returned.
+    private changed(): void {
+        if (this.presentPending) return;
+        this.presentPending = true;
+        queueMicrotask(() => this.present());
+    }
+
+    private present(): void {
+        if (!this.presentPending || !this.image) return;
+        this.presentPending = false;
+        this.context.putImageData(this.image, 0, 0);
     }
 }

@@ -180,9 +180,9 @@ for (const kind of kBrowsers) {
             await page.evaluate(() => {
                 const { core, mainWindow } = window.kemora;
                 mainWindow.AssignTitle("気化の実験");
-                for (const step of [core.BuildSetVolumeStep("40", false), core.BuildChangeLiquidStep(1),
-                                    core.BuildSetVolumeStep("150", false)]) {
-                    if (!mainWindow.AddStep(step)) throw new Error("step refused");
+                for (const step of [core.BuildSetVolumeStep("40", false).step, core.BuildChangeLiquidStep(1),
+                                    core.BuildSetVolumeStep("150", false).step]) {
+                    if (!mainWindow.AddStep(step, -1)) throw new Error("step refused");
                 }
                 mainWindow.Form_Activate();  // as the scenario editor's closing does
             });
