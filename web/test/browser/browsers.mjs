@@ -67,14 +67,20 @@ export async function openPage(browser, { width = 800, height = 559 + kMenuHeigh
                     return fixed;
                 }
             };
-            const waiting = [];
+            const waiting = new Map();
+            let next = 1;
             let time = 1000;
-            globalThis.requestAnimationFrame = (callback) => waiting.push(callback);
-            globalThis.cancelAnimationFrame = () => {};
+            globalThis.requestAnimationFrame = (callback) => {
+                waiting.set(next, callback);
+                return next++;
+            };
+            globalThis.cancelAnimationFrame = (id) => waiting.delete(id);
             globalThis.runFrames = (count) => {
                 for (let i = 0; i < count; ++i) {
                     time += 16;
-                    for (const callback of waiting.splice(0)) callback(time);
+                    const callbacks = [...waiting.values()];
+                    waiting.clear();
+                    for (const callback of callbacks) callback(time);
                 }
             };
         }, timeOfDay);

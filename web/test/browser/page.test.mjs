@@ -165,6 +165,16 @@ for (const kind of kBrowsers) {
             assert.equal(await checked("#menu_graphVisible"), "false");
             await page.keyboard.press("F6");
             assert.equal(await checked("#menu_graphVisible"), "true");
+            // Ctrl+P pauses (no print dialog), Ctrl+R resets (no reload).
+            await page.keyboard.down("Control");
+            await page.keyboard.press("p");
+            await page.keyboard.up("Control");
+            assert.equal(await checked("#menu_pause"), "true");
+            await typeVolume(page, "30");
+            await page.keyboard.down("Control");
+            await page.keyboard.press("r");
+            await page.keyboard.up("Control");
+            assert.equal(await page.$eval("#txtValue", (e) => e.value), "0");
             assert.equal(await page.evaluate(() => window.notReloaded), true);
             // Up-arrow in the volume field steps the volume.
             await typeVolume(page, "10");
@@ -211,10 +221,57 @@ for (const kind of kBrowsers) {
             await page.close();
         });
 
+        test("a hidden page stops ticking and goes on where it was, without catching up", async () => {
+            const { page } = await openPage(browser, { clock: true });
+            const cylinder = () => page.$eval("#picBack", (c) => c.toDataURL());
+            const setHidden = (hidden) => page.evaluate((value) => {
+                Object.defineProperty(document, "hidden", { value, configurable: true });
+                document.dispatchEvent(new Event("visibilitychange"));
+            }, hidden);
+            await page.evaluate(() => runFrames(1));
+            await typeVolume(page, "150");
+            await page.evaluate(() => runFrames(3));
+            const shown = await cylinder();
+            await setHidden(true);
+            await page.evaluate(() => runFrames(600));
+            assert.equal(await cylinder(), shown, "no frame while hidden");
+            await setHidden(false);
+            // The first frame after showing only starts the count again.
+            await page.evaluate(() => runFrames(1));
+            assert.equal(await cylinder(), shown, "no burst of missed ticks");
+            await page.evaluate(() => runFrames(8));
+            assert.notEqual(await cylinder(), shown, "the molecules move again");
+            await page.close();
+        });
+
+        test("names for screen readers, as the desktop's", async () => {
+            const { page } = await openPage(browser);
+            await typeVolume(page, "150");
+            const rows = [
+                ["#txtValue", "aria-label", "容量"],
+                ["#UpDownOndo_up", "aria-label", "5 リットル増やす"],
+                ["#txtAturyoku", "aria-label", "圧力（mmHg）"],
+                ["#txtAturyoku", "aria-live", "polite"],
+                ["#cmbLiquid", "aria-label", "液体の種類"],
+                ["#picSinario", "aria-label", "シナリオモード"],
+                ["#picGrphSw", "aria-label", "グラフの表示"],
+                ["#picGrphCls", "aria-label", "グラフの消去"],
+                ["#picBack", "aria-label", "シリンダー"],
+                ["#picGrph", "aria-label", "圧力と容量のグラフ"],
+                ["#picGrph", "aria-description", "容量 150 リットル、圧力 36.9 mmHg"],
+                ["#menuBar", "role", "menubar"],
+            ];
+            for (const [selector, attribute, value] of rows) {
+                assert.equal(await page.$eval(selector, (e, a) => e.getAttribute(a), attribute), value, `${selector} ${attribute}`);
+            }
+            assert.match(await page.$eval("#picBack", (e) => e.getAttribute("aria-description")), /^(液体 \d+ 層、気体 \d+ 層|すべて液体|すべて気体)$/);
+            await page.close();
+        });
+
         test("touch and clicks: the volume's arrows and the round buttons", async () => {
             const { page } = await openPage(browser);
             await typeVolume(page, "20");
-            await page.click("#UpDownOndo_up");
+            await page.tap("#UpDownOndo_up");
             assert.equal(await page.$eval("#txtValue", (e) => e.value), "25");
             await page.click("#UpDownOndo_down");
             await page.click("#UpDownOndo_down");
