@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice, a plain build and one with
-# AddressSanitizer and UndefinedBehaviorSanitizer, and runs each fuzz target briefly.
+# AddressSanitizer and UndefinedBehaviorSanitizer, runs each fuzz target briefly, and builds
+# the core for the browser and runs its tests under Node.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh" run test
@@ -51,7 +52,14 @@ run_fuzz() {
     rm -rf "$scratch"
 }
 
+# The core built with emscripten, its tests under Node.
+run_web() {
+    echo "=== browser build ==="
+    "$top/scripts/web.sh" --test
+}
+
 run_suite plain RelWithDebInfo
 run_suite sanitize Debug
 run_fuzz
-echo "All tests passed in both builds and every fuzz target ran clean."
+run_web
+echo "All tests passed in the three builds and every fuzz target ran clean."
