@@ -52,10 +52,24 @@ run_fuzz() {
     rm -rf "$scratch"
 }
 
-# The core built with emscripten, its tests under Node.
+# The core built with emscripten, its tests under Node; then one lesson played by both
+# builds, whose digests must be equal.
 run_web() {
     echo "=== browser build ==="
     "$top/scripts/web.sh" --test
+    echo "=== one lesson, two builds ==="
+    local scratch
+    scratch=$(mktemp -d)
+    local lesson=("$top/tests/lesson/lesson.ini" "$top/tests/lesson/lesson.so2" "$scratch")
+    "$top/build/test-plain/tests/lesson/lesson" "${lesson[@]}" >"$scratch/native.txt"
+    node "$top/build/wasm/tests/lesson/lesson.js" "${lesson[@]}" >"$scratch/browser.txt"
+    if ! diff "$scratch/native.txt" "$scratch/browser.txt"; then
+        rm -rf "$scratch"
+        echo "The two builds played the lesson differently; add --trace to both to see where." >&2
+        return 1
+    fi
+    echo "Both builds: $(tail -n 1 "$scratch/native.txt")"
+    rm -rf "$scratch"
 }
 
 run_suite plain RelWithDebInfo
