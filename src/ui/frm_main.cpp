@@ -10,6 +10,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
@@ -18,10 +19,14 @@
 #include <optional>
 #include <utility>
 
+#include "config/file_io.h"
+#include "config/settings_ini.h"
+#include "config/settings_place.h"
 #include "config/view_settings.h"
 #include "mainwindow/main_window_logic.h"
 #include "mainwindow/molecule_field.h"
 #include "mainwindow/panel_sizes.h"
+#include "mainwindow/up_down_value.h"
 #include "mainwindow/zoom.h"
 #include "ui/application_setup.h"
 #include "ui/export_commands.h"
@@ -118,7 +123,11 @@ frmMain::frmMain(mainwindow::MainState& state, SettingsPlaceSource settingsPlace
 
     mainwindow::MainView& view = *this;
     m_logic = std::make_unique<mainwindow::MainWindowLogic>(
-        state, view, [this] { return m_settingsPlace().readPath; }, mainwindow::SystemTimeOfDay);
+        state, view,
+        [this] {
+            return config::ReadFileBytes(m_settingsPlace().readPath).value_or(std::string());
+        },
+        mainwindow::SystemTimeOfDay);
     using Logic = mainwindow::MainWindowLogic;
     connect(m_txtValue, &QLineEdit::textChanged, this, [this] { handle(&Logic::txtValue_Change); });
     connect(m_timer1, &QTimer::timeout, this, [this] { handle(&Logic::Timer1_Timer); });
@@ -215,9 +224,9 @@ void frmMain::createControls() {
     m_layout.setFont(m_txtValue, FormFont(kLargeText, true));
 
     m_upDownOndo = new UpDown(client);
-    m_upDownOndo->setSingleStep(5);
-    m_upDownOndo->setMinimum(0);
-    m_upDownOndo->setMaximum(200);
+    m_upDownOndo->setSingleStep(mainwindow::kVolumeStep);
+    m_upDownOndo->setMinimum(mainwindow::kVolumeMinimum);
+    m_upDownOndo->setMaximum(mainwindow::kVolumeStartMaximum);
     m_upDownOndo->setBuddy(m_txtValue);
     Place(m_layout, m_upDownOndo, "UpDownOndo", QRect(607, 428, 16, 36));
 
@@ -331,10 +340,9 @@ void frmMain::chooseLanguage(config::Language language) {
         return;
     }
     const config::SettingsPlace place = m_settingsPlace();
-    config::ViewSettings view = config::LoadViewSettings(place.readPath);
-    view.language = language;
-    config::PrepareSave(place.savePath, place.readPath);
-    if (!config::SaveViewSettings(view, place.savePath)) {
+    if (!config::SaveSettingsChoice(place, [language](std::string_view content) {
+            return config::ViewSettingsIntoIni(content, {language});
+        })) {
         m_messageBox(this,
                      tr("言語の設定を保存できませんでした。") + "\n" + FromUtf8(place.savePath),
                      windowTitle());
@@ -422,6 +430,9 @@ std::string frmMain::volumeText() const {
 }
 
 void frmMain::setVolumeText(std::string_view text) {
+    // The logic runs the volume handler itself where it sets the text; the field's change
+    // signal is the user's alone.
+    const QSignalBlocker quiet(m_txtValue);
     m_txtValue->setText(FromUtf8(text));
 }
 

@@ -11,7 +11,8 @@
 #include <QShortcut>
 #include <algorithm>
 
-#include "config/view_settings.h"
+#include "config/settings_ini.h"
+#include "config/settings_place.h"
 #include "mainwindow/zoom.h"
 #include "ui/artwork.h"
 #include "ui/image_button.h"
@@ -50,8 +51,10 @@ void frmMain::setZoom(int32_t percent) {
 void frmMain::chooseZoom(int32_t percent) {
     setZoom(percent);
     const config::SettingsPlace place = m_settingsPlace();
-    config::PrepareSave(place.savePath, place.readPath);
-    if (!config::SaveZoom(m_zoom, place.savePath)) {
+    const int32_t chosen = m_zoom;  // as the window could take it
+    if (!config::SaveSettingsChoice(place, [chosen](std::string_view content) {
+            return config::ZoomIntoIni(content, chosen);
+        })) {
         m_messageBox(this,
                      tr("表示の大きさを保存できませんでした。") + "\n" + FromUtf8(place.savePath),
                      windowTitle());
