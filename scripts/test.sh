@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice, a plain build and one with
-# AddressSanitizer and UndefinedBehaviorSanitizer, and runs each fuzz target briefly.
+# AddressSanitizer and UndefinedBehaviorSanitizer, runs each fuzz target briefly, and builds
+# the core for the browser and runs its tests under Node.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh" run test
@@ -51,16 +52,36 @@ run_fuzz() {
     rm -rf "$scratch"
 }
 
-# The browser edition: the core built for the browser and the page, tested in Chromium,
-# Firefox ESR and WebKit against the pictures of the plain build's desktop tool.
+# The core built with emscripten, its tests under Node; then one lesson played by both
+# builds, whose digests must be equal.
+run_web() {
+    echo "=== browser build ==="
+    "$top/scripts/web.sh" --test
+    echo "=== one lesson, two builds ==="
+    local scratch
+    scratch=$(mktemp -d)
+    local lesson=("$top/tests/lesson/lesson.ini" "$top/tests/lesson/lesson.so2" "$scratch")
+    "$top/build/test-plain/tests/lesson/lesson" "${lesson[@]}" >"$scratch/native.txt"
+    node "$top/build/wasm/tests/lesson/lesson.js" "${lesson[@]}" >"$scratch/browser.txt"
+    if ! diff "$scratch/native.txt" "$scratch/browser.txt"; then
+        rm -rf "$scratch"
+        echo "The two builds played the lesson differently; add --trace to both to see where." >&2
+        return 1
+    fi
+    echo "Both builds: $(tail -n 1 "$scratch/native.txt")"
+    rm -rf "$scratch"
+}
+
+# The browser edition's page (built by scripts/web.sh), tested in Chromium, Firefox ESR and
+# WebKit against the pictures of the plain build's desktop tool.
 run_browser() {
     echo "=== browser edition ==="
-    "$top/scripts/web.sh"
     "$top/web/test.sh" "$top/build/web/kemora.html" "$top/build/test-plain/tests/web/desktop_pictures"
 }
 
 run_suite plain RelWithDebInfo
-run_browser
 run_suite sanitize Debug
 run_fuzz
-echo "All tests passed in both builds and every fuzz target ran clean."
+run_web
+run_browser
+echo "All tests passed in the three builds and the three browsers, and every fuzz target ran clean."

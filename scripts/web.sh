@@ -11,17 +11,15 @@ mkdir -p "$dir"
 
 # Emscripten's optimizer finds its Node modules here.
 export NODE_PATH=/usr/share/nodejs
-# Emscripten takes a lock in its cache of system libraries, and writes there what it lacks.
-# The system's cache is writable only for root: anyone else works on a copy in the build.
+# Emscripten keeps its system libraries in a cache that it may write to. The system's cache
+# (Debian ships it filled) is writable only for root: anyone else gets a cache in the build
+# that points at the system's libraries.
 system_cache=$(em-config CACHE)
 if [[ -z ${EM_CACHE:-} && ! -w $system_cache ]]; then
     export EM_CACHE=$dir/emscripten-cache
-    if [[ ! -f $EM_CACHE/sysroot_install.stamp ]]; then
-        rm -rf "$EM_CACHE"
-        cp -r "$system_cache" "$EM_CACHE.partial"
-        rm -f "$EM_CACHE.partial/cache.lock"
-        mv "$EM_CACHE.partial" "$EM_CACHE"
-    fi
+    mkdir -p "$EM_CACHE"
+    ln -sfn "$system_cache/sysroot" "$EM_CACHE/sysroot"
+    cp "$system_cache/sysroot_install.stamp" "$EM_CACHE/"
 fi
 
 emcmake cmake -S "$top" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEMORA_WERROR=ON

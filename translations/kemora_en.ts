@@ -8,7 +8,7 @@
         <translation>the amount (mol)</translation>
     </message>
     <message>
-        <source>温度（℃）</source>
+        <source>温度（°C）</source>
         <translation>the temperature (°C)</translation>
     </message>
     <message>
@@ -160,36 +160,28 @@
         <translation>all vapor</translation>
     </message>
     <message>
-        <source>容量 (L)</source>
-        <translation>Volume (L)</translation>
+        <source>容量</source>
+        <translation>Volume</translation>
     </message>
     <message>
-        <source>圧力 (%1)</source>
-        <translation>Pressure (%1)</translation>
+        <source>圧力</source>
+        <translation>Pressure</translation>
     </message>
     <message>
         <source>液体</source>
         <translation>Liquid</translation>
     </message>
     <message>
-        <source>温度 (%1)</source>
-        <translation>Temperature (%1)</translation>
+        <source>温度</source>
+        <translation>Temperature</translation>
     </message>
     <message>
-        <source>物質量 (mol)</source>
-        <translation>Amount (mol)</translation>
+        <source>物質量</source>
+        <translation>Amount</translation>
     </message>
     <message>
         <source>状態</source>
         <translation>Phase</translation>
-    </message>
-    <message>
-        <source>K</source>
-        <translation>K</translation>
-    </message>
-    <message>
-        <source>℃</source>
-        <translation>°C</translation>
     </message>
 </context>
 <context>
@@ -262,7 +254,7 @@
         <translation>Amount (mol)</translation>
     </message>
     <message>
-        <source>温度&#x3000;(℃)</source>
+        <source>温度&#x3000;(°C)</source>
         <translation>Temperature (°C)</translation>
     </message>
     <message>
@@ -419,7 +411,7 @@
         <translation>Amount (mol)</translation>
     </message>
     <message>
-        <source>温度&#x3000;(℃)</source>
+        <source>温度&#x3000;(°C)</source>
         <translation>Temperature (°C)</translation>
     </message>
     <message>
@@ -751,24 +743,24 @@ Dashed: measured values from the Antoine equation log10(p / mmHg) = A − B / (C
         <translation>Clears the points drawn in the graph (F7)</translation>
     </message>
     <message>
-        <source>リットル。上下の矢印キーで 5 リットル、Page Up と Page Down で 50 リットル増減します</source>
-        <translation>Litres. Up and Down arrows change it by 5 litres, Page Up and Page Down by 50</translation>
+        <source>リットル。上下の矢印キーで %1 リットル、Page Up と Page Down で %2 リットル増減します</source>
+        <translation>Litres. Up and Down arrows change it by %1 litres, Page Up and Page Down by %2</translation>
     </message>
     <message>
         <source>容量の増減</source>
         <translation>Volume up and down</translation>
     </message>
     <message>
-        <source>容量を 5 リットルずつ増やしたり減らしたりします</source>
-        <translation>Raises or lowers the volume by 5 litres</translation>
+        <source>容量を %1 リットルずつ増やしたり減らしたりします</source>
+        <translation>Raises or lowers the volume by %1 litres</translation>
     </message>
     <message>
-        <source>5 リットル増やす</source>
-        <translation>5 litres more</translation>
+        <source>%1 リットル増やす</source>
+        <translation>%1 litres more</translation>
     </message>
     <message>
-        <source>5 リットル減らす</source>
-        <translation>5 litres less</translation>
+        <source>%1 リットル減らす</source>
+        <translation>%1 litres less</translation>
     </message>
     <message>
         <source>容量を変えるたびに計算される圧力</source>

@@ -99,4 +99,14 @@ void PrepareSave(const std::string& savePath) {
     PrepareSave(savePath, ConfigFilePath());
 }
 
+bool SaveSettingsChoice(const SettingsPlace& place, const SettingsEdit& edit) {
+    PrepareSave(place.savePath, place.readPath);
+    return ReplaceSettingsFile(place.savePath, edit);
+}
+
+bool SaveSettingsChoice(const std::string& savePath, const SettingsEdit& edit) {
+    PrepareSave(savePath);
+    return ReplaceSettingsFile(savePath, edit);
+}
+
 }  // namespace kemora::config

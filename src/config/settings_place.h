@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "config/settings_file.h"
+
 namespace kemora::config {
 
 // What the choice depends on, gathered from the file system and the environment.
@@ -52,5 +54,12 @@ void PrepareSave(const std::string& savePath, const std::string& seedPath);
 // PrepareSave with the settings file beside the running program as the seed, for a caller that
 // knows only where to save.
 void PrepareSave(const std::string& savePath);
+
+// One choice saved, as every menu and dialog saves it: PrepareSave, then `edit` of the save
+// file's bytes written by ReplaceSettingsFile, whose result it gives.
+[[nodiscard]] bool SaveSettingsChoice(const SettingsPlace& place, const SettingsEdit& edit);
+
+// The same with the settings file beside the running program as the seed.
+[[nodiscard]] bool SaveSettingsChoice(const std::string& savePath, const SettingsEdit& edit);
 
 }  // namespace kemora::config

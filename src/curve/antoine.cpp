@@ -17,10 +17,14 @@ constexpr AntoineConstants kDiethylEther{6.92032, 1064.07, 228.800, -60.0, 35.0}
 }  // namespace
 
 const AntoineConstants& AntoineConstantsOf(int32_t liquid) {
-    if (liquid == model::Water)
-        return kWater;
-    if (liquid == model::Ethanol)
-        return kEthanol;
+    switch (model::LiquidOf(liquid)) {
+        case model::Water:
+            return kWater;
+        case model::Ethanol:
+            return kEthanol;
+        case model::DiethylEther:
+            break;
+    }
     return kDiethylEther;
 }
 

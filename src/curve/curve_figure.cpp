@@ -7,7 +7,6 @@
 #include "curve/antoine.h"
 #include "curve/liquids.h"
 #include "mainwindow/graph.h"
-#include "mainwindow/main_window_logic.h"
 #include "model/numbers.h"
 #include "model/settings.h"
 
@@ -34,7 +33,7 @@ std::optional<ExperimentMarker> MarkerOf(const model::Experiment& experiment) {
     const double pressure = model::VaporPressureAt(experiment, settings.temperature);
     return ExperimentMarker{
         settings.temperature, pressure,
-        model::FixedText(pressure, mainwindow::PressureDecimals(settings.pressureUnit))};
+        model::FixedText(pressure, model::PressureDecimals(settings.pressureUnit))};
 }
 
 // The table's value at every whole degree of the axis that the table holds.

@@ -9,10 +9,7 @@ model::Experiment WithLiquid(const model::Experiment& experiment, int32_t liquid
 }
 
 bool ReadsColumnOf(int32_t liquid, int32_t column) {
-    const auto columnOf = [](int32_t value) {
-        return value == model::Water || value == model::Ethanol ? value : model::DiethylEther;
-    };
-    return columnOf(liquid) == columnOf(column);
+    return model::LiquidOf(liquid) == model::LiquidOf(column);
 }
 
 }  // namespace kemora::curve

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "curve/liquids.h"
-#include "mainwindow/main_window_logic.h"
 #include "model/numbers.h"
+#include "model/settings.h"
 
 namespace kemora::curve {
 
@@ -16,7 +16,7 @@ std::optional<Readout> ReadoutAt(const model::Experiment& experiment, double tem
     if (!InTable(model::CelsiusOf(settings, whole)))
         return std::nullopt;
     Readout readout{whole, {}};
-    const int decimals = mainwindow::PressureDecimals(settings.pressureUnit);
+    const int decimals = model::PressureDecimals(settings.pressureUnit);
     for (std::size_t i = 0; i < kLiquids.size(); ++i) {
         const double pressure = model::VaporPressureAt(WithLiquid(experiment, kLiquids[i]), whole);
         readout.pressureTexts[i] = model::FixedText(pressure, decimals);

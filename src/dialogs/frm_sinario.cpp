@@ -153,7 +153,7 @@ void frmSinario::BuildControls() {
     QWidget* initial = AddPage("pageInitialSettings", tr("初期設定"));
     AddToPage<QLabel>(initial, "lblMol", m_zoom.twips(120, 480, 1575, 255), tr("物質量　（mol）"));
     m_fields.mol = AddToPage<QLineEdit>(initial, "txtMol", m_zoom.twips(1800, 480, 855, 270));
-    AddToPage<QLabel>(initial, "lblContainer", m_zoom.twips(120, 840, 1575, 255), tr("温度　(℃)"));
+    AddToPage<QLabel>(initial, "lblContainer", m_zoom.twips(120, 840, 1575, 255), tr("温度　(°C)"));
     m_fields.temperature =
         AddToPage<QLineEdit>(initial, "txtContainer", m_zoom.twips(1800, 840, 855, 270));
     AddToPage<QLabel>(initial, "lblPressUnit", m_zoom.twips(120, 1200, 1575, 255),
@@ -273,9 +273,9 @@ void frmSinario::PlacePageControls() {
 }
 
 void frmSinario::OpenEditor() {
-    LimitInputLength(*m_txtTTl, 30);
+    LimitInputLength(*m_txtTTl, static_cast<int32_t>(scenario::kTitleBytes));
     LimitSettingsFields(m_fields);
-    LimitInputLength(*m_txtTemp, 4);
+    LimitInputLength(*m_txtTemp, model::FieldByteLimit(model::FormField::Volume));
 
     // A unit outside the list selects no entry; an Add then asks for one.
     FillSettingsFields(m_fields, m_settings);

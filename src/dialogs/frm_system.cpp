@@ -10,7 +10,7 @@
 #include <QShowEvent>
 #include <utility>
 
-#include "config/settings_file.h"
+#include "config/settings_ini.h"
 #include "config/settings_place.h"
 #include "dialogs/dialog_controls.h"
 #include "dialogs/field_messages.h"
@@ -72,7 +72,7 @@ frmSystem::frmSystem(model::ExperimentSettings& settings, std::string configPath
         AddPlainButton(this, "cmdClose", m_zoom.twips(3120, 2520, 1095, 375), tr("閉じる"));
 
     AddLabel(this, "Label1", m_zoom.twips(240, 120, 1575, 255), tr("物質量　（mol）"), true);
-    AddLabel(this, "Label2", m_zoom.twips(240, 600, 1575, 255), tr("温度　(℃)"), true);
+    AddLabel(this, "Label2", m_zoom.twips(240, 600, 1575, 255), tr("温度　(°C)"), true);
     AddLabel(this, "Label4", m_zoom.twips(240, 1080, 1575, 255), tr("圧力の単位"), true);
     AddLabel(this, "Label5", m_zoom.twips(240, 1560, 1575, 255), tr("グラフの容量範囲"), true);
     AddLabel(this, "Label6", m_zoom.twips(240, 2040, 1575, 255), tr("グラフの圧力範囲"), true);
@@ -145,8 +145,10 @@ void frmSystem::cmdClose_Click() {
     // A file that cannot be written keeps the dialog open, so that the user knows and can
     // close it without saving; the main window would put the file's values back anyway.
     // The user's own file is made on the first save, in folders that may not exist yet.
-    config::PrepareSave(m_configPath);
-    if (!config::SaveSettings(*reading.settings, m_configPath)) {
+    const model::ExperimentSettings& settings = *reading.settings;
+    if (!config::SaveSettingsChoice(m_configPath, [&settings](std::string_view content) {
+            return config::SettingsIntoIni(content, settings);
+        })) {
         m_messageBox(this, tr("設定を保存できませんでした。") + "\n" + ui::FromUtf8(m_configPath),
                      windowTitle());
         return;

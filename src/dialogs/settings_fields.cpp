@@ -25,12 +25,12 @@ void NameSettingsFields(const SettingsFields& fields) {
 }
 
 void LimitSettingsFields(const SettingsFields& fields) {
-    LimitInputLength(*fields.mol, 3);
-    LimitInputLength(*fields.temperature, 3);
-    LimitInputLength(*fields.volumeMin, 3);
-    LimitInputLength(*fields.volumeMax, 3);
-    LimitInputLength(*fields.pressureMin, 4);
-    LimitInputLength(*fields.pressureMax, 4);
+    for (const model::FormField field :
+         {model::FormField::Mol, model::FormField::Temperature, model::FormField::VolumeMin,
+          model::FormField::VolumeMax, model::FormField::PressureMin,
+          model::FormField::PressureMax}) {
+        LimitInputLength(*SettingsFieldControl(fields, field), model::FieldByteLimit(field));
+    }
 }
 
 void FillSettingsFields(const SettingsFields& fields, const model::ExperimentSettings& settings) {

@@ -1,6 +1,7 @@
 #include "mainwindow/csv_text.h"
 
 #include <string_view>
+#include <utility>
 
 namespace kemora::mainwindow {
 namespace {
@@ -22,6 +23,19 @@ void AppendField(std::string& text, const std::string& field) {
 }
 
 }  // namespace
+
+std::string PlottedStatesCsv(const std::vector<PlottedState>& states,
+                             const model::Experiment& current, const TableWords& words) {
+    const TableSummary summary = SummarizeStates(states, current);
+    const std::vector<TableColumn> columns(kAllColumns.begin(), kAllColumns.end());
+    std::vector<std::vector<std::string>> rows{{}};
+    for (TableColumn column : columns) rows.front().push_back(TableHeader(column, summary, words));
+    for (std::vector<std::string>& row :
+         TableRows(states, columns, summary, PressureDigits::AsComputed, words)) {
+        rows.push_back(std::move(row));
+    }
+    return CsvText(rows);
+}
 
 std::string CsvText(const std::vector<std::vector<std::string>>& rows) {
     std::string text(kByteOrderMark);

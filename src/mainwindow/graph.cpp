@@ -85,10 +85,14 @@ PixelPoint GraphToBox(PixelPoint offset) {
 }
 
 Rgb SettledPointColor(int32_t liquid) {
-    if (liquid == model::Water)
-        return kWaterPointColor;
-    if (liquid == model::Ethanol)
-        return kEthanolPointColor;
+    switch (model::LiquidOf(liquid)) {
+        case model::Water:
+            return kWaterPointColor;
+        case model::Ethanol:
+            return kEthanolPointColor;
+        case model::DiethylEther:
+            break;
+    }
     return kEtherPointColor;
 }
 

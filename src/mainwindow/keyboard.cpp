@@ -30,9 +30,9 @@ int VolumeArrowClicks(int keyCode) {
         case kKeyDown:
             return -1;
         case kKeyPageUp:
-            return 10;
+            return kClicksPerPage;
         case kKeyPageDown:
-            return -10;
+            return -kClicksPerPage;
         default:
             return 0;
     }

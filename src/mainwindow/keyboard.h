@@ -29,8 +29,11 @@ enum class KeyRoute {
 // its up-down control and every other key to the focused control.
 [[nodiscard]] KeyRoute RouteKey(int keyCode, int32_t scenarioMode, bool volumeFieldFocused);
 
+// Clicks of the volume's up-down control that Page Up or Page Down stands for.
+inline constexpr int kClicksPerPage = 10;
+
 // Clicks of the up-down control that an arrow key of the volume field stands for: Up-arrow +1,
-// Down-arrow -1, Page Up +10, Page Down -10; 0 for every other key.
+// Down-arrow -1, Page Up +kClicksPerPage, Page Down -kClicksPerPage; 0 for every other key.
 [[nodiscard]] int VolumeArrowClicks(int keyCode);
 
 }  // namespace kemora::mainwindow

@@ -22,8 +22,9 @@ class MainView {
   public:
     virtual ~MainView() = default;
 
-    // The volume field txtValue. Setting a different text runs txtValue_Change at once,
-    // inside the caller; setting the same text changes nothing.
+    // The volume field txtValue. Setting the text only shows it: the logic runs its own
+    // handler where it sets the text, so a view runs txtValue_Change for the user's edits
+    // alone.
     [[nodiscard]] virtual std::string volumeText() const = 0;
     virtual void setVolumeText(std::string_view text) = 0;
 

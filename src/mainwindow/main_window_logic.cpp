@@ -4,7 +4,7 @@
 #include <string_view>
 #include <utility>
 
-#include "config/settings_file.h"
+#include "config/settings_ini.h"
 #include "mainwindow/graph_visibility.h"
 #include "mainwindow/picture_descriptions.h"
 #include "mainwindow/scenario_playback.h"
@@ -29,14 +29,6 @@ void RefreshModelValues(model::Experiment& experiment) {
 
 }  // namespace
 
-int PressureDecimals(int32_t pressureUnit) {
-    if (pressureUnit == model::MmHg)
-        return 1;
-    if (pressureUnit == model::Atm)
-        return 3;
-    return 0;
-}
-
 int32_t LidTopFor(const model::ExperimentSettings& settings, int32_t volume) {
     const double width = static_cast<double>(settings.grphWMax) - settings.grphWMin;
     if (width == 0.0)
@@ -51,12 +43,11 @@ int16_t FrameWaitFor(const model::Experiment& experiment, double volume) {
     return static_cast<int16_t>(model::RoundHalfEven(h / 2.0 + 1));
 }
 
-MainWindowLogic::MainWindowLogic(MainState& state, MainView& view,
-                                 std::function<std::string()> settingsReadPath,
+MainWindowLogic::MainWindowLogic(MainState& state, MainView& view, SettingsSource settings,
                                  std::function<float()> timeOfDay)
     : m_state(state),
       m_view(view),
-      m_settingsReadPath(std::move(settingsReadPath)),
+      m_settings(std::move(settings)),
       m_timeOfDay(std::move(timeOfDay)) {}
 
 void MainWindowLogic::Form_Load() {
@@ -75,7 +66,7 @@ void MainWindowLogic::Form_Load() {
 void MainWindowLogic::Form_Activate() {
     model::Experiment& experiment = m_state.experiment;
     m_view.setCaption(MainCaption(m_state.currentScenario));
-    config::LoadSettings(experiment.settings, m_settingsReadPath());
+    config::SettingsFromIni(m_settings(), experiment.settings);
     DrawGraphFrame(m_view.graphBox(), experiment.settings, m_state.graph);
     m_view.setUnitLabel(model::PressureUnitText(experiment.settings.pressureUnit));
     m_view.setLiquidIndex(experiment.liquid);
@@ -98,7 +89,7 @@ void MainWindowLogic::txtValue_Change() {
 
     const double pressure = model::PressureAtVolume(experiment, *volume);
     m_view.setPressureText(
-        model::FixedText(pressure, PressureDecimals(experiment.settings.pressureUnit)));
+        model::FixedText(pressure, model::PressureDecimals(experiment.settings.pressureUnit)));
 
     if (m_state.graph.graphVisible != 0) {
         PlotPoint(m_view.graphBox(), experiment, m_state.graph, *volume, pressure);
@@ -124,7 +115,7 @@ void MainWindowLogic::Timer1_Timer() {
     }
 
     if (m_state.gradualActive != 0) {
-        m_view.setVolumeText(model::IntegerText(int64_t{*volume} + m_state.gradualStep));
+        showVolume(model::IntegerText(int64_t{*volume} + m_state.gradualStep));
         volume = VolumeOf(m_view);
         if (!volume) {  // stepped beyond the 32-bit range: nothing more to change
             m_state.gradualActive = 0;
@@ -177,7 +168,7 @@ KeyRoute MainWindowLogic::routeKey(int keyCode, bool volumeFieldFocused) const {
 void MainWindowLogic::Form_KeyUp(int keyCode) {
     if (m_state.scenarioMode != 1 || !IsPlaybackKey(keyCode))
         return;
-    RunNextScenarioStep(m_state, m_view);
+    RunNextScenarioStep(m_state, m_view, [this](std::string_view text) { showVolume(text); });
     describePictures();
 }
 
@@ -191,11 +182,18 @@ void MainWindowLogic::menu_reset_Click() {
     if (m_state.graph.graphVisible != 0) {
         DrawGraphFrame(m_view.graphBox(), m_state.experiment.settings, m_state.graph);
     }
-    // Setting the text the field already holds changes nothing, so the handler runs itself.
+    // A field that reads "0" already is computed afresh all the same.
     if (m_view.volumeText() == kResetVolumeText)
         txtValue_Change();
     else
-        m_view.setVolumeText(kResetVolumeText);
+        showVolume(kResetVolumeText);
+}
+
+void MainWindowLogic::showVolume(std::string_view text) {
+    if (m_view.volumeText() == text)
+        return;
+    m_view.setVolumeText(text);
+    txtValue_Change();
 }
 
 void MainWindowLogic::pollLiquid() {

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "mainwindow/keyboard.h"
 #include "mainwindow/main_state.h"
@@ -16,14 +17,17 @@ namespace kemora::mainwindow {
 // desktop timer, which the animation's pace is counted in.
 inline constexpr int kTimerInterval = 16;
 
+// The settings file's bytes as they are now, empty when there is none: read from disk by the
+// desktop program, from the browser's storage by the page. Asked afresh at every activation,
+// since a dialog may have saved new settings meanwhile.
+using SettingsSource = std::function<std::string()>;
+
 // The handlers of the main window. Holds the shared state and the view by reference; the
 // toolkit layer calls one handler per event, all on the user-interface thread.
 class MainWindowLogic {
   public:
-    // `settingsReadPath` names the settings file to read, asked afresh at every activation
-    // (the first save may move it); `timeOfDay` gives the seconds since midnight that seed the
-    // molecules' velocities.
-    MainWindowLogic(MainState& state, MainView& view, std::function<std::string()> settingsReadPath,
+    // `timeOfDay` gives the seconds since midnight that seed the molecules' velocities.
+    MainWindowLogic(MainState& state, MainView& view, SettingsSource settings,
                     std::function<float()> timeOfDay);
 
     void Form_Load();
@@ -51,16 +55,16 @@ class MainWindowLogic {
   private:
     // The selector's liquid reaches the model, with its saturation volume.
     void pollLiquid();
+    // Shows `text` in the volume field and, when the field held another text, runs
+    // txtValue_Change as typing it would.
+    void showVolume(std::string_view text);
     void describePictures();
 
     MainState& m_state;
     MainView& m_view;
-    std::function<std::string()> m_settingsReadPath;
+    SettingsSource m_settings;
     std::function<float()> m_timeOfDay;
 };
-
-// Decimals of the pressure field for a pressure unit: "0.0", "0.000" or "0".
-[[nodiscard]] int PressureDecimals(int32_t pressureUnit);
 
 // y of the lid's top edge for `volume` litres: 250 at 0, 0 at the width of the volume axis.
 // An axis without width leaves the lid at 250.

@@ -12,7 +12,6 @@ namespace {
 
 // A sprite's left edge turns at 0 and at the panel's width less the sprite, its top edge at
 // the lid and at the panel's height less the sprite.
-constexpr int32_t kSpriteSize = 10;
 constexpr int32_t kRightLimit = kCylinderWidth - kSpriteSize;
 constexpr int32_t kBottomLimit = kCylinderHeight - kSpriteSize;
 constexpr Rgb kCylinderColor{0, 0, 0};

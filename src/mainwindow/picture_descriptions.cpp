@@ -1,7 +1,7 @@
 #include "mainwindow/picture_descriptions.h"
 
-#include "mainwindow/main_window_logic.h"
 #include "model/numbers.h"
+#include "model/settings.h"
 
 namespace kemora::mainwindow {
 
@@ -29,7 +29,8 @@ GraphReading ReadGraph(const GraphState& graph) {
     if (reading.shown && !graph.plottedStates.empty()) {
         const PlottedState& state = graph.plottedStates.back();
         reading.newest = PointReading{
-            state.volume, model::FixedText(state.pressure, PressureDecimals(state.pressureUnit)),
+            state.volume,
+            model::FixedText(state.pressure, model::PressureDecimals(state.pressureUnit)),
             std::string(model::PressureUnitText(state.pressureUnit))};
     }
     return reading;

@@ -10,9 +10,7 @@ PlottedState StateOf(const model::Experiment& experiment, int32_t volume, double
     state.pressureUnit = settings.pressureUnit == model::MmHg  ? model::MmHg
                          : settings.pressureUnit == model::Atm ? model::Atm
                                                                : model::HPa;
-    state.liquid = experiment.liquid == model::Water     ? model::Water
-                   : experiment.liquid == model::Ethanol ? model::Ethanol
-                                                         : model::DiethylEther;
+    state.liquid = model::LiquidOf(experiment.liquid);
     state.temperature = settings.temperature;
     state.temperatureUnit =
         settings.temperatureUnit == model::Kelvin ? model::Kelvin : model::Celsius;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "mainwindow/main_window_logic.h"
 #include "model/numbers.h"
 
 namespace kemora::mainwindow {
@@ -22,7 +21,7 @@ std::string PressureText(const PlottedState& state, const TableSummary& summary,
     // students as a puzzle: every digit is written out.
     if (digits == PressureDigits::AsComputed)
         return model::PlainDecimalText(pressure);
-    return model::FixedText(pressure, PressureDecimals(summary.pressureUnit));
+    return model::FixedText(pressure, model::PressureDecimals(summary.pressureUnit));
 }
 
 std::string CellText(const PlottedState& state, TableColumn column, const TableSummary& summary,
@@ -33,10 +32,7 @@ std::string CellText(const PlottedState& state, TableColumn column, const TableS
         case TableColumn::Pressure:
             return PressureText(state, summary, digits);
         case TableColumn::Liquid:
-            // Read as everywhere else: any liquid but water and ethanol is ether.
-            return words.liquids[state.liquid == model::Water     ? 0
-                                 : state.liquid == model::Ethanol ? 1
-                                                                  : 2];
+            return words.liquids[static_cast<std::size_t>(model::LiquidOf(state.liquid))];
         case TableColumn::Temperature:
             return model::IntegerText(model::ConvertTemperature(
                 state.temperature, state.temperatureUnit, summary.temperatureUnit));
@@ -56,7 +52,29 @@ std::string CellText(const PlottedState& state, TableColumn column, const TableS
     return {};
 }
 
+std::string WithUnit(const std::string& name, std::string_view unit) {
+    return name + " (" + std::string(unit) + ")";
+}
+
 }  // namespace
+
+std::string TableHeader(TableColumn column, const TableSummary& summary, const TableWords& words) {
+    const std::string& name = words.columns[static_cast<std::size_t>(column)];
+    switch (column) {
+        case TableColumn::Volume:
+            return WithUnit(name, "L");
+        case TableColumn::Pressure:
+            return WithUnit(name, model::PressureUnitText(summary.pressureUnit));
+        case TableColumn::Temperature:
+            return WithUnit(name, model::TemperatureUnitText(summary.temperatureUnit));
+        case TableColumn::Mol:
+            return WithUnit(name, "mol");
+        case TableColumn::Liquid:
+        case TableColumn::Phase:
+            break;
+    }
+    return name;
+}
 
 TableSummary SummarizeStates(const std::vector<PlottedState>& states,
                              const model::Experiment& current) {

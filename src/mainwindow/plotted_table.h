@@ -43,12 +43,18 @@ struct TableSummary {
 // rounded as the pressure field shows them ("0.0" for mmHg, "0.000" for atm, "0" for hPa).
 enum class PressureDigits { AsComputed, AsShown };
 
-// The words of the cells, in the interface's language: a name per liquid (by model::Liquid)
-// and per phase (by model::Phase).
+// The words of the table, in the interface's language: a name per liquid (by model::Liquid),
+// per phase (by model::Phase) and per column (by TableColumn, without its unit).
 struct TableWords {
     std::array<std::string, 3> liquids;
     std::array<std::string, 3> phases;
+    std::array<std::string, kAllColumns.size()> columns;
 };
+
+// A column's header: its name with the unit its cells are in, in parentheses ("容量 (L)",
+// "圧力 (mmHg)", "温度 (°C)", "物質量 (mol)"); the liquid and phase columns by name alone.
+[[nodiscard]] std::string TableHeader(TableColumn column, const TableSummary& summary,
+                                      const TableWords& words);
 
 // One row of texts per state, a cell per column. Numbers are plain decimal with a dot,
 // whatever the locale.

@@ -22,9 +22,12 @@ void ApplyInitialSettings(const scenario::ScenarioStep& step, model::ExperimentS
     settings.mol = step.mol;
 }
 
-void SetVolume(const scenario::ScenarioStep& step, MainState& state, MainView& view) {
+using ShowVolume = std::function<void(std::string_view)>;
+
+void SetVolume(const scenario::ScenarioStep& step, MainState& state, const MainView& view,
+               const ShowVolume& showVolume) {
     if (step.gradual == 0) {
-        view.setVolumeText(model::IntegerText(step.value));
+        showVolume(model::IntegerText(step.value));
         return;
     }
     const std::optional<int32_t> volume = model::ParseWholeNumber(view.volumeText());
@@ -44,13 +47,14 @@ void ChangeLiquid(const scenario::ScenarioStep& step, MainState& state, MainView
     state.experiment.satVolume = model::SaturationVolume(state.experiment);
 }
 
-void RunStep(const scenario::ScenarioStep& step, MainState& state, MainView& view) {
+void RunStep(const scenario::ScenarioStep& step, MainState& state, MainView& view,
+             const ShowVolume& showVolume) {
     switch (step.kind) {
         case scenario::StepInitialSettings:
             ApplyInitialSettings(step, state.experiment.settings);
             break;
         case scenario::StepSetVolume:
-            SetVolume(step, state, view);
+            SetVolume(step, state, view, showVolume);
             break;
         case scenario::StepShowGraph:
             SetGraphVisible(state, view, true);
@@ -82,7 +86,7 @@ void ToggleScenarioMode(MainState& state, MainView& view) {
     }
 }
 
-void RunNextScenarioStep(MainState& state, MainView& view) {
+void RunNextScenarioStep(MainState& state, MainView& view, const ShowVolume& showVolume) {
     const scenario::Scenario& scenario = state.currentScenario;
     view.setCaption(MainCaption(scenario, state.nextStep));
     if (scenario.stepCount < state.nextStep || state.nextStep < 1 ||
@@ -90,7 +94,7 @@ void RunNextScenarioStep(MainState& state, MainView& view) {
         return;
     }
     state.gradualActive = 0;
-    RunStep(scenario.steps[static_cast<std::size_t>(state.nextStep)], state, view);
+    RunStep(scenario.steps[static_cast<std::size_t>(state.nextStep)], state, view, showVolume);
     ++state.nextStep;
 }
 

@@ -7,6 +7,9 @@
 
 namespace kemora::mainwindow {
 
+// The side of the molecule sprite, in logical pixels.
+inline constexpr int32_t kSpriteSize = 10;
+
 // A colour as an RGB triple.
 struct Rgb {
     uint8_t r = 0;
@@ -52,7 +55,8 @@ class Surface {
     // leaves no ink.
     [[nodiscard]] virtual std::optional<TextInk> textInk(std::string_view utf8) = 0;
 
-    // Plain copy of the 10 × 10 sprite source image with its top left at (x, y).
+    // Plain copy of the kSpriteSize × kSpriteSize sprite source image with its top left at
+    // (x, y).
     virtual void copySprite(int32_t x, int32_t y) = 0;
 
     // Shows the off-screen image.

@@ -15,10 +15,14 @@ double TableVaporPressure(const Experiment& experiment, int64_t celsius) {
     for (int slot = kFirstVaporRow; slot <= kLastVaporRow; ++slot) {
         const VaporPressureRow& row = experiment.table[slot];
         if (row.celsius >= celsius) {
-            if (experiment.liquid == Water)
-                return row.water;
-            if (experiment.liquid == Ethanol)
-                return row.ethanol;
+            switch (LiquidOf(experiment.liquid)) {
+                case Water:
+                    return row.water;
+                case Ethanol:
+                    return row.ethanol;
+                case DiethylEther:
+                    break;
+            }
             return row.diethylEther;
         }
     }

@@ -9,9 +9,15 @@
 
 namespace kemora::model {
 
-// Values of `liquid`, also the entry positions of every liquid list. Readers compare with
-// Water and Ethanol only: any other value (-1, no entry selected, included) is ether.
+// Values of `liquid`, also the entry positions of every liquid list. Readers go through
+// LiquidOf: any value but water's and ethanol's (-1, no entry selected, included) is ether.
 enum Liquid : int32_t { Water = 0, Ethanol = 1, DiethylEther = 2 };
+
+// The liquid a `liquid` value stands for: water and ethanol as themselves, every other value
+// diethyl ether.
+[[nodiscard]] constexpr Liquid LiquidOf(int32_t value) {
+    return value == Water ? Water : (value == Ethanol ? Ethanol : DiethylEther);
+}
 
 // The process-wide experiment: the settings, the table and the model values that the main
 // window's handlers share. Owned by the main window's state for the whole run.

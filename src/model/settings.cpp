@@ -21,6 +21,14 @@ std::string_view PressureUnitText(int32_t pressureUnit) {
     return "hPa";
 }
 
+int PressureDecimals(int32_t pressureUnit) {
+    if (pressureUnit == MmHg)
+        return 1;
+    if (pressureUnit == Atm)
+        return 3;
+    return 0;
+}
+
 std::string_view TemperatureUnitText(int32_t temperatureUnit) {
     return temperatureUnit == Kelvin ? "K" : "°C";
 }

@@ -52,7 +52,12 @@ inline constexpr std::array<SettingKey, 8> kSettingKeys{{
 // The display text of a pressure unit: "mmHg", "atm", or "hPa" for every other value.
 [[nodiscard]] std::string_view PressureUnitText(int32_t pressureUnit);
 
-// The display text of a temperature unit: "K" for Kelvin, "°C" for every other value.
+// Decimals a pressure is shown with in its unit: 1 for mmHg ("0.0"), 3 for atm ("0.000"), 0
+// for hPa and every other value.
+[[nodiscard]] int PressureDecimals(int32_t pressureUnit);
+
+// The display text of a temperature unit: "K" for Kelvin, "°C" (a degree sign and a C, the
+// one spelling of the unit everywhere) for every other value.
 [[nodiscard]] std::string_view TemperatureUnitText(int32_t temperatureUnit);
 
 }  // namespace kemora::model

@@ -4,6 +4,23 @@
 
 namespace kemora::model {
 
+int32_t FieldByteLimit(FormField field) {
+    switch (field) {
+        case FormField::Mol:
+        case FormField::Temperature:
+        case FormField::VolumeMin:
+        case FormField::VolumeMax:
+            return 3;
+        case FormField::PressureMin:
+        case FormField::PressureMax:
+        case FormField::Volume:
+            return 4;
+        case FormField::PressureUnit:
+            break;
+    }
+    return 0;
+}
+
 std::optional<FieldProblem> ReadWholeField(std::string_view text, FormField field, int32_t& value) {
     const WholeNumberReading reading = ReadWholeNumber(text);
     if (!reading.value) {

@@ -24,6 +24,11 @@ enum class FormField {
     Volume,       // the scenario editor's set-volume page
 };
 
+// How many code page 932 bytes the user may type into a field (a double-byte character counts
+// two): 3 for the amount, the temperature and the volume axis, 4 for the pressure axis and the
+// set-volume page's volume; 0, no limit, for the unit list, which takes no typing.
+[[nodiscard]] int32_t FieldByteLimit(FormField field);
+
 // Why a field's content cannot be used.
 enum class FieldFailure {
     NoNumber,       // the text holds no number

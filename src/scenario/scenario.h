@@ -21,6 +21,9 @@ enum StepKind : int16_t {
 };
 
 inline constexpr std::size_t kTitleLength = 30;  // characters
+// The title's room in the file, in code page 932 bytes, and so the most the editor lets the
+// user type: a double-byte character takes two.
+inline constexpr std::size_t kTitleBytes = 30;
 inline constexpr int32_t kMaxStepCount = 50;
 inline constexpr std::size_t kStepSlotCount = 51;  // slot 0 is unused; step n is slot n
 

@@ -12,7 +12,6 @@
 namespace kemora::scenario {
 namespace {
 
-constexpr std::size_t kTitleBytes = 30;
 constexpr std::size_t kStepCountOffset = 30;
 
 static_assert(kStepsOffset == kStepCountOffset + 4);

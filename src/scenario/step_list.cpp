@@ -67,9 +67,7 @@ StepListEntry DescribeStep(const ScenarioStep& step) {
             break;
         case StepChangeLiquid:
             entry.kind = StepListKind::ChangeLiquid;
-            entry.liquid = step.value == model::Water     ? model::Water
-                           : step.value == model::Ethanol ? model::Ethanol
-                                                          : model::DiethylEther;
+            entry.liquid = model::LiquidOf(step.value);
             break;
         default:
             entry.kind = StepListKind::Unknown;

@@ -43,8 +43,7 @@ const QColor kMarkerLabelRed(176, 0, 0);
 const QColor kLabelBackground(255, 255, 255, 220);
 
 QString LiquidName(int32_t liquid) {
-    const QStringList names = LiquidNames();
-    return names.value(liquid, names.back());  // every other value reads diethyl ether
+    return LiquidNames().value(model::LiquidOf(liquid));
 }
 
 // The middle of the pixel that a coordinate falls in, where a one-pixel line is sharp.

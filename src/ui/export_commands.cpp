@@ -52,19 +52,8 @@ void ExportCommands::saveCsv() {
 }
 
 std::string ExportCommands::csvBytes(const mainwindow::MainState& state) {
-    const std::vector<mainwindow::PlottedState>& states = state.graph.plottedStates;
-    const mainwindow::TableSummary summary = mainwindow::SummarizeStates(states, state.experiment);
-    const std::vector<mainwindow::TableColumn> columns(mainwindow::kAllColumns.begin(),
-                                                       mainwindow::kAllColumns.end());
-    std::vector<std::vector<std::string>> rows{{}};
-    for (mainwindow::TableColumn column : columns)
-        rows.front().push_back(ToUtf8(TableWording::header(column, summary)));
-    for (std::vector<std::string>& row :
-         mainwindow::TableRows(states, columns, summary, mainwindow::PressureDigits::AsComputed,
-                               TableWording::cellWords())) {
-        rows.push_back(std::move(row));
-    }
-    return mainwindow::CsvText(rows);
+    return mainwindow::PlottedStatesCsv(state.graph.plottedStates, state.experiment,
+                                        TableWording::words());
 }
 
 void ExportCommands::saveImage() {

@@ -1,7 +1,6 @@
 #include "ui/frm_main.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -11,11 +10,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
-#include <QPaintEvent>
-#include <QPainter>
-#include <QScreen>
-#include <QShortcut>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
@@ -24,13 +19,16 @@
 #include <optional>
 #include <utility>
 
+#include "config/file_io.h"
+#include "config/settings_ini.h"
+#include "config/settings_place.h"
 #include "config/view_settings.h"
 #include "mainwindow/main_window_logic.h"
 #include "mainwindow/molecule_field.h"
 #include "mainwindow/panel_sizes.h"
+#include "mainwindow/up_down_value.h"
 #include "mainwindow/zoom.h"
 #include "ui/application_setup.h"
-#include "ui/artwork.h"
 #include "ui/export_commands.h"
 #include "ui/frm_curve.h"
 #include "ui/image_button.h"
@@ -43,8 +41,6 @@
 namespace kemora::ui {
 namespace {
 
-constexpr int kClientWidth = 800;
-constexpr int kClientHeight = 559;
 constexpr int kLidLeft = 33;
 constexpr int kCylinderLeft = 38;
 constexpr int kCylinderTop = 19;
@@ -95,31 +91,10 @@ QLabel* MakeImageHolder(QWidget* parent, const char* name) {
     return holder;
 }
 
-// An image drawn at `devicePixelRatio` device pixels per pixel of the window.
-QPixmap ScreenPixmap(const QImage& image, double devicePixelRatio) {
-    QPixmap pixmap = QPixmap::fromImage(image);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    return pixmap;
-}
-
-void HoldImage(QLabel* holder, const QImage& image, double devicePixelRatio) {
-    holder->setPixmap(ScreenPixmap(image, devicePixelRatio));
-    holder->resize(holder->pixmap().deviceIndependentSize().toSize());
-}
-
 ImageButton* MakePictureButton(ZoomLayout& layout, QWidget* parent, const char* name, int left) {
     auto* button = new ImageButton(parent);
     Place(layout, button, name, QRect(left, 8, 81, 47));
     return button;
-}
-
-QAction* AddItem(QMenu& menu, const char* name, const QList<QKeySequence>& keys,
-                 bool checkable = false) {
-    QAction* action = menu.addAction(QString());
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcuts(keys);
-    action->setCheckable(checkable);
-    return action;
 }
 
 }  // namespace
@@ -146,7 +121,11 @@ frmMain::frmMain(mainwindow::MainState& state, SettingsPlaceSource settingsPlace
 
     mainwindow::MainView& view = *this;
     m_logic = std::make_unique<mainwindow::MainWindowLogic>(
-        state, view, [this] { return m_settingsPlace().readPath; }, mainwindow::SystemTimeOfDay);
+        state, view,
+        [this] {
+            return config::ReadFileBytes(m_settingsPlace().readPath).value_or(std::string());
+        },
+        mainwindow::SystemTimeOfDay);
     using Logic = mainwindow::MainWindowLogic;
     connect(m_txtValue, &QLineEdit::textChanged, this, [this] { handle(&Logic::txtValue_Change); });
     connect(m_timer1, &QTimer::timeout, this, [this] { handle(&Logic::Timer1_Timer); });
@@ -243,9 +222,9 @@ void frmMain::createControls() {
     m_layout.setFont(m_txtValue, FormFont(kLargeText, true));
 
     m_upDownOndo = new UpDown(client);
-    m_upDownOndo->setSingleStep(5);
-    m_upDownOndo->setMinimum(0);
-    m_upDownOndo->setMaximum(200);
+    m_upDownOndo->setSingleStep(mainwindow::kVolumeStep);
+    m_upDownOndo->setMinimum(mainwindow::kVolumeMinimum);
+    m_upDownOndo->setMaximum(mainwindow::kVolumeStartMaximum);
     m_upDownOndo->setBuddy(m_txtValue);
     Place(m_layout, m_upDownOndo, "UpDownOndo", QRect(607, 428, 16, 36));
 
@@ -287,137 +266,6 @@ void frmMain::createControls() {
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(mainwindow::kTimerInterval);
-}
-
-void frmMain::createMenus() {
-    m_menuFile = menuBar()->addMenu(QString());
-    m_menuFile->setObjectName(QStringLiteral("menu_File"));
-    m_menuInit = m_menuFile->addAction(QString());
-    m_menuInit->setObjectName(QStringLiteral("menu_Init"));
-    connect(m_menuInit, &QAction::triggered, this, [this] { showModal(m_settingsDialog); });
-    m_menuSinario = m_menuFile->addAction(QString());
-    m_menuSinario->setObjectName(QStringLiteral("menu_Sinario"));
-    connect(m_menuSinario, &QAction::triggered, this, [this] { showModal(m_scenarioEditor); });
-    m_menuFile->addSeparator();
-    m_export = new ExportCommands(*this, *m_picGrph, m_state);
-    m_menuSaveCsv = m_menuFile->addAction(QString());
-    m_menuSaveCsv->setObjectName(QStringLiteral("menu_saveCsv"));
-    connect(m_menuSaveCsv, &QAction::triggered, m_export, &ExportCommands::saveCsv);
-    m_menuSaveImage = m_menuFile->addAction(QString());
-    m_menuSaveImage->setObjectName(QStringLiteral("menu_saveImage"));
-    connect(m_menuSaveImage, &QAction::triggered, m_export, &ExportCommands::saveImage);
-    m_menuPrint = m_menuFile->addAction(QString());
-    m_menuPrint->setObjectName(QStringLiteral("menu_print"));
-    // Ctrl+P is kept for pausing the animation.
-    m_menuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    connect(m_menuPrint, &QAction::triggered, m_export, &ExportCommands::print);
-    m_menuFile->addSeparator();
-    m_menuEnd = m_menuFile->addAction(QString());
-    m_menuEnd->setObjectName(QStringLiteral("menu_end"));
-    connect(m_menuEnd, &QAction::triggered, this, &QWidget::close);
-
-    m_menuEdit = menuBar()->addMenu(QString());
-    m_menuEdit->setObjectName(QStringLiteral("menu_Edit"));
-    m_menuCopyGraph = m_menuEdit->addAction(QString());
-    m_menuCopyGraph->setObjectName(QStringLiteral("menu_copyGraph"));
-    m_menuCopyGraph->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    connect(m_menuCopyGraph, &QAction::triggered, m_export, &ExportCommands::copyGraph);
-    m_menuCopyWindow = m_menuEdit->addAction(QString());
-    m_menuCopyWindow->setObjectName(QStringLiteral("menu_copyWindow"));
-    m_menuCopyWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    connect(m_menuCopyWindow, &QAction::triggered, m_export, &ExportCommands::copyWindow);
-
-    m_menuView = menuBar()->addMenu(QString());
-    m_menuView->setObjectName(QStringLiteral("menu_view"));
-    m_menuCurve = m_menuView->addAction(QString());
-    m_menuCurve->setObjectName(QStringLiteral("menu_curve"));
-    m_menuCurve->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    connect(m_menuCurve, &QAction::triggered, this, [this] { showCurveWindow(); });
-    m_menuView->addSeparator();
-    createPresentationItems(*m_menuView);
-    m_menuView->addSeparator();
-    createLanguageMenu(*m_menuView);
-    createZoomMenu(*m_menuView);
-
-    m_menuHelp = menuBar()->addMenu(QString());
-    m_menuHelp->setObjectName(QStringLiteral("menu_Help"));
-    m_menuSearch = m_menuHelp->addAction(QString());
-    m_menuSearch->setObjectName(QStringLiteral("menu_search"));
-    m_menuVer = m_menuHelp->addAction(QString());
-    m_menuVer->setObjectName(QStringLiteral("menu_ver"));
-    connect(m_menuVer, &QAction::triggered, this, [this] { showModal(m_versionDialog); });
-}
-
-void frmMain::createPresentationItems(QMenu& view) {
-    // What a presenter needs without the mouse: the three picture buttons, the pause and the
-    // reset.
-    m_menuScenarioMode = AddItem(view, "menu_scenarioMode", {QKeySequence(Qt::Key_F5)}, true);
-    m_menuGraphVisible = AddItem(view, "menu_graphVisible", {QKeySequence(Qt::Key_F6)}, true);
-    m_menuGraphVisible->setChecked(true);
-    m_menuGraphClear = AddItem(view, "menu_graphClear", {QKeySequence(Qt::Key_F7)});
-    view.addSeparator();
-    m_menuPause = AddItem(view, "menu_pause",
-                          {QKeySequence(Qt::CTRL | Qt::Key_P), QKeySequence(Qt::Key_Pause)}, true);
-    m_menuReset = AddItem(view, "menu_reset", {QKeySequence(Qt::CTRL | Qt::Key_R)});
-}
-
-void frmMain::createLanguageMenu(QMenu& view) {
-    // Worded in both languages and each language in its own, so that whoever cannot read the
-    // present one still finds the way back.
-    QMenu* language = view.addMenu(QStringLiteral("言語 / Language"));
-    language->setObjectName(QStringLiteral("menu_language"));
-    auto* choices = new QActionGroup(language);
-    choices->setExclusive(true);
-    const auto addChoice = [&](const char* name, const QString& text, config::Language choice) {
-        QAction* action = language->addAction(text);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setCheckable(true);
-        choices->addAction(action);
-        connect(action, &QAction::triggered, this, [this, choice] { chooseLanguage(choice); });
-        return action;
-    };
-    m_menuLangJa = addChoice("menu_langJa", QStringLiteral("日本語"), config::Language::Japanese);
-    m_menuLangEn = addChoice("menu_langEn", QStringLiteral("English"), config::Language::English);
-}
-
-void frmMain::createZoomMenu(QMenu& view) {
-    view.addSeparator();
-    m_zoomIn = view.addAction(QString());
-    m_zoomIn->setObjectName(QStringLiteral("menu_zoomIn"));
-    // "Ctrl+=" too: on many keyboards "+" is the shifted "=".
-    m_zoomIn->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    connect(m_zoomIn, &QAction::triggered, this,
-            [this] { chooseZoom(mainwindow::ZoomIn(m_zoom)); });
-    m_zoomOut = view.addAction(QString());
-    m_zoomOut->setObjectName(QStringLiteral("menu_zoomOut"));
-    m_zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    connect(m_zoomOut, &QAction::triggered, this,
-            [this] { chooseZoom(mainwindow::ZoomOut(m_zoom)); });
-    view.addSeparator();
-
-    for (const int32_t percent : mainwindow::kZoomSteps) {
-        QAction* step = view.addAction(QString());
-        step->setObjectName(QStringLiteral("menu_zoom%1").arg(percent));
-        step->setCheckable(true);
-        connect(step, &QAction::triggered, this, [this, percent] { chooseZoom(percent); });
-        m_zoomSteps[percent] = step;
-    }
-    m_zoomSteps[mainwindow::kNormalZoom]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-    m_zoomFit = view.addAction(QString());
-    m_zoomFit->setObjectName(QStringLiteral("menu_zoomFit"));
-    connect(m_zoomFit, &QAction::triggered, this, [this] { chooseZoom(windowFitZoom()); });
-    view.addSeparator();
-
-    m_fullScreen = view.addAction(QString());
-    m_fullScreen->setObjectName(QStringLiteral("menu_fullScreen"));
-    m_fullScreen->setCheckable(true);
-    m_fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
-    connect(m_fullScreen, &QAction::triggered, this, &frmMain::setFullScreen);
-    m_leaveFullScreen = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    m_leaveFullScreen->setObjectName(QStringLiteral("shortcut_leaveFullScreen"));
-    m_leaveFullScreen->setEnabled(false);
-    connect(m_leaveFullScreen, &QShortcut::activated, this, [this] { setFullScreen(false); });
 }
 
 void frmMain::retranslateUi() {
@@ -490,10 +338,9 @@ void frmMain::chooseLanguage(config::Language language) {
         return;
     }
     const config::SettingsPlace place = m_settingsPlace();
-    config::ViewSettings view = config::LoadViewSettings(place.readPath);
-    view.language = language;
-    config::PrepareSave(place.savePath, place.readPath);
-    if (!config::SaveViewSettings(view, place.savePath)) {
+    if (!config::SaveSettingsChoice(place, [language](std::string_view content) {
+            return config::ViewSettingsIntoIni(content, {language});
+        })) {
         m_messageBox(this,
                      tr("言語の設定を保存できませんでした。") + "\n" + FromUtf8(place.savePath),
                      windowTitle());
@@ -549,136 +396,6 @@ void frmMain::followExperiment() {
         m_frmCurve->followExperiment();
 }
 
-double frmMain::zoomFactor() const {
-    return mainwindow::ZoomFactor(m_shownZoom);
-}
-
-void frmMain::setZoom(int32_t percent) {
-    m_zoom = std::clamp(percent, mainwindow::kSmallestZoom, mainwindow::kLargestZoom);
-    showZoom();
-}
-
-void frmMain::chooseZoom(int32_t percent) {
-    setZoom(percent);
-    const config::SettingsPlace place = m_settingsPlace();
-    config::PrepareSave(place.savePath, place.readPath);
-    if (!config::SaveZoom(m_zoom, place.savePath)) {
-        m_messageBox(this,
-                     tr("表示の大きさを保存できませんでした。") + "\n" + FromUtf8(place.savePath),
-                     windowTitle());
-    }
-}
-
-void frmMain::setFullScreen(bool on) {
-    if (on == m_fullScreenShown)
-        return;
-    // The window's own record rather than the window manager's state, which may follow late
-    // or not at all.
-    m_fullScreenShown = on;
-    if (on) {
-        showFullScreen();
-    } else {
-        showNormal();
-    }
-    showZoom();
-}
-
-int32_t frmMain::fullScreenZoom() const {
-    const QScreen* screen = this->screen();
-    if (screen == nullptr)
-        return m_zoom;
-    const QSize area = screen->geometry().size();
-    return mainwindow::FitZoom({kClientWidth, kClientHeight},
-                               {area.width(), area.height() - menuBar()->sizeHint().height()});
-}
-
-int32_t frmMain::windowFitZoom() const {
-    const QScreen* screen = this->screen();
-    if (screen == nullptr)
-        return m_zoom;
-    // The window's frame and menu bar keep their size at every zoom.
-    const QSize area = screen->availableGeometry().size();
-    const QSize frame = frameGeometry().size() - geometry().size();
-    return mainwindow::FitZoom({kClientWidth, kClientHeight},
-                               {area.width() - frame.width(),
-                                area.height() - frame.height() - menuBar()->sizeHint().height()});
-}
-
-void frmMain::showZoom() {
-    const QPoint centre = frameGeometry().center();
-    m_shownZoom = m_fullScreenShown ? fullScreenZoom() : m_zoom;
-    const double zoom = mainwindow::ZoomFactor(m_shownZoom);
-    const double devicePixelRatio = devicePixelRatioF();
-
-    // The picture boxes take their new size before the layout places them.
-    drawImages(zoom * devicePixelRatio, devicePixelRatio);
-    m_picBack->setScale(zoom, devicePixelRatio);
-    m_picGrph->setScale(zoom, devicePixelRatio);
-    m_layout.apply(zoom);
-    m_client->setFixedSize(m_layout.map(QSize(kClientWidth, kClientHeight)));
-    placeWindow(centre);
-
-    for (const auto& [percent, step] : m_zoomSteps) {
-        step->setChecked(!m_fullScreenShown && percent == m_zoom);
-        step->setEnabled(!m_fullScreenShown);
-    }
-    for (QAction* action : {m_zoomIn, m_zoomOut, m_zoomFit}) action->setEnabled(!m_fullScreenShown);
-    m_fullScreen->setChecked(m_fullScreenShown);
-    m_leaveFullScreen->setEnabled(m_fullScreenShown);
-    emit zoomChanged(zoom);
-}
-
-void frmMain::drawImages(double scale, double devicePixelRatio) {
-    const QImage sprite = MoleculeSprite(scale);
-    HoldImage(m_picSp, sprite, devicePixelRatio);
-    m_picBack->setSpriteSource(sprite);
-    m_client->setPixmap(ScreenPixmap(BackgroundImage(scale), devicePixelRatio));
-    m_picTenjyou->setPixmap(ScreenPixmap(LidImage(scale), devicePixelRatio));
-    HoldImage(m_picSinarioOn, ButtonPicture(ButtonImage::SinarioOn, scale), devicePixelRatio);
-    HoldImage(m_picSinarioOff, ButtonPicture(ButtonImage::SinarioOff, scale), devicePixelRatio);
-    HoldImage(m_picGrphSwOn, ButtonPicture(ButtonImage::GrphSwOn, scale), devicePixelRatio);
-    HoldImage(m_picGrphSwOff, ButtonPicture(ButtonImage::GrphSwOff, scale), devicePixelRatio);
-    HoldImage(m_picGrphClsOn, ButtonPicture(ButtonImage::GrphClsOn, scale), devicePixelRatio);
-    HoldImage(m_picGrphClsOff, ButtonPicture(ButtonImage::GrphClsOff, scale), devicePixelRatio);
-    for (const auto button : {mainwindow::PictureButton::Sinario, mainwindow::PictureButton::GrphSw,
-                              mainwindow::PictureButton::GrphCls})
-        showButtonImage(button);
-}
-
-void frmMain::placeWindow(QPoint centre) {
-    const QScreen* screen = this->screen();
-    // Full screen centres the client on the frame colour, the menu bar above it, in a window
-    // as large as the screen.
-    if (m_fullScreenShown && screen != nullptr) {
-        const QSize area = screen->geometry().size();
-        const QSize client = m_client->size();
-        const int spareWidth = std::max(0, area.width() - client.width());
-        const int spareHeight =
-            std::max(0, area.height() - menuBar()->sizeHint().height() - client.height());
-        setContentsMargins(spareWidth / 2, spareHeight / 2, spareWidth - spareWidth / 2,
-                           spareHeight - spareHeight / 2);
-    } else {
-        setContentsMargins(0, 0, 0, 0);
-    }
-    adjustSize();
-    if (screen == nullptr)
-        return;
-    if (m_fullScreenShown) {
-        move(screen->geometry().topLeft());
-        return;
-    }
-    // Where it was, or centred before it is first shown; kept on the screen, its top left
-    // first where it cannot fit.
-    const QRect area = screen->availableGeometry();
-    QRect place = frameGeometry();
-    place.moveCenter(isVisible() ? centre : area.center());
-    place.moveRight(std::min(place.right(), area.right()));
-    place.moveBottom(std::min(place.bottom(), area.bottom()));
-    place.moveLeft(std::max(place.left(), area.left()));
-    place.moveTop(std::max(place.top(), area.top()));
-    move(place.topLeft());
-}
-
 void frmMain::showButtonImage(mainwindow::PictureButton button) {
     const bool lit = m_buttonLit[static_cast<std::size_t>(button)];
     switch (button) {
@@ -692,14 +409,6 @@ void frmMain::showButtonImage(mainwindow::PictureButton button) {
             m_picGrphCls->setImage((lit ? m_picGrphClsOn : m_picGrphClsOff)->pixmap());
             break;
     }
-}
-
-void frmMain::paintEvent(QPaintEvent* event) {
-    // Around the client of a full screen window, the frame colour; the menu bar and the
-    // client paint themselves. Set as a palette it would reach the menu bar too.
-    if (m_fullScreenShown)
-        QPainter(this).fillRect(event->rect(), QColor(kFrameColor));
-    QMainWindow::paintEvent(event);
 }
 
 void frmMain::showEvent(QShowEvent* event) {
@@ -719,6 +428,9 @@ std::string frmMain::volumeText() const {
 }
 
 void frmMain::setVolumeText(std::string_view text) {
+    // The logic runs the volume handler itself where it sets the text; the field's change
+    // signal is the user's alone.
+    const QSignalBlocker quiet(m_txtValue);
     m_txtValue->setText(FromUtf8(text));
 }
 

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 
+#include "mainwindow/keyboard.h"
+#include "mainwindow/up_down_value.h"
 #include "ui/image_button.h"
 #include "ui/surface_widget.h"
 #include "ui/up_down.h"
@@ -30,11 +32,16 @@ void frmMain::nameControls() {
     m_picGrphCls->setAccessibleDescription(tr("グラフに描いた点を消します（F7）"));
 
     m_txtValue->setAccessibleName(tr("容量"));
+    const int32_t step = mainwindow::kVolumeStep;  // litres a click
     m_txtValue->setAccessibleDescription(
-        tr("リットル。上下の矢印キーで 5 リットル、Page Up と Page Down で 50 リットル増減します"));
+        tr("リットル。上下の矢印キーで %1 リットル、Page Up と Page Down で %2 リットル増減します")
+            .arg(step)
+            .arg(step * mainwindow::kClicksPerPage));
     m_upDownOndo->setAccessibleName(tr("容量の増減"));
-    m_upDownOndo->setAccessibleDescription(tr("容量を 5 リットルずつ増やしたり減らしたりします"));
-    m_upDownOndo->setArrowNames(tr("5 リットル増やす"), tr("5 リットル減らす"));
+    m_upDownOndo->setAccessibleDescription(
+        tr("容量を %1 リットルずつ増やしたり減らしたりします").arg(step));
+    m_upDownOndo->setArrowNames(tr("%1 リットル増やす").arg(step),
+                                tr("%1 リットル減らす").arg(step));
     m_txtAturyoku->setAccessibleDescription(tr("容量を変えるたびに計算される圧力"));
     namePressureField();
     // Screen readers on Linux read a list's chosen entry as its name; the description tells

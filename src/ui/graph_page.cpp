@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "mainwindow/graph.h"
+#include "mainwindow/printed_table.h"
 #include "ui/application_setup.h"
 #include "ui/painter_surface.h"
 #include "ui/surface_widget.h"
@@ -19,8 +20,6 @@ namespace {
 constexpr qreal kHeadingHeight = 17;
 constexpr qreal kGap = 6;
 constexpr qreal kAxisTitleHeight = 5;
-constexpr qreal kRowHeight = 4.2;
-constexpr qreal kColumnWidth = 21;
 constexpr qreal kRuleSpacing = 9;
 constexpr qreal kTitlePoints = 15;
 constexpr qreal kTextPoints = 10;
@@ -61,7 +60,7 @@ void PaintHeading(QPainter& painter, const PageScale& scale, qreal width,
     QStringList temperatures;
     for (int64_t t : summary.temperatures) {
         temperatures << GraphPage::tr("%1 %2").arg(t).arg(
-            TableWording::temperatureUnit(summary.temperatureUnit));
+            FromUtf8(model::TemperatureUnitText(summary.temperatureUnit)));
     }
     QStringList amounts;
     for (int32_t mol : summary.mols) amounts << GraphPage::tr("%1 mol").arg(mol);
@@ -118,57 +117,54 @@ void PaintGraph(QPainter& painter, const PageScale& scale, QRectF place,
 // then on in the next block; what does not fit is counted in a last line.
 void PaintTable(QPainter& painter, const PageScale& scale, QRectF place,
                 const GraphPageContent& content) {
+    using mainwindow::kTableColumnWidth;
+    using mainwindow::kTableRowHeight;
     const std::vector<mainwindow::TableColumn> columns =
         mainwindow::PrintedColumns(content.summary);
-    const qreal blockWidth = kColumnWidth * static_cast<qreal>(columns.size());
-    const auto blocks = std::max<std::size_t>(
-        1, static_cast<std::size_t>((place.width() + kGap) / (blockWidth + kGap)));
-    const auto rowsPerBlock =
-        static_cast<std::size_t>(std::max<qreal>(0, place.height() / kRowHeight - 1));
-    if (rowsPerBlock == 0)
+    const mainwindow::PrintedTable table = mainwindow::LayOutPrintedTable(
+        content.states.size(), columns.size(), place.width(), place.height());
+    if (table.rowsPerBlock == 0)
         return;
-    const mainwindow::RowsOnPage fit =
-        mainwindow::FitRows(content.states.size(), blocks * rowsPerBlock);
     const std::vector<std::vector<std::string>> rows =
         mainwindow::TableRows(content.states, columns, content.summary,
-                              mainwindow::PressureDigits::AsShown, TableWording::cellWords());
-    const std::size_t lines = fit.shown + (fit.omitted > 0 ? 1 : 0);
+                              mainwindow::PressureDigits::AsShown, TableWording::words());
+    const qreal blockWidth = kTableColumnWidth * static_cast<qreal>(columns.size());
     const auto blockLeft = [&](std::size_t block) {
-        return place.x() + static_cast<qreal>(block) * (blockWidth + kGap);
+        return place.x() + static_cast<qreal>(block) * (blockWidth + mainwindow::kTableBlockGap);
     };
 
-    const std::size_t usedBlocks =
-        std::max<std::size_t>(1, (lines + rowsPerBlock - 1) / rowsPerBlock);
-    for (std::size_t block = 0; block < usedBlocks; ++block) {
+    for (std::size_t block = 0; block < table.blocks; ++block) {
         painter.setFont(PageFont(kSmallPoints, true));
         painter.setPen(Qt::black);
         for (std::size_t c = 0; c < columns.size(); ++c) {
-            painter.drawText(scale.rect(blockLeft(block) + static_cast<qreal>(c) * kColumnWidth,
-                                        place.y(), kColumnWidth, kRowHeight),
-                             Qt::AlignCenter, TableWording::header(columns[c], content.summary));
+            painter.drawText(
+                scale.rect(blockLeft(block) + static_cast<qreal>(c) * kTableColumnWidth, place.y(),
+                           kTableColumnWidth, kTableRowHeight),
+                Qt::AlignCenter, TableWording::header(columns[c], content.summary));
         }
         painter.setPen(QPen(Qt::black, scale.length(0.2)));
         const QRectF underHeader =
-            scale.rect(blockLeft(block), place.y() + kRowHeight, blockWidth, 0);
+            scale.rect(blockLeft(block), place.y() + kTableRowHeight, blockWidth, 0);
         painter.drawLine(underHeader.topLeft(), underHeader.topRight());
     }
 
     painter.setFont(PageFont(kSmallPoints));
     painter.setPen(Qt::black);
-    for (std::size_t line = 0; line < lines; ++line) {
-        const qreal left = blockLeft(line / rowsPerBlock);
-        const qreal top = place.y() + static_cast<qreal>(line % rowsPerBlock + 1) * kRowHeight;
-        if (line == fit.shown) {
-            painter.drawText(scale.rect(left, top, blockWidth, kRowHeight), Qt::AlignCenter,
-                             GraphPage::tr("…ほか %1 件").arg(fit.omitted));
+    for (std::size_t line = 0; line < table.lines(); ++line) {
+        const mainwindow::TablePlace at = mainwindow::PlaceOfLine(table, line);
+        const qreal left = blockLeft(at.block);
+        const qreal top = place.y() + static_cast<qreal>(at.row) * kTableRowHeight;
+        if (line == table.rows.shown) {
+            painter.drawText(scale.rect(left, top, blockWidth, kTableRowHeight), Qt::AlignCenter,
+                             GraphPage::tr("…ほか %1 件").arg(table.rows.omitted));
             break;
         }
         for (std::size_t c = 0; c < columns.size(); ++c) {
             const bool word = columns[c] == mainwindow::TableColumn::Liquid ||
                               columns[c] == mainwindow::TableColumn::Phase;
             // Numbers line up at the right, a little in from the next column.
-            painter.drawText(scale.rect(left + static_cast<qreal>(c) * kColumnWidth, top,
-                                        kColumnWidth - (word ? 0 : 4), kRowHeight),
+            painter.drawText(scale.rect(left + static_cast<qreal>(c) * kTableColumnWidth, top,
+                                        kTableColumnWidth - (word ? 0 : 4), kTableRowHeight),
                              word ? Qt::AlignCenter : (Qt::AlignRight | Qt::AlignVCenter),
                              FromUtf8(rows[line][c]));
         }

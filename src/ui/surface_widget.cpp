@@ -8,13 +8,12 @@
 #include <cstring>
 #include <utility>
 
+#include "mainwindow/device_coverage.h"
 #include "mainwindow/saturating.h"
 #include "ui/utf8_text.h"
 
 namespace kemora::ui {
 namespace {
-
-constexpr int kSpriteSize = 10;
 
 QRgb PixelOf(mainwindow::Rgb color) {
     return qRgb(color.r, color.g, color.b);
@@ -23,18 +22,6 @@ QRgb PixelOf(mainwindow::Rgb color) {
 // value / 255 rounded to the nearest, for values up to 255 × 255.
 int DivideBy255(uint value) {
     return static_cast<int>((value + (value >> 8) + 0x80) >> 8);
-}
-
-// Exact arithmetic for lines whose ends lie anywhere in the 32-bit plane: differences take
-// 33 bits and their products 66.
-__extension__ typedef __int128 Int128;
-
-Int128 FloorDiv(Int128 numerator, Int128 denominator) {
-    Int128 quotient = numerator / denominator;
-    if ((numerator % denominator != 0) && ((numerator < 0) != (denominator < 0))) {
-        --quotient;
-    }
-    return quotient;
 }
 
 }  // namespace
@@ -150,86 +137,51 @@ void SurfaceWidget::copySprite(int32_t x, int32_t y) {
 }
 
 void SurfaceWidget::paintFill(int32_t x1, int32_t y1, int32_t x2, int32_t y2, QRgb pixel) {
-    if (x1 > x2)
-        std::swap(x1, x2);
-    if (y1 > y2)
-        std::swap(y1, y2);
-    const mainwindow::DeviceRect place =
-        m_scale.rect(x1, y1, int64_t{x2} - x1 + 1, int64_t{y2} - y1 + 1);
-    const bool whole = place.x <= 0 && place.y <= 0 && place.x + place.width >= m_image.width() &&
-                       place.y + place.height >= m_image.height();
+    const std::optional<mainwindow::DeviceRect> place =
+        mainwindow::FillCoverage(m_scale, x1, y1, x2, y2, m_image.width(), m_image.height());
+    if (!place)
+        return;
+    const bool whole = *place == mainwindow::DeviceRect{0, 0, m_image.width(), m_image.height()};
     if (!whole) {
-        fillDevice(place.x, place.y, place.width, place.height, pixel);
+        fillDevice(*place, pixel);
         m_onlySpritesOnFill = false;
         return;
     }
     // The animation blanks the whole panel every frame: where only sprites were copied onto
     // the same colour since, blanking them is enough, and far cheaper on a zoomed panel.
     if (m_onlySpritesOnFill && m_wholeFillPixel == pixel) {
-        for (const QRect& sprite : m_spritesSinceFill)
-            fillDevice(sprite.x(), sprite.y(), sprite.width(), sprite.height(), pixel);
+        for (const mainwindow::DeviceRect& sprite : m_spritesSinceFill) fillDevice(sprite, pixel);
     } else {
-        fillDevice(0, 0, m_image.width(), m_image.height(), pixel);
+        fillDevice(*place, pixel);
     }
     m_onlySpritesOnFill = true;
     m_wholeFillPixel = pixel;
     m_spritesSinceFill.clear();
 }
 
-void SurfaceWidget::fillDevice(int64_t left, int64_t top, int64_t width, int64_t height,
-                               QRgb pixel) {
-    const int64_t right = std::min<int64_t>(left + width, m_image.width());
-    const int64_t bottom = std::min<int64_t>(top + height, m_image.height());
-    left = std::max<int64_t>(left, 0);
-    top = std::max<int64_t>(top, 0);
-    if (left >= right || top >= bottom)
-        return;
+void SurfaceWidget::fillDevice(const mainwindow::DeviceRect& rect, QRgb pixel) {
     const qsizetype stride = m_image.bytesPerLine();
-    uchar* first = m_image.bits() + top * stride + left * qsizetype{sizeof(QRgb)};
-    const auto count = static_cast<std::size_t>(right - left);
+    uchar* first = m_image.bits() + rect.y * stride + rect.x * qsizetype{sizeof(QRgb)};
+    const auto count = static_cast<std::size_t>(rect.width);
     auto* firstRow = reinterpret_cast<QRgb*>(first);
     std::fill(firstRow, firstRow + count, pixel);
     // The other rows copy the first: the library's copy beats a fill loop several times
     // over, and the animation blanks the whole panel every frame.
-    for (int64_t row = 1; row < bottom - top; ++row) {
+    for (int64_t row = 1; row < rect.height; ++row) {
         std::memcpy(first + row * stride, first, count * sizeof(QRgb));
     }
 }
 
 void SurfaceWidget::paintLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, QRgb pixel) {
-    // Horizontal and vertical lines, the grid's, are rectangles one pixel wide.
+    // Horizontal and vertical lines, the grid's, are fills one pixel wide.
     if (x1 == x2 || y1 == y2) {
         paintFill(x1, y1, x2, y2, pixel);
         return;
     }
     m_onlySpritesOnFill = false;
-    const int64_t dx = int64_t{x2} - x1;
-    const int64_t dy = int64_t{y2} - y1;
-    // Walk the longer axis from its lower end; on the other axis take the nearest pixel,
-    // halves rounded up, so that a line and its reverse cover the same pixels.
-    const bool alongX = (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);
-    int64_t a1 = alongX ? x1 : y1;
-    int64_t b1 = alongX ? y1 : x1;
-    int64_t a2 = alongX ? x2 : y2;
-    int64_t b2 = alongX ? y2 : x2;
-    if (a1 > a2) {
-        std::swap(a1, a2);
-        std::swap(b1, b2);
-    }
-    // Each logical pixel of the line is a square of device pixels; only those that can
-    // reach the image are walked.
-    const int64_t extent = alongX ? m_image.width() : m_image.height();
-    const int64_t first = std::max<int64_t>(a1, m_scale.logicalFloor(0) - 1);
-    const int64_t last = std::min<int64_t>(a2, m_scale.logicalCeil(extent));
-    const int64_t side = m_scale.length(1);
-    const Int128 da = Int128{a2} - a1;
-    const Int128 db = Int128{b2} - b1;
-    for (int64_t a = first; a <= last; ++a) {
-        const int64_t b =
-            b1 + static_cast<int64_t>(FloorDiv(2 * (Int128{a} - a1) * db + da, 2 * da));
-        const int64_t x = alongX ? a : b;
-        const int64_t y = alongX ? b : a;
-        fillDevice(m_scale.position(x), m_scale.position(y), side, side, pixel);
+    for (const mainwindow::DeviceRect& square :
+         mainwindow::LineCoverage(m_scale, x1, y1, x2, y2, m_image.width(), m_image.height())) {
+        fillDevice(square, pixel);
     }
 }
 
@@ -399,31 +351,22 @@ void SurfaceWidget::paintOtherText(int64_t x, int64_t y, const QString& text) {
 void SurfaceWidget::paintSprite(int32_t x, int32_t y) {
     if (m_sprite.isNull())
         return;
-    const int64_t side = m_scale.length(kSpriteSize);
-    const int64_t width = std::min<int64_t>(side, m_sprite.width());
-    const int64_t height = std::min<int64_t>(side, m_sprite.height());
-    const int64_t deviceX = m_scale.position(x);
-    const int64_t deviceY = m_scale.position(y);
-    const int64_t left = std::max<int64_t>(deviceX, 0);
-    const int64_t right = std::min<int64_t>(deviceX + width, m_image.width());
-    const int64_t top = std::max<int64_t>(deviceY, 0);
-    const int64_t bottom = std::min<int64_t>(deviceY + height, m_image.height());
-    if (left >= right || top >= bottom)
+    const std::optional<mainwindow::SpriteCoverage> copy = mainwindow::SpriteCoverageAt(
+        m_scale, x, y, m_sprite.width(), m_sprite.height(), m_image.width(), m_image.height());
+    if (!copy)
         return;
-    if (m_onlySpritesOnFill) {
-        m_spritesSinceFill.emplace_back(static_cast<int>(left), static_cast<int>(top),
-                                        static_cast<int>(right - left),
-                                        static_cast<int>(bottom - top));
-    }
+    const mainwindow::DeviceRect& place = copy->target;
+    if (m_onlySpritesOnFill)
+        m_spritesSinceFill.push_back(place);
     // Row pointers are taken once per copy: the animation makes 555 copies a frame.
     const qsizetype targetStride = m_image.bytesPerLine();
     const qsizetype sourceStride = m_sprite.bytesPerLine();
-    uchar* target = m_image.bits() + top * targetStride + left * qsizetype{sizeof(QRgb)};
-    const uchar* source = std::as_const(m_sprite).bits() + (top - deviceY) * sourceStride +
-                          (left - deviceX) * qsizetype{sizeof(QRgb)};
-    const auto rowBytes = static_cast<std::size_t>(right - left) * sizeof(QRgb);
-    constexpr std::size_t kFullRow = kSpriteSize * sizeof(QRgb);
-    for (int64_t row = 0; row < bottom - top; ++row) {
+    uchar* target = m_image.bits() + place.y * targetStride + place.x * qsizetype{sizeof(QRgb)};
+    const uchar* source = std::as_const(m_sprite).bits() + copy->sourceY * sourceStride +
+                          copy->sourceX * qsizetype{sizeof(QRgb)};
+    const auto rowBytes = static_cast<std::size_t>(place.width) * sizeof(QRgb);
+    constexpr std::size_t kFullRow = mainwindow::kSpriteSize * sizeof(QRgb);
+    for (int64_t row = 0; row < place.height; ++row) {
         // A copy of constant size compiles to a few moves instead of a library call.
         if (rowBytes == kFullRow) {
             std::memcpy(target + row * targetStride, source + row * sourceStride, kFullRow);

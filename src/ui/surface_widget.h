@@ -73,7 +73,7 @@ class SurfaceWidget : public QWidget, public mainwindow::Surface {
     void paintLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, QRgb pixel);
     void paintText(int32_t x, int32_t y, std::string_view utf8);
     void paintSprite(int32_t x, int32_t y);
-    void fillDevice(int64_t left, int64_t top, int64_t width, int64_t height, QRgb pixel);
+    void fillDevice(const mainwindow::DeviceRect& rect, QRgb pixel);  // inside the image
 
     // A character of a number drawn once in the device font at one of four quarter-pixel
     // offsets, as the painter places glyphs: its coverage (alpha 0 to 255) and where that
@@ -118,7 +118,7 @@ class SurfaceWidget : public QWidget, public mainwindow::Surface {
     // been drawn, at these device rectangles.
     bool m_onlySpritesOnFill = false;
     QRgb m_wholeFillPixel = 0;
-    std::vector<QRect> m_spritesSinceFill;
+    std::vector<mainwindow::DeviceRect> m_spritesSinceFill;
     bool m_showPending = false;  // a paint has been asked for and not yet done
     int32_t m_textX = 0;
     int32_t m_textY = 0;

@@ -7,17 +7,16 @@
 
 namespace kemora::ui {
 
-// The words of a table of plotted states: column headers with their units, liquid and phase
-// names, in the interface's language. The numbers come from the core.
+// The words of a table of plotted states: column names, liquid and phase names, in the
+// interface's language. The numbers, the units and how headers are made come from the core.
 class TableWording {
     Q_DECLARE_TR_FUNCTIONS(TableWording)
   public:
-    [[nodiscard]] static mainwindow::TableWords cellWords();
+    [[nodiscard]] static mainwindow::TableWords words();
     // "容量 (L)", "圧力 (mmHg)", …: the header of a column in the summary's units.
     [[nodiscard]] static QString header(mainwindow::TableColumn column,
                                         const mainwindow::TableSummary& summary);
     [[nodiscard]] static QString liquidName(model::Liquid liquid);
-    [[nodiscard]] static QString temperatureUnit(model::TemperatureUnit unit);
 };
 
 }  // namespace kemora::ui

@@ -5,7 +5,9 @@
 #include <optional>
 #include <string>
 
+#include "mainwindow/keyboard.h"
 #include "mainwindow/pixel_scale.h"
+#include "mainwindow/up_down_value.h"
 #include "scenario/step_list.h"
 #include "web/main_window.h"
 
@@ -106,6 +108,10 @@ EMSCRIPTEN_BINDINGS(kemora_core) {
     function("BuildChangeLiquidStep", &scenario::BuildChangeLiquidStep);
 
     constant("kTimerInterval", mainwindow::kTimerInterval);
+    constant("kVolumeStep", mainwindow::kVolumeStep);
+    constant("kVolumeMinimum", mainwindow::kVolumeMinimum);
+    constant("kVolumeStartMaximum", mainwindow::kVolumeStartMaximum);
+    constant("kClicksPerPage", mainwindow::kClicksPerPage);
 }
 
 }  // namespace kemora::web

@@ -14,27 +14,27 @@ namespace {
 
 using emscripten::val;
 
-// The volume's arrows as the desktop's window sets them: 5 litres a click from 0 up to the
-// maximum the logic sets, 200 litres until then.
-constexpr int32_t kVolumeStep = 5;
-constexpr int32_t kVolumeMinimum = 0;
-constexpr int32_t kVolumeStartMaximum = 200;
-
 }  // namespace
 
 MainWindow::MainWindow(val view)
     : m_view(std::move(view)),
       m_cylinder(m_view["cylinder"], mainwindow::kCylinderWidth, mainwindow::kCylinderHeight),
       m_graph(m_view["graphBox"], mainwindow::kGraphBoxWidth, mainwindow::kGraphBoxHeight),
-      m_volumeMaximum(kVolumeStartMaximum),
+      m_volumeMaximum(mainwindow::kVolumeStartMaximum),
       // The page keeps no settings file yet: every activation reads the settings' defaults.
       m_logic(
           m_state, *this, [] { return std::string(); },
           [view = m_view] { return view.call<float>("timeOfDay"); }) {}
 
 void MainWindow::UpDownOndo_Click(int32_t clicks) {
-    setVolumeText(std::to_string(mainwindow::UpDownValue(volumeText(), clicks, kVolumeStep,
-                                                         kVolumeMinimum, m_volumeMaximum)));
+    // A change the user makes: the handler runs as for a typed text.
+    const std::string text =
+        std::to_string(mainwindow::UpDownValue(volumeText(), clicks, mainwindow::kVolumeStep,
+                                               mainwindow::kVolumeMinimum, m_volumeMaximum));
+    if (text == volumeText())
+        return;
+    setVolumeText(text);
+    m_logic.txtValue_Change();
 }
 
 void MainWindow::VolumeArrowKey(int keyCode) {
@@ -63,12 +63,7 @@ std::string MainWindow::volumeText() const {
 }
 
 void MainWindow::setVolumeText(std::string_view text) {
-    // A page's field set by a program fires no event: the handler runs here, as the logic
-    // expects of a changed text.
-    if (volumeText() == text)
-        return;
     m_view.call<void>("setVolumeText", std::string(text));
-    m_logic.txtValue_Change();
 }
 
 void MainWindow::setPressureText(std::string_view text) {

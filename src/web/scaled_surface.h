@@ -13,7 +13,7 @@
 namespace kemora::web {
 
 // A picture box of the page: the logic draws in logical pixels; this surface decides by the
-// core's pixel rule which device pixels each drawing covers and hands the page's painter (a
+// core's coverage rule which device pixels each drawing covers and hands the page's painter (a
 // JavaScript object) rectangles to fill, parts of the sprite to copy and texts to write, in
 // device pixels. It keeps what has been drawn since the last whole fill, so that a new scale
 // draws it all again. Owned by the main window's view.
@@ -39,9 +39,7 @@ class ScaledSurface : public mainwindow::Surface {
     void refresh() override;
 
   private:
-    void fillLogical(int32_t x1, int32_t y1, int32_t x2, int32_t y2, mainwindow::Rgb color);
-    // Fills a device rectangle, clipped to the image.
-    void fillDevice(int64_t x, int64_t y, int64_t width, int64_t height, mainwindow::Rgb color);
+    void fill(const mainwindow::DeviceRect& place, mainwindow::Rgb color);
 
     emscripten::val m_painter;
     mainwindow::DrawingRecord m_record;

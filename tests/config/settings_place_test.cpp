@@ -11,6 +11,7 @@
 
 #include "config/file_io.h"
 #include "config/settings_file.h"
+#include "config/settings_ini.h"
 #include "config/view_settings.h"
 #include "model/settings.h"
 #include "support/posix_system.h"
@@ -222,6 +223,25 @@ TEST_F(PrepareSaveTest, AFileInTheWayOfAFolderIsLeftAsItIs) {
     PrepareSave(user, beside);
 
     EXPECT_EQ(ReadFileBytes(blocker.string()), "x");
+}
+
+// The menus' and the dialog's one way to save a choice: into the user's own file, started from
+// the administrator's on the first save, the other sections kept.
+TEST_F(PrepareSaveTest, ASavedChoiceStartsFromTheFileReadSoFarAndChangesOnlyItsKey) {
+    fs::create_directory(base / "program");
+    ASSERT_TRUE(WriteFileAtomically(beside, "[DATA]\r\nmol=3\r\n[VIEW]\r\nlanguage=en\r\n"));
+    const SettingsPlace place{beside, user, false};
+
+    ASSERT_TRUE(SaveSettingsChoice(
+        place, [](std::string_view content) { return ZoomIntoIni(content, 150); }));
+    EXPECT_EQ(ReadFileBytes(user), "[DATA]\r\nmol=3\r\n[VIEW]\r\nlanguage=en\r\nzoom=150\r\n");
+    EXPECT_EQ(ReadFileBytes(beside), "[DATA]\r\nmol=3\r\n[VIEW]\r\nlanguage=en\r\n");
+
+    // A save that cannot be made says so: the user's file is in the way of a folder.
+    const SettingsPlace blocked{beside, (base / "config" / "kemora" / "CONFIG2.INI" / "x").string(),
+                                false};
+    EXPECT_FALSE(SaveSettingsChoice(
+        blocked, [](std::string_view content) { return ZoomIntoIni(content, 200); }));
 }
 
 }  // namespace

@@ -34,23 +34,30 @@ TEST(Antoine, AgreesWithMeasuredValues) {
     }
 }
 
-TEST(Antoine, RangesOfValidity) {
+// Facts from data books, not from the constants: each range holds the liquid's normal boiling
+// point and ends at most 2 °C past it (above it the liquid has boiled away at 1 atm), and it
+// starts where the liquid exists, above its melting point.
+TEST(Antoine, RangesLieWhereTheLiquidIsAndReachItsBoilingPoint) {
     struct Case {
+        const char* what;
         int32_t liquid;
-        double lowest;
-        double highest;
+        double boilingCelsius;
+        double meltingCelsius;
     };
     const Case cases[] = {
-        {model::Water, 1, 100},
-        {model::Ethanol, -57, 80},
-        {model::DiethylEther, -60, 35},
-        {-1, -60, 35},
-        {3, -60, 35},
+        {"water", model::Water, 100.0, 0.0},
+        {"ethanol", model::Ethanol, 78.37, -114.1},
+        {"diethyl ether", model::DiethylEther, 34.6, -116.3},
+        {"no liquid chosen reads ether", -1, 34.6, -116.3},
+        {"an unknown value reads ether", 3, 34.6, -116.3},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.liquid);
-        EXPECT_EQ(AntoineConstantsOf(c.liquid).lowestCelsius, c.lowest);
-        EXPECT_EQ(AntoineConstantsOf(c.liquid).highestCelsius, c.highest);
+        SCOPED_TRACE(c.what);
+        const AntoineConstants& constants = AntoineConstantsOf(c.liquid);
+        EXPECT_GT(constants.lowestCelsius, c.meltingCelsius);
+        EXPECT_LE(constants.lowestCelsius, c.boilingCelsius);
+        EXPECT_GE(constants.highestCelsius, c.boilingCelsius);
+        EXPECT_LE(constants.highestCelsius, c.boilingCelsius + 2.0);
     }
 }
 

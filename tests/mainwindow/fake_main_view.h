@@ -1,6 +1,6 @@
 #pragma once
-// A MainView for tests: keeps each control's value, runs the volume handler on a changed
-// volume text as the real field does, and draws into fake surfaces.
+// A MainView for tests: keeps each control's value and draws into fake surfaces. A text the
+// logic sets is only shown; a text typed runs the volume handler, as the real field's edits do.
 
 #include <functional>
 #include <map>
@@ -16,14 +16,13 @@ class FakeMainView : public MainView {
   public:
     [[nodiscard]] std::string volumeText() const override { return volume; }
     void setVolumeText(std::string_view text) override {
-        if (volume == text)
-            return;
         volume = std::string(text);
-        ++volumeChanges;
-        if (onVolumeChange)
-            onVolumeChange();
+        ++volumeSets;
     }
-    void setPressureText(std::string_view text) override { pressure = std::string(text); }
+    void setPressureText(std::string_view text) override {
+        pressure = std::string(text);
+        ++pressureSets;
+    }
     void setLidTop(int32_t top) override { lidTop = top; }
     void setUnitLabel(std::string_view text) override { unitLabel = std::string(text); }
     void setVolumeMaximum(int32_t maximum) override { volumeMaximum = maximum; }
@@ -37,13 +36,20 @@ class FakeMainView : public MainView {
     void describeCylinder(const LayerSplit& layers) override { cylinderLayers = layers; }
     void describeGraph(const GraphReading& reading) override { graphReading = reading; }
 
-    // Types a text into the volume field, as the user would.
-    void type(std::string_view text) { setVolumeText(text); }
+    // Types a text into the volume field, as the user would: a changed text runs the handler.
+    void type(std::string_view text) {
+        if (volume == text)
+            return;
+        volume = std::string(text);
+        if (onVolumeChange)
+            onVolumeChange();
+    }
 
     std::function<void()> onVolumeChange;
     std::string volume = "0";
-    int volumeChanges = 0;
+    int volumeSets = 0;  // texts the logic set
     std::string pressure = "0";
+    int pressureSets = 0;  // each run of the volume handler on a number sets it once
     int32_t lidTop = 250;
     std::string unitLabel = "mmHg";
     int32_t volumeMaximum = 200;

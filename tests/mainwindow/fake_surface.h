@@ -1,15 +1,15 @@
 #pragma once
-// A Surface for tests: records every call in order and keeps the pixels that fills,
-// straight lines and sprite copies leave in an image of a given size.
+// A Surface for tests: records every call in order and keeps the pixels that fills, lines and
+// sprite copies leave in an image of a given size, by the same coverage rule as the real
+// surfaces at scale 1.
 
-#include <algorithm>
 #include <cstdint>
 #include <functional>
-#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "mainwindow/device_coverage.h"
 #include "mainwindow/surface.h"
 
 namespace kemora::mainwindow {
@@ -39,13 +39,13 @@ class FakeSurface : public Surface {
 
     void fillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Rgb color) override {
         calls.push_back({Op::Fill, x1, y1, x2, y2, color, {}});
-        paint(x1, y1, x2, y2, color);
+        if (const auto rect = FillCoverage(kScale, x1, y1, x2, y2, m_width, m_height))
+            paint(*rect, color);
     }
-    // Only horizontal and vertical lines reach the pixels; others are only recorded.
     void drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Rgb color) override {
         calls.push_back({Op::Line, x1, y1, x2, y2, color, {}});
-        if (x1 == x2 || y1 == y2)
-            paint(x1, y1, x2, y2, color);
+        for (const DeviceRect& rect : LineCoverage(kScale, x1, y1, x2, y2, m_width, m_height))
+            paint(rect, color);
     }
     void setTextPosition(int32_t x, int32_t y) override {
         calls.push_back({Op::TextPosition, x, y, 0, 0, {}, {}});
@@ -59,12 +59,10 @@ class FakeSurface : public Surface {
     }
     void copySprite(int32_t x, int32_t y) override {
         calls.push_back({Op::Sprite, x, y, 0, 0, {}, {}});
-        paint(x, y,
-              static_cast<int32_t>(
-                  std::min<int64_t>(int64_t{x} + 9, std::numeric_limits<int32_t>::max())),
-              static_cast<int32_t>(
-                  std::min<int64_t>(int64_t{y} + 9, std::numeric_limits<int32_t>::max())),
-              kSpriteColor);
+        if (const auto sprite =
+                SpriteCoverageAt(kScale, x, y, kSpriteSize, kSpriteSize, m_width, m_height)) {
+            paint(sprite->target, kSpriteColor);
+        }
     }
     void refresh() override { calls.push_back({Op::Refresh, 0, 0, 0, 0, {}, {}}); }
 
@@ -89,16 +87,13 @@ class FakeSurface : public Surface {
     std::function<std::optional<TextInk>(std::string_view)> ink;
 
   private:
-    void paint(int64_t x1, int64_t y1, int64_t x2, int64_t y2, Rgb color) {
-        if (x1 > x2)
-            std::swap(x1, x2);
-        if (y1 > y2)
-            std::swap(y1, y2);
-        for (int64_t y = std::max<int64_t>(y1, 0); y <= std::min<int64_t>(y2, m_height - 1); ++y) {
-            for (int64_t x = std::max<int64_t>(x1, 0); x <= std::min<int64_t>(x2, m_width - 1);
-                 ++x) {
+    static inline const PixelScale kScale{1.0};
+
+    // A rectangle inside the image, as the coverage rule gives it.
+    void paint(const DeviceRect& rect, Rgb color) {
+        for (int64_t y = rect.y; y < rect.y + rect.height; ++y) {
+            for (int64_t x = rect.x; x < rect.x + rect.width; ++x)
                 m_pixels[static_cast<std::size_t>(y * m_width + x)] = color;
-            }
         }
     }
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "config/file_io.h"
 #include "config/settings_file.h"
 #include "fake_main_view.h"
 #include "mainwindow/main_window_logic.h"
@@ -19,7 +20,9 @@ class MainWindowTest : public testing::Test {
     void SetUp() override {
         configPath = config::ConfigFilePathIn(folder.string());
         logic = std::make_unique<MainWindowLogic>(
-            state, view, [this] { return configPath; }, [] { return 1000.5f; });
+            state, view,
+            [this] { return config::ReadFileBytes(configPath).value_or(std::string()); },
+            [] { return 1000.5f; });
         view.onVolumeChange = [this] { logic->txtValue_Change(); };
     }
 

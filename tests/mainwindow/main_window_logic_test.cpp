@@ -200,9 +200,9 @@ TEST_F(MainWindowTest, GradualChangeStepsFiveLitresAFrameUpToTheTarget) {
         state.gradualTarget = c.target;
         std::vector<std::string> seen;
         for (int frame = 0; frame < 6; ++frame) {
-            const int changes = view.volumeChanges;
+            const int sets = view.volumeSets;
             drawNextFrame();
-            if (view.volumeChanges > changes)
+            if (view.volumeSets > sets)
                 seen.push_back(view.volume);
         }
         EXPECT_EQ(seen, c.seen);

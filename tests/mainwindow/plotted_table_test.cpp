@@ -17,7 +17,8 @@ using model::Phase;
 constexpr double kWaterAt27 = 31.37707;  // mmHg
 
 const TableWords kWords{{"水", "エタノール", "ジエチルエーテル"},
-                        {"すべて液体", "液体と蒸気", "すべて蒸気"}};
+                        {"すべて液体", "液体と蒸気", "すべて蒸気"},
+                        {"容量", "圧力", "液体", "温度", "物質量", "状態"}};
 
 PlottedState Water27(int32_t volume, double pressure, model::PressureUnit unit, Phase phase) {
     return {volume, pressure, unit, model::Water, 27, model::Celsius, 1, phase};
@@ -57,13 +58,13 @@ TEST(PlottedCsv, BytesOfASmallListInEachPressureUnitUnderAnyLocale) {
     // 700 litres lies past saturation: the pressure falls by 596/700. The texts are
     // the values' 15 significant digits.
     const Case cases[] = {
-        {model::MmHg, kWaterAt27, "容量 (L),圧力 (mmHg),液体,温度 (℃),物質量 (mol),状態\r\n",
+        {model::MmHg, kWaterAt27, "容量 (L),圧力 (mmHg),液体,温度 (°C),物質量 (mol),状態\r\n",
          "300,31.37707,水,27,1,液体と蒸気\r\n700,26.7153338857143,水,27,1,すべて蒸気\r\n"},
-        {model::Atm, kWaterAt27 / 760, "容量 (L),圧力 (atm),液体,温度 (℃),物質量 (mol),状態\r\n",
+        {model::Atm, kWaterAt27 / 760, "容量 (L),圧力 (atm),液体,温度 (°C),物質量 (mol),状態\r\n",
          "300,0.0412856184210526,水,27,1,液体と蒸気\r\n700,0.035151755112782,水,27,1,"
          "すべて蒸気\r\n"},
         {model::HPa, (1013.0 / 760) * kWaterAt27,
-         "容量 (L),圧力 (hPa),液体,温度 (℃),物質量 (mol),状態\r\n",
+         "容量 (L),圧力 (hPa),液体,温度 (°C),物質量 (mol),状態\r\n",
          "300,41.8223314605263,水,27,1,液体と蒸気\r\n700,35.6087279292481,水,27,1,すべて蒸気\r\n"},
     };
     const std::locale locales[] = {std::locale::classic(),
@@ -78,18 +79,43 @@ TEST(PlottedCsv, BytesOfASmallListInEachPressureUnitUnderAnyLocale) {
             const std::vector<PlottedState> states{
                 Water27(300, c.at300, c.unit, Phase::LiquidAndVapor),
                 Water27(700, (c.at300 * 596) / 700, c.unit, Phase::AllVapor)};
-            const TableSummary summary = SummarizeStates(states, model::Experiment{});
-            ASSERT_EQ(summary.pressureUnit, c.unit);
-            std::vector<std::vector<std::string>> rows{
-                {"容量 (L)", "圧力 (" + std::string(model::PressureUnitText(c.unit)) + ")", "液体",
-                 "温度 (℃)", "物質量 (mol)", "状態"}};
-            for (auto& row : TableRows(states, {kAllColumns.begin(), kAllColumns.end()}, summary,
-                                       PressureDigits::AsComputed, kWords)) {
-                rows.push_back(row);
-            }
-            EXPECT_EQ(CsvText(rows), "\xEF\xBB\xBF" + c.header + c.rows);
+            EXPECT_EQ(PlottedStatesCsv(states, model::Experiment{}, kWords),
+                      "\xEF\xBB\xBF" + c.header + c.rows);
         }
     }
+}
+
+TEST(PlottedTable, HeadersNameTheNewestStatesUnitsWithOneSpellingOfTheDegree) {
+    TableSummary kelvinAtm;
+    kelvinAtm.pressureUnit = model::Atm;
+    kelvinAtm.temperatureUnit = model::Kelvin;
+    struct Case {
+        TableColumn column;
+        TableSummary summary;
+        const char* header;
+    };
+    const Case cases[] = {
+        {TableColumn::Volume, {}, "容量 (L)"},
+        {TableColumn::Pressure, {}, "圧力 (mmHg)"},
+        {TableColumn::Pressure, kelvinAtm, "圧力 (atm)"},
+        {TableColumn::Temperature, {}, "温度 (\u00B0C)"},
+        {TableColumn::Temperature, kelvinAtm, "温度 (K)"},
+        {TableColumn::Mol, {}, "物質量 (mol)"},
+        {TableColumn::Liquid, {}, "液体"},
+        {TableColumn::Phase, kelvinAtm, "状態"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.header);
+        EXPECT_EQ(TableHeader(c.column, c.summary, kWords), c.header);
+    }
+}
+
+TEST(PlottedCsv, WithoutStatesAHeaderInTheExperimentsUnits) {
+    model::Experiment experiment;
+    experiment.settings.pressureUnit = model::HPa;
+    experiment.settings.temperatureUnit = model::Kelvin;
+    EXPECT_EQ(PlottedStatesCsv({}, experiment, kWords),
+              "\xEF\xBB\xBF容量 (L),圧力 (hPa),液体,温度 (K),物質量 (mol),状態\r\n");
 }
 
 TEST(PlottedTable, PressuresAsShownFollowThePressureField) {

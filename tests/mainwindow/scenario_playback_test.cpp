@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "main_window_fixture.h"
 
 namespace kemora::mainwindow {
@@ -194,6 +196,41 @@ TEST_F(PlaybackTest, LiquidStepsChangeTheModelAndTheSelector) {
     EXPECT_EQ(state.nextStep, 5);
     key();
     EXPECT_EQ(view.volume, "50");
+}
+
+// A view only shows the texts the logic sets (a browser field set by a program fires no
+// event), so the logic itself runs the volume handler, once, wherever it sets the volume.
+TEST_F(PlaybackTest, EveryVolumeTheLogicSetsRunsTheHandlerOnce) {
+    struct Case {
+        const char* name;
+        std::function<void()> act;
+        const char* volume;
+        const char* pressure;  // mmHg, water at 27 °C, 1 mol, saturated up to 596 litres
+        int32_t lidTop;        // 250 - 250 / 700 × volume, halves to even
+    };
+    load({StepOf(scenario::StepSetVolume, 650), StepOf(scenario::StepSetVolume, 700, 1)});
+    logic->picSinario_Click();
+    const Case cases[] = {
+        // 31.37707 × 596 / 650 = 28.7702...
+        {"a set-volume step", [&] { key(); }, "650", "28.8", 18},
+        // The gradual step aims at 700 and moves 5 litres a frame: 31.37707 × 596 / 655.
+        {"a frame of a gradual change",
+         [&] {
+             key();
+             drawNextFrame();
+         },
+         "655", "28.6", 16},
+        {"the reset", [&] { logic->menu_reset_Click(); }, "0", "31.4", 250},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int pressures = view.pressureSets;
+        c.act();
+        EXPECT_EQ(view.volume, c.volume);
+        EXPECT_EQ(view.pressureSets, pressures + 1);
+        EXPECT_EQ(view.pressure, c.pressure);
+        EXPECT_EQ(view.lidTop, c.lidTop);
+    }
 }
 
 TEST_F(PlaybackTest, GradualStepWithoutANumberInTheFieldIsSkipped) {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "mainwindow/keyboard.h"
+
 namespace kemora::mainwindow {
 namespace {
 
@@ -49,6 +51,29 @@ TEST(UpDownValue, StepsTheFieldsNumberWithinTheRange) {
         SCOPED_TRACE(testing::Message() << '"' << c.text << "\" " << c.clicks << " clicks in "
                                         << c.minimum << ".." << c.maximum);
         EXPECT_EQ(UpDownValue(c.text, c.clicks, 5, c.minimum, c.maximum), c.value);
+    }
+}
+
+// What the volume's arrows do in a lesson: 5 litres a click, 50 a page, from 0 up to the
+// 200 litres the field allows before the settings are read.
+TEST(UpDownValue, TheVolumeArrowsStepFiveLitresAClickFromNothingUpTo200) {
+    struct Case {
+        const char* text;
+        int clicks;
+        int32_t value;  // litres
+    };
+    const Case cases[] = {
+        {"", 1, 5},
+        {"0", -1, 0},
+        {"100", kClicksPerPage, 150},
+        {"30", -kClicksPerPage, 0},
+        {"198", 1, 200},
+        {"180", kClicksPerPage, 200},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << '"' << c.text << "\" " << c.clicks << " clicks");
+        EXPECT_EQ(UpDownValue(c.text, c.clicks, kVolumeStep, kVolumeMinimum, kVolumeStartMaximum),
+                  c.value);
     }
 }
 

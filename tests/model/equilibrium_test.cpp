@@ -57,9 +57,13 @@ TEST(EquilibriumModel, WorkedExamples) {
 
 TEST(EquilibriumModel, UnitConversionsKeepTheirEvaluationOrder) {
     const Experiment atm = MakeExperiment(Water, 27, 1, Atm);
-    EXPECT_EQ(VaporPressureAt(atm, 27), 31.37707 / 760.0);
+    // 31.37707 / 760 = 0.0412856184210526315…
+    EXPECT_EQ(VaporPressureAt(atm, 27), 0.04128561842105263);
     const Experiment hPa = MakeExperiment(Water, 27, 1, HPa);
-    EXPECT_EQ(VaporPressureAt(hPa, 27), (1013.0 / 760.0) * 31.37707);
+    // 1013 / 760 × 31.37707 = 41.8223314605263157…: the factor 1013 / 760 taken first gives
+    // the double written here; multiplying by 1013 before dividing would give the one below
+    // it, 41.822331460526314.
+    EXPECT_EQ(VaporPressureAt(hPa, 27), 41.82233146052632);
     EXPECT_NEAR(VaporPressureAt(atm, 27), 0.0412856, 0.5e-7);
     EXPECT_NEAR(VaporPressureAt(hPa, 27), 41.8223, 0.5e-4);
 }
@@ -94,9 +98,9 @@ TEST(EquilibriumModel, UnitsOfTemperatureAndPressure) {
         double water27;  // 31.37707 mmHg
     };
     const Unit units[] = {{MmHg, 760.0, 31.37707},
-                          {Atm, 1.0, 31.37707 / 760.0},
-                          {HPa, 1013.0, (1013.0 / 760.0) * 31.37707},
-                          {7, 1013.0, (1013.0 / 760.0) * 31.37707}};
+                          {Atm, 1.0, 0.04128561842105263},
+                          {HPa, 1013.0, 41.82233146052632},
+                          {7, 1013.0, 41.82233146052632}};
     for (const Unit& u : units) {
         SCOPED_TRACE(u.pressureUnit);
         ExperimentSettings settings;

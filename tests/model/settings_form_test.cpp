@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <vector>
+
 namespace kemora::model {
 namespace {
 
@@ -109,6 +112,38 @@ TEST(ReadSettingsForm, PressureBoundsBeyond32BitsAreNumbersAllTheSame) {
     ASSERT_TRUE(reading.settings.has_value());
     EXPECT_EQ(reading.settings->grphHMin, -3e9);
     EXPECT_EQ(reading.settings->grphHMax, 1e300);
+}
+
+}  // namespace
+}  // namespace kemora::model
+
+namespace kemora::model {
+namespace {
+
+// The limits stop typing, never the program: every text the program itself puts in a field
+// (the "初期値" button's values, a new settings file's fallbacks) must fit in it, and the user
+// must be able to type the widest values a class uses.
+TEST(FieldByteLimit, HoldsTheProgramsOwnValuesAndTheWidestTypicalEntries) {
+    struct Case {
+        FormField field;
+        std::vector<std::string_view> texts;
+    };
+    const Case cases[] = {
+        {FormField::Mol, {"1", "100", "999"}},
+        {FormField::Temperature, {"27", "-50", "200", "473"}},
+        {FormField::VolumeMin, {"0", "-50"}},
+        {FormField::VolumeMax, {"150", "700", "999"}},
+        {FormField::PressureMin, {"0", "0.5", "-100"}},
+        {FormField::PressureMax, {"800", "1013", "1.25"}},
+        {FormField::Volume, {"0", "596", "1000"}},
+    };
+    for (const Case& c : cases) {
+        for (std::string_view text : c.texts) {
+            SCOPED_TRACE(text);
+            EXPECT_LE(static_cast<int32_t>(text.size()), FieldByteLimit(c.field));
+        }
+    }
+    EXPECT_EQ(FieldByteLimit(FormField::PressureUnit), 0);  // a list: nothing typed
 }
 
 }  // namespace

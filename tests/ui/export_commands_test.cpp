@@ -129,7 +129,7 @@ TEST_F(ExportTest, SaveCsvWritesTheStatesThroughTheFileDialogWhateverTheLocale) 
     // saturation volume, with their 15 significant digits.
     const std::string expected =
         "\xEF\xBB\xBF"
-        "容量 (L),圧力 (mmHg),液体,温度 (℃),物質量 (mol),状態\r\n"
+        "容量 (L),圧力 (mmHg),液体,温度 (°C),物質量 (mol),状態\r\n"
         "300,31.37707,水,27,1,液体と蒸気\r\n"
         "700,26.7153338857143,水,27,1,すべて蒸気\r\n";
     EXPECT_EQ(config::ReadFileBytes(pathOf("lesson.csv").toStdString()), expected);
@@ -271,7 +271,7 @@ TEST_F(ExportTest, PrintingToPdfGivesOnePageWithTheHeadingTheTableAndTheGraph) {
     const QString text = QString::fromUtf8(RunTool("pdftotext", {pdf, "-"}));
     for (const QString& expected :
          {QStringLiteral("蒸気圧と容量の関係"), QStringLiteral("液体：水"),
-          QStringLiteral("温度：27 ℃"), QStringLiteral("物質量：1 mol"),
+          QStringLiteral("温度：27 °C"), QStringLiteral("物質量：1 mol"),
           QStringLiteral("2024年5月17日"), QStringLiteral("圧力 (mmHg)"), QStringLiteral("31.4"),
           QStringLiteral("26.7"), QStringLiteral("すべて蒸気")}) {
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString();

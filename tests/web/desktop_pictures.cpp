@@ -135,8 +135,7 @@ int main(int argc, char** argv) {
     mainwindow::MainState state;
     PictureView view;
     mainwindow::MainWindowLogic logic(
-        state, view, [] { return std::string("/nonexistent/CONFIG2.INI"); },
-        [timeOfDay] { return timeOfDay; });
+        state, view, [] { return std::string(); }, [timeOfDay] { return timeOfDay; });
     logic.Form_Load();
     logic.Form_Activate();
     for (int i = 3; i < argc; ++i) {

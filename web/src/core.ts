@@ -129,6 +129,9 @@ export interface KemoraCore {
     BuildChangeLiquidStep(liquidIndex: number): ScenarioStep;
     // Milliseconds between two timer ticks.
     kTimerInterval: number;
+    // The volume's arrows: litres a click, and the clicks of Page Up and Page Down.
+    kVolumeStep: number;
+    kClicksPerPage: number;
 }
 
 declare global {

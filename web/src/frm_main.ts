@@ -64,6 +64,7 @@ export class frmMain implements MainView {
     // Words every text anew in the interface language; no state changes.
     retranslate(): void {
         wordElements(document);
+        this.nameVolumeControls();
         this.namePressureField();
         this.describePictures();
         this.showCaption();
@@ -198,6 +199,17 @@ export class frmMain implements MainView {
         const css = (device: number) => `${device / this.devicePixelRatio}px`;
         this.picTenjyou.style.left = css(scale.position(kLidLeft));
         this.picTenjyou.style.top = css(scale.position(this.lidTop));
+    }
+
+    // The volume's field and arrows, with the arrows' step as the core sets it.
+    private nameVolumeControls() {
+        const step = this.core.kVolumeStep;
+        byId("txtValue").setAttribute("aria-description",
+            tr("リットル。上下の矢印キーで %1 リットル、Page Up と Page Down で %2 リットル増減します",
+               step, step * this.core.kClicksPerPage));
+        byId("UpDownOndo").setAttribute("aria-description", tr("容量を %1 リットルずつ増やしたり減らしたりします", step));
+        byId("UpDownOndo_up").setAttribute("aria-label", tr("%1 リットル増やす", step));
+        byId("UpDownOndo_down").setAttribute("aria-label", tr("%1 リットル減らす", step));
     }
 
     private namePressureField() {

@@ -12,7 +12,9 @@ const sources = readdirSync(srcDir).filter((name) => name.endsWith(".ts"))
     .map((name) => ({ name, text: readFileSync(join(srcDir, name), "utf8") }));
 const html = readFileSync(join(srcDir, "kemora.html"), "utf8");
 const translationFile = readFileSync(join(webDir, "../translations/kemora_en.ts"), "utf8");
-const desktopWindow = readFileSync(join(webDir, "../src/ui/frm_main.cpp"), "utf8");
+const uiDir = join(webDir, "../src/ui");
+const desktopWindow = readdirSync(uiDir).filter((name) => name.startsWith("frm_main") && name.endsWith(".cpp"))
+    .map((name) => readFileSync(join(uiDir, name), "utf8")).join("\n");
 
 // Code without its comments; strings stay.
 function withoutComments(code) {

@@ -1,0 +1,49 @@
+#pragma once
+// Which device pixels of a surface's image a drawing covers, at a pixel scale: the one rule
+// that every surface (the desktop's widget, the page's canvas, the tests' fake) fills by, so
+// that all of them show the same pixels. Texts are each surface's own to draw.
+//
+// Every rectangle is clipped to the image of `imageWidth` × `imageHeight` device pixels and
+// is never empty; a drawing wholly outside the image covers nothing.
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "mainwindow/pixel_scale.h"
+
+namespace kemora::mainwindow {
+
+// A fill between two logical corners, both included, in any order: the rectangle's place and
+// size mapped on their own by the scale's rule.
+[[nodiscard]] std::optional<DeviceRect> FillCoverage(const PixelScale& scale, int32_t x1,
+                                                     int32_t y1, int32_t x2, int32_t y2,
+                                                     int64_t imageWidth, int64_t imageHeight);
+
+// A one-pixel line with both end points: a horizontal or vertical line is the fill of its two
+// ends. Any other line takes, for each logical pixel along its longer axis (walked from the
+// lower end), the nearest pixel on the other axis, halves upward, so that a line and its
+// reverse cover the same pixels; each such pixel is a square of device pixels.
+[[nodiscard]] std::vector<DeviceRect> LineCoverage(const PixelScale& scale, int32_t x1, int32_t y1,
+                                                   int32_t x2, int32_t y2, int64_t imageWidth,
+                                                   int64_t imageHeight);
+
+// A sprite copied with its top left at logical (x, y): the device pixels `target` take the
+// source image's pixels from (sourceX, sourceY) on, as many as the target's size.
+struct SpriteCoverage {
+    DeviceRect target;
+    int64_t sourceX = 0;
+    int64_t sourceY = 0;
+
+    friend bool operator==(const SpriteCoverage&, const SpriteCoverage&) = default;
+};
+
+// The sprite takes kSpriteSize logical pixels a side, scaled, but no more than the source
+// image of `spriteWidth` × `spriteHeight` device pixels holds.
+[[nodiscard]] std::optional<SpriteCoverage> SpriteCoverageAt(const PixelScale& scale, int32_t x,
+                                                             int32_t y, int64_t spriteWidth,
+                                                             int64_t spriteHeight,
+                                                             int64_t imageWidth,
+                                                             int64_t imageHeight);
+
+}  // namespace kemora::mainwindow
