@@ -14,4 +14,6 @@ export KEMORA_PAGE=$(realpath "$1")
 export KEMORA_DESKTOP_PICTURES=$(realpath "$2")
 cd "$here"
 node --test test/unit/
-node --test --test-concurrency=1 test/browser/
+# One browser at a time: the page's tests, then WebKit's.
+node --test test/browser/page.test.mjs
+node --test test/browser/webkit.test.mjs
