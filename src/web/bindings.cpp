@@ -50,10 +50,10 @@ class JsPixelScale {
   public:
     explicit JsPixelScale(double factor) : m_scale(factor) {}
     double position(double logical) const {
-        return static_cast<double>(m_scale.position(static_cast<int64_t>(logical)));
+        return static_cast<double>(m_scale.position(PixelsOf(logical)));
     }
     double length(double logical) const {
-        return static_cast<double>(m_scale.length(static_cast<int64_t>(logical)));
+        return static_cast<double>(m_scale.length(PixelsOf(logical)));
     }
 
   private:

@@ -2,6 +2,7 @@
 
 #include <emscripten/bind.h>
 
+#include <algorithm>
 #include <string>
 
 namespace kemora::web {
@@ -62,6 +63,13 @@ void FillWords(std::array<std::string, N>& target, const val& source) {
 }
 
 }  // namespace
+
+int64_t PixelsOf(double value) {
+    constexpr double kLimit = 1099511627776.0;  // 2^40
+    if (!(value > -kLimit))
+        return value < 0 ? -static_cast<int64_t>(kLimit) : 0;
+    return static_cast<int64_t>(std::min(value, kLimit));
+}
 
 val Bytes(std::string_view bytes) {
     const val view(emscripten::typed_memory_view(

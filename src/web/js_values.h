@@ -5,6 +5,7 @@
 
 #include <emscripten/val.h>
 
+#include <cstdint>
 #include <string_view>
 
 #include "curve/curve_figure.h"
@@ -14,6 +15,10 @@
 #include "scenario/step_list.h"
 
 namespace kemora::web {
+
+// A number from the page as a whole number of pixels: truncated, held within ±2^40 (far past
+// anything drawn), not-a-number as 0, so that no page value makes the conversion undefined.
+[[nodiscard]] int64_t PixelsOf(double value);
 
 // A fresh Uint8Array holding a copy of the bytes.
 [[nodiscard]] emscripten::val Bytes(std::string_view bytes);

@@ -4,6 +4,7 @@
 
 #include "mainwindow/device_coverage.h"
 #include "mainwindow/panel_sizes.h"
+#include "web/js_values.h"
 
 namespace kemora::web {
 namespace {
@@ -25,10 +26,10 @@ ScaledSurface::ScaledSurface(emscripten::val painter, int32_t width, int32_t hei
 void ScaledSurface::setScale(double factor, double imageWidth, double imageHeight,
                              double spriteWidth, double spriteHeight) {
     m_scale = mainwindow::PixelScale(factor);
-    m_imageWidth = static_cast<int64_t>(imageWidth);
-    m_imageHeight = static_cast<int64_t>(imageHeight);
-    m_spriteWidth = static_cast<int64_t>(spriteWidth);
-    m_spriteHeight = static_cast<int64_t>(spriteHeight);
+    m_imageWidth = PixelsOf(imageWidth);
+    m_imageHeight = PixelsOf(imageHeight);
+    m_spriteWidth = PixelsOf(spriteWidth);
+    m_spriteHeight = PixelsOf(spriteHeight);
     m_replaying = true;
     m_record.replay(*this);
     m_replaying = false;
@@ -71,9 +72,7 @@ std::optional<mainwindow::TextInk> ScaledSurface::textInk(std::string_view utf8)
         return std::nullopt;
     // The page measures in device pixels; the logic asks for logical ones that surely hold
     // the ink.
-    const auto device = [&](const char* side) {
-        return static_cast<int64_t>(ink[side].as<double>());
-    };
+    const auto device = [&](const char* side) { return PixelsOf(ink[side].as<double>()); };
     return mainwindow::TextInk{static_cast<int32_t>(m_scale.logicalFloor(device("left"))),
                                static_cast<int32_t>(m_scale.logicalFloor(device("top"))),
                                static_cast<int32_t>(m_scale.logicalCeil(device("right"))),

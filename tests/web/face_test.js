@@ -90,6 +90,24 @@ test('the animation draws the molecules as sprite copies at the page scale', asy
     win.delete();
 });
 
+test('sizes that are no numbers leave nothing to draw and stop nothing', async () => {
+    const {view, win} = await openWindow();
+    for (const size of [NaN, -Infinity, Infinity, -5, 1e300]) {
+        win.setSurfaceScale(0, size, size, size, size, size);
+        view.cylinder.sprites.length = 0;
+        view.volume = String(100 + view.cylinder.refreshes);
+        win.txtValue_Change();
+        for (let tick = 0; tick < 5; ++tick) win.Timer1_Timer();
+        for (const s of view.cylinder.sprites) assert.ok(s.w > 0 && s.h > 0, JSON.stringify(s));
+    }
+    assert.ok(view.cylinder.refreshes > 0);
+    const scale = new (await createKemoraCore()).PixelScale(NaN);
+    assert.equal(scale.position(NaN), 0);
+    assert.equal(scale.length(3), 3);  // a factor that is no number counts as 1
+    scale.delete();
+    win.delete();
+});
+
 test('a playback key runs the next step of the scenario', async () => {
     const {core, view, win} = await openWindow();
     const built = core.BuildSetVolumeStep('300', false);
