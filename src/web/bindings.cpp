@@ -2,6 +2,7 @@
 // below, which are the core's own.
 #include <emscripten/bind.h>
 
+#include <optional>
 #include <string>
 
 #include "config/settings_ini.h"
@@ -43,6 +44,28 @@ model::ExperimentSettings SettingsFromIni(const std::string& bytes) {
 
 val SettingsIntoIni(const std::string& bytes, const model::ExperimentSettings& settings) {
     return Bytes(config::SettingsIntoIni(bytes, settings));
+}
+
+// Section [VIEW] of the same bytes: the language (0 Japanese, 1 English) and the zoom in
+// percent (null when none is kept).
+int ViewLanguageFromIni(const std::string& bytes) {
+    return static_cast<int>(config::ViewSettingsFromIni(bytes).language);
+}
+
+val ViewLanguageIntoIni(const std::string& bytes, int language) {
+    const config::ViewSettings settings{language == static_cast<int>(config::Language::English)
+                                            ? config::Language::English
+                                            : config::Language::Japanese};
+    return Bytes(config::ViewSettingsIntoIni(bytes, settings));
+}
+
+val ZoomFromIni(const std::string& bytes) {
+    const std::optional<int32_t> zoom = config::ZoomFromIni(bytes);
+    return zoom ? val(*zoom) : val::null();
+}
+
+val ZoomIntoIni(const std::string& bytes, int32_t percent) {
+    return Bytes(config::ZoomIntoIni(bytes, percent));
 }
 
 // The device-pixel rule for placing controls and artwork.
@@ -138,6 +161,10 @@ EMSCRIPTEN_BINDINGS(kemora_core) {
     function("BuildChangeLiquidStep", &scenario::BuildChangeLiquidStep);
     function("SettingsFromIni", &web::SettingsFromIni);
     function("SettingsIntoIni", &web::SettingsIntoIni);
+    function("ViewLanguageFromIni", &web::ViewLanguageFromIni);
+    function("ViewLanguageIntoIni", &web::ViewLanguageIntoIni);
+    function("ZoomFromIni", &web::ZoomFromIni);
+    function("ZoomIntoIni", &web::ZoomIntoIni);
 
     constant("kVolumeStep", mainwindow::kVolumeStep);
     constant("kVolumeMinimum", mainwindow::kVolumeMinimum);

@@ -137,3 +137,22 @@ test('the scenario file round-trips as bytes and refuses a short one', async () 
     other.delete();
     win.delete();
 });
+
+test('the settings file as bytes: both sections read and written', async () => {
+    const core = await createKemoraCore();
+    const read = core.SettingsFromIni(settingsFile);
+    assert.deepEqual(read, {temperature: 27, mol: 1, temperatureUnit: 0, pressureUnit: 0,
+                            grphWMin: 0, grphWMax: 700, grphHMin: 0, grphHMax: 800});
+    let bytes = core.SettingsIntoIni(settingsFile, {...read, mol: 3});
+    bytes = core.ViewLanguageIntoIni(bytes, 1);
+    bytes = core.ZoomIntoIni(bytes, 150);
+    assert.equal(core.SettingsFromIni(bytes).mol, 3);
+    assert.equal(core.ViewLanguageFromIni(bytes), 1);
+    assert.equal(core.ZoomFromIni(bytes), 150);
+    assert.equal(core.ZoomFromIni(settingsFile), null);
+    assert.equal(core.ViewLanguageFromIni(new Uint8Array()), 0);
+    const text = new TextDecoder().decode(bytes);
+    // The file's own layout: CR LF lines, each value padded with blanks as the desktop writes.
+    assert.match(text, /^\[DATA\]\r\ntemperature=27 *\r\nmol=3 *\r\n/);
+    assert.match(text, /\r\n\[VIEW\]\r\n(.*\r\n)*language=en *\r\n/);
+});
