@@ -60,7 +60,7 @@ run_web() {
     echo "=== one lesson, two builds ==="
     local scratch
     scratch=$(mktemp -d)
-    local lesson=("$top/tests/lesson/lesson.ini" "$top/tests/lesson/lesson.so2" "$scratch")
+    local lesson=("$top/tests/lesson/lesson.ini" "$top/tests/lesson/lesson.so2")
     "$top/build/test-plain/tests/lesson/lesson" "${lesson[@]}" >"$scratch/native.txt"
     node "$top/build/wasm/tests/lesson/lesson.js" "${lesson[@]}" >"$scratch/browser.txt"
     if ! diff "$scratch/native.txt" "$scratch/browser.txt"; then

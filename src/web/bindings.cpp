@@ -1,70 +1,114 @@
-// The core's face for the browser edition (embind): the main window's handlers, the pixel
-// rule, and the scenario's steps as the editor builds them.
+// The JavaScript face of the core: `const core = await createKemoraCore();` then the names
+// below, which are the core's own.
 #include <emscripten/bind.h>
 
 #include <optional>
 #include <string>
 
+#include "config/settings_ini.h"
 #include "mainwindow/keyboard.h"
+#include "mainwindow/main_window_logic.h"
 #include "mainwindow/pixel_scale.h"
 #include "mainwindow/up_down_value.h"
+#include "model/settings_form.h"
 #include "scenario/step_list.h"
+#include "web/js_values.h"
 #include "web/main_window.h"
 
 namespace kemora::web {
 namespace {
 
 using emscripten::val;
-using Logic = mainwindow::MainWindowLogic;
 
-// The pixel rule on numbers, which JavaScript counts in.
-struct Scale {
-    explicit Scale(double factor) : scale(factor) {}
-    [[nodiscard]] double position(double logical) const {
-        return double(scale.position(int64_t(logical)));
+val ReadSettingsForm(const model::SettingsForm& form, const model::ExperimentSettings& current) {
+    const model::SettingsFormReading reading = model::ReadSettingsForm(form, current);
+    val object = val::object();
+    object.set("settings", reading.settings ? val(*reading.settings) : val::null());
+    object.set("problem", ToJs(reading.problem));
+    return object;
+}
+
+val BuildInitialSettingsStep(const model::SettingsForm& form) {
+    return ToJs(scenario::BuildInitialSettingsStep(form));
+}
+
+val BuildSetVolumeStep(const std::string& volumeText, bool gradual) {
+    return ToJs(scenario::BuildSetVolumeStep(volumeText, gradual));
+}
+
+// Settings file bytes: the settings of [DATA] from them, and the file's new bytes with the
+// settings written in (every other byte kept).
+model::ExperimentSettings SettingsFromIni(const std::string& bytes) {
+    model::ExperimentSettings settings;
+    config::SettingsFromIni(bytes, settings);
+    return settings;
+}
+
+val SettingsIntoIni(const std::string& bytes, const model::ExperimentSettings& settings) {
+    return Bytes(config::SettingsIntoIni(bytes, settings));
+}
+
+// Section [VIEW] of the same bytes: the language (0 Japanese, 1 English) and the zoom in
+// percent (null when none is kept).
+int ViewLanguageFromIni(const std::string& bytes) {
+    return static_cast<int>(config::ViewSettingsFromIni(bytes).language);
+}
+
+val ViewLanguageIntoIni(const std::string& bytes, int language) {
+    const config::ViewSettings settings{language == static_cast<int>(config::Language::English)
+                                            ? config::Language::English
+                                            : config::Language::Japanese};
+    return Bytes(config::ViewSettingsIntoIni(bytes, settings));
+}
+
+val ZoomFromIni(const std::string& bytes) {
+    const std::optional<int32_t> zoom = config::ZoomFromIni(bytes);
+    return zoom ? val(*zoom) : val::null();
+}
+
+val ZoomIntoIni(const std::string& bytes, int32_t percent) {
+    return Bytes(config::ZoomIntoIni(bytes, percent));
+}
+
+// The device-pixel rule for placing controls and artwork.
+class JsPixelScale {
+  public:
+    explicit JsPixelScale(double factor) : m_scale(factor) {}
+    double position(double logical) const {
+        return static_cast<double>(m_scale.position(PixelsOf(logical)));
     }
-    [[nodiscard]] double length(double logical) const {
-        return double(scale.length(int64_t(logical)));
+    double length(double logical) const {
+        return static_cast<double>(m_scale.length(PixelsOf(logical)));
     }
-    mainwindow::PixelScale scale;
+
+  private:
+    mainwindow::PixelScale m_scale;
 };
 
-template <void (Logic::*handler)()>
-void Run(MainWindow& window) {
-    (window.logic().*handler)();
-}
-
-int RouteKey(MainWindow& window, int keyCode, bool volumeFieldFocused) {
-    return static_cast<int>(window.logic().routeKey(keyCode, volumeFieldFocused));
-}
-
-void FormKeyUp(MainWindow& window, int keyCode) {
-    window.logic().Form_KeyUp(keyCode);
-}
-
-void SetAnimationPaused(MainWindow& window, bool paused) {
-    window.logic().SetAnimationPaused(paused);
-}
-
-// {step, problem}: the step, or null with the reason when the text holds no usable volume.
-val SetVolumeStep(const std::string& volumeText, bool gradual) {
-    const scenario::StepBuild built = scenario::BuildSetVolumeStep(volumeText, gradual);
-    val result = val::object();
-    result.set("step", built.step ? val(*built.step) : val::null());
-    val problem = val::null();
-    if (built.problem) {
-        problem = val::object();
-        problem.set("field", static_cast<int>(built.problem->field));
-        problem.set("failure", static_cast<int>(built.problem->failure));
-    }
-    result.set("problem", problem);
-    return result;
-}
-
 }  // namespace
+}  // namespace kemora::web
 
 EMSCRIPTEN_BINDINGS(kemora_core) {
     using namespace emscripten;
+    using namespace kemora;
+
+    value_object<model::ExperimentSettings>("ExperimentSettings")
+        .field("temperature", &model::ExperimentSettings::temperature)
+        .field("mol", &model::ExperimentSettings::mol)
+        .field("temperatureUnit", &model::ExperimentSettings::temperatureUnit)
+        .field("pressureUnit", &model::ExperimentSettings::pressureUnit)
+        .field("grphWMin", &model::ExperimentSettings::grphWMin)
+        .field("grphWMax", &model::ExperimentSettings::grphWMax)
+        .field("grphHMin", &model::ExperimentSettings::grphHMin)
+        .field("grphHMax", &model::ExperimentSettings::grphHMax);
+    value_object<model::SettingsForm>("SettingsForm")
+        .field("mol", &model::SettingsForm::mol)
+        .field("temperature", &model::SettingsForm::temperature)
+        .field("pressureUnitIndex", &model::SettingsForm::pressureUnitIndex)
+        .field("volumeMin", &model::SettingsForm::volumeMin)
+        .field("volumeMax", &model::SettingsForm::volumeMax)
+        .field("pressureMin", &model::SettingsForm::pressureMin)
+        .field("pressureMax", &model::SettingsForm::pressureMax);
     value_object<scenario::ScenarioStep>("ScenarioStep")
         .field("kind", &scenario::ScenarioStep::kind)
         .field("value", &scenario::ScenarioStep::value)
@@ -78,40 +122,55 @@ EMSCRIPTEN_BINDINGS(kemora_core) {
         .field("grphHMin", &scenario::ScenarioStep::grphHMin)
         .field("grphHMax", &scenario::ScenarioStep::grphHMax);
 
-    class_<MainWindow>("MainWindow")
+    class_<web::MainWindow>("MainWindow")
         .constructor<val>()
-        .function("Form_Load", &Run<&Logic::Form_Load>)
-        .function("Form_Activate", &Run<&Logic::Form_Activate>)
-        .function("txtValue_Change", &Run<&Logic::txtValue_Change>)
-        .function("Timer1_Timer", &Run<&Logic::Timer1_Timer>)
-        .function("picGrphSw_Click", &Run<&Logic::picGrphSw_Click>)
-        .function("picGrphCls_Click", &Run<&Logic::picGrphCls_Click>)
-        .function("picSinario_Click", &Run<&Logic::picSinario_Click>)
-        .function("menu_reset_Click", &Run<&Logic::menu_reset_Click>)
-        .function("routeKey", &RouteKey)
-        .function("Form_KeyUp", &FormKeyUp)
-        .function("SetAnimationPaused", &SetAnimationPaused)
-        .function("UpDownOndo_Click", &MainWindow::UpDownOndo_Click)
-        .function("VolumeArrowKey", &MainWindow::VolumeArrowKey)
-        .function("setSurfaceScale", &MainWindow::setSurfaceScale)
-        .function("AddStep", &MainWindow::AddStep)
-        .function("AssignTitle", &MainWindow::AssignTitle);
+        .function("Form_Load", &web::MainWindow::Form_Load)
+        .function("Form_Activate", &web::MainWindow::Form_Activate)
+        .function("txtValue_Change", &web::MainWindow::txtValue_Change)
+        .function("Timer1_Timer", &web::MainWindow::Timer1_Timer)
+        .function("picGrphSw_Click", &web::MainWindow::picGrphSw_Click)
+        .function("picGrphCls_Click", &web::MainWindow::picGrphCls_Click)
+        .function("picSinario_Click", &web::MainWindow::picSinario_Click)
+        .function("routeKey", &web::MainWindow::routeKey)
+        .function("Form_KeyUp", &web::MainWindow::Form_KeyUp)
+        .function("SetAnimationPaused", &web::MainWindow::SetAnimationPaused)
+        .function("menu_reset_Click", &web::MainWindow::menu_reset_Click)
+        .function("UpDownOndo_Click", &web::MainWindow::UpDownOndo_Click)
+        .function("VolumeArrowKey", &web::MainWindow::VolumeArrowKey)
+        .function("setSurfaceScale", &web::MainWindow::setSurfaceScale)
+        .function("setSettingsBytes", &web::MainWindow::setSettingsBytes)
+        .function("settings", &web::MainWindow::settings)
+        .function("EncodeScenario", &web::MainWindow::EncodeScenario)
+        .function("DecodeScenario", &web::MainWindow::DecodeScenario)
+        .function("AssignTitle", &web::MainWindow::AssignTitle)
+        .function("AddStep", &web::MainWindow::AddStep)
+        .function("DeleteStep", &web::MainWindow::DeleteStep)
+        .function("StepListEntries", &web::MainWindow::StepListEntries)
+        .function("TableRows", &web::MainWindow::TableRows)
+        .function("CsvBytes", &web::MainWindow::CsvBytes)
+        .function("BuildCurveFigure", &web::MainWindow::BuildCurveFigure);
 
-    class_<Scale>("PixelScale")
+    class_<web::JsPixelScale>("PixelScale")
         .constructor<double>()
-        .function("position", &Scale::position)
-        .function("length", &Scale::length);
+        .function("position", &web::JsPixelScale::position)
+        .function("length", &web::JsPixelScale::length);
 
-    function("BuildSetVolumeStep", &SetVolumeStep);
+    function("ReadSettingsForm", &web::ReadSettingsForm);
+    function("BuildInitialSettingsStep", &web::BuildInitialSettingsStep);
+    function("BuildSetVolumeStep", &web::BuildSetVolumeStep);
     function("BuildGraphStep", &scenario::BuildGraphStep);
     function("BuildClearGraphStep", &scenario::BuildClearGraphStep);
     function("BuildChangeLiquidStep", &scenario::BuildChangeLiquidStep);
+    function("SettingsFromIni", &web::SettingsFromIni);
+    function("SettingsIntoIni", &web::SettingsIntoIni);
+    function("ViewLanguageFromIni", &web::ViewLanguageFromIni);
+    function("ViewLanguageIntoIni", &web::ViewLanguageIntoIni);
+    function("ZoomFromIni", &web::ZoomFromIni);
+    function("ZoomIntoIni", &web::ZoomIntoIni);
 
-    constant("kTimerInterval", mainwindow::kTimerInterval);
     constant("kVolumeStep", mainwindow::kVolumeStep);
     constant("kVolumeMinimum", mainwindow::kVolumeMinimum);
     constant("kVolumeStartMaximum", mainwindow::kVolumeStartMaximum);
     constant("kClicksPerPage", mainwindow::kClicksPerPage);
+    constant("kTimerInterval", mainwindow::kTimerInterval);
 }
-
-}  // namespace kemora::web

@@ -1,130 +1,110 @@
 #include "web/main_window.h"
 
 #include <optional>
-#include <string>
-#include <utility>
 
+#include "mainwindow/csv_text.h"
 #include "mainwindow/keyboard.h"
-#include "mainwindow/panel_sizes.h"
 #include "mainwindow/up_down_value.h"
+#include "model/numbers.h"
+#include "scenario/scenario_file.h"
 #include "scenario/step_list.h"
+#include "web/js_values.h"
 
 namespace kemora::web {
-namespace {
 
 using emscripten::val;
+
+namespace {
+
+// A line of the step list, -1 for none.
+std::optional<int> Line(int selectedLine) {
+    return selectedLine < 0 ? std::nullopt : std::optional<int>(selectedLine);
+}
 
 }  // namespace
 
 MainWindow::MainWindow(val view)
-    : m_view(std::move(view)),
-      m_cylinder(m_view["cylinder"], mainwindow::kCylinderWidth, mainwindow::kCylinderHeight),
-      m_graph(m_view["graphBox"], mainwindow::kGraphBoxWidth, mainwindow::kGraphBoxHeight),
-      m_volumeMaximum(mainwindow::kVolumeStartMaximum),
-      // The page keeps no settings file yet: every activation reads the settings' defaults.
+    : m_view(view),
       m_logic(
-          m_state, *this, [] { return std::string(); },
-          [view = m_view] { return view.call<float>("timeOfDay"); }) {}
+          m_state, m_view, [this] { return m_settingsBytes; },
+          [this] { return m_view.timeOfDay(); }) {}
 
-void MainWindow::UpDownOndo_Click(int32_t clicks) {
-    // A change the user makes: the handler runs as for a typed text.
-    const std::string text =
-        std::to_string(mainwindow::UpDownValue(volumeText(), clicks, mainwindow::kVolumeStep,
-                                               mainwindow::kVolumeMinimum, m_volumeMaximum));
-    if (text == volumeText())
-        return;
-    setVolumeText(text);
+int MainWindow::routeKey(int keyCode, bool volumeFieldFocused) const {
+    return static_cast<int>(m_logic.routeKey(keyCode, volumeFieldFocused));
+}
+
+void MainWindow::UpDownOndo_Click(int clicks) {
+    const int32_t volume =
+        mainwindow::UpDownValue(m_view.volumeText(), clicks, mainwindow::kVolumeStep,
+                                mainwindow::kVolumeMinimum, m_view.volumeMaximum());
+    m_view.setVolumeText(model::IntegerText(volume));
     m_logic.txtValue_Change();
 }
 
 void MainWindow::VolumeArrowKey(int keyCode) {
-    if (const int clicks = mainwindow::VolumeArrowClicks(keyCode); clicks != 0)
+    if (const int clicks = mainwindow::VolumeArrowClicks(keyCode))
         UpDownOndo_Click(clicks);
 }
 
 void MainWindow::setSurfaceScale(int panel, double factor, double imageWidth, double imageHeight,
                                  double spriteWidth, double spriteHeight) {
-    ScaledSurface& surface = panel == 0 ? m_cylinder : m_graph;
-    surface.setScale(factor, int64_t(imageWidth), int64_t(imageHeight), int64_t(spriteWidth),
-                     int64_t(spriteHeight));
+    m_view.surface(panel).setScale(factor, imageWidth, imageHeight, spriteWidth, spriteHeight);
 }
 
-bool MainWindow::AddStep(const scenario::ScenarioStep& step, int selectedLine) {
-    return scenario::AddStep(m_state.currentScenario, step,
-                             selectedLine < 0 ? std::nullopt : std::optional<int>(selectedLine));
+val MainWindow::settings() const {
+    return val(m_state.experiment.settings);
+}
+
+val MainWindow::EncodeScenario() const {
+    return Bytes(scenario::EncodeScenario(m_state.currentScenario));
+}
+
+int MainWindow::DecodeScenario(const std::string& bytes) {
+    return static_cast<int>(scenario::DecodeScenario(bytes, m_state.currentScenario));
 }
 
 void MainWindow::AssignTitle(const std::string& utf8) {
     scenario::AssignTitle(m_state.currentScenario, utf8);
 }
 
-std::string MainWindow::volumeText() const {
-    return m_view.call<std::string>("volumeText");
+bool MainWindow::AddStep(const scenario::ScenarioStep& step, int selectedLine) {
+    return scenario::AddStep(m_state.currentScenario, step, Line(selectedLine));
 }
 
-void MainWindow::setVolumeText(std::string_view text) {
-    m_view.call<void>("setVolumeText", std::string(text));
+bool MainWindow::DeleteStep(int selectedLine) {
+    return scenario::DeleteStep(m_state.currentScenario, Line(selectedLine));
 }
 
-void MainWindow::setPressureText(std::string_view text) {
-    m_view.call<void>("setPressureText", std::string(text));
+val MainWindow::StepListEntries() const {
+    val entries = val::array();
+    for (const scenario::StepListEntry& entry : scenario::StepListEntries(m_state.currentScenario))
+        entries.call<void>("push", ToJs(entry));
+    return entries;
 }
 
-void MainWindow::setLidTop(int32_t top) {
-    m_view.call<void>("setLidTop", top);
-}
-
-void MainWindow::setUnitLabel(std::string_view text) {
-    m_view.call<void>("setUnitLabel", std::string(text));
-}
-
-void MainWindow::setVolumeMaximum(int32_t maximum) {
-    m_volumeMaximum = maximum;
-    m_view.call<void>("setVolumeMaximum", maximum);
-}
-
-int32_t MainWindow::liquidIndex() const {
-    return m_view.call<int32_t>("liquidIndex");
-}
-
-void MainWindow::setLiquidIndex(int32_t index) {
-    m_view.call<void>("setLiquidIndex", index);
-}
-
-void MainWindow::setCaption(const mainwindow::Caption& caption) {
-    val shown = val::object();
-    shown.set("title", caption.title);
-    shown.set("step", caption.step ? val(*caption.step) : val::null());
-    m_view.call<void>("setCaption", shown);
-}
-
-void MainWindow::setButtonLit(mainwindow::PictureButton button, bool lit) {
-    m_view.call<void>("setButtonLit", static_cast<int>(button), lit);
-}
-
-void MainWindow::repaintWindow() {
-    m_view.call<void>("repaintWindow");
-}
-
-void MainWindow::describeCylinder(const mainwindow::LayerSplit& layers) {
-    val shown = val::object();
-    shown.set("liquidLayers", layers.liquidLayers);
-    shown.set("vaporLayers", layers.vaporLayers);
-    m_view.call<void>("describeCylinder", shown);
-}
-
-void MainWindow::describeGraph(const mainwindow::GraphReading& reading) {
-    val shown = val::object();
-    shown.set("shown", reading.shown);
-    val newest = val::null();
-    if (reading.newest) {
-        newest = val::object();
-        newest.set("volume", reading.newest->volume);
-        newest.set("pressureText", reading.newest->pressureText);
-        newest.set("unitText", reading.newest->unitText);
+val MainWindow::TableRows(val words) const {
+    const auto& states = m_state.graph.plottedStates;
+    const mainwindow::TableSummary summary =
+        mainwindow::SummarizeStates(states, m_state.experiment);
+    const auto rows =
+        mainwindow::TableRows(states, mainwindow::PrintedColumns(summary), summary,
+                              mainwindow::PressureDigits::AsShown, TableWordsOf(words));
+    val result = val::array();
+    for (const auto& row : rows) {
+        val cells = val::array();
+        for (const std::string& cell : row) cells.call<void>("push", cell);
+        result.call<void>("push", cells);
     }
-    shown.set("newest", newest);
-    m_view.call<void>("describeGraph", shown);
+    return result;
+}
+
+val MainWindow::CsvBytes(val words) const {
+    return Bytes(mainwindow::PlottedStatesCsv(m_state.graph.plottedStates, m_state.experiment,
+                                              TableWordsOf(words)));
+}
+
+val MainWindow::BuildCurveFigure(bool logarithmic, bool measured) const {
+    return ToJs(curve::BuildCurveFigure(m_state.experiment, {logarithmic, measured}));
 }
 
 }  // namespace kemora::web

@@ -1,64 +1,68 @@
 #pragma once
+// The main window of the page: its state, its logic and the page's view behind one object
+// that the page creates (`new core.MainWindow(view)`) and frees with `.delete()`.
 
 #include <emscripten/val.h>
 
-#include <cstdint>
 #include <string>
-#include <string_view>
 
 #include "mainwindow/main_state.h"
-#include "mainwindow/main_view.h"
 #include "mainwindow/main_window_logic.h"
-#include "scenario/scenario.h"
-#include "web/scaled_surface.h"
+#include "web/js_view.h"
 
 namespace kemora::web {
 
-// The main window for the page: the shared state, the logic, and a MainView that hands each
-// call to the page's view object (a JavaScript object with the MainView's methods, `timeOfDay()`
-// in seconds since the local midnight, and the painters `cylinder` and `graphBox`).
-class MainWindow : private mainwindow::MainView {
+class MainWindow {
   public:
     explicit MainWindow(emscripten::val view);
 
-    mainwindow::MainWindowLogic& logic() { return m_logic; }
+    void Form_Load() { m_logic.Form_Load(); }
+    void Form_Activate() { m_logic.Form_Activate(); }
+    void txtValue_Change() { m_logic.txtValue_Change(); }
+    void Timer1_Timer() { m_logic.Timer1_Timer(); }
+    void picGrphSw_Click() { m_logic.picGrphSw_Click(); }
+    void picGrphCls_Click() { m_logic.picGrphCls_Click(); }
+    void picSinario_Click() { m_logic.picSinario_Click(); }
+    [[nodiscard]] int routeKey(int keyCode, bool volumeFieldFocused) const;
+    void Form_KeyUp(int keyCode) { m_logic.Form_KeyUp(keyCode); }
+    void SetAnimationPaused(bool paused) { m_logic.SetAnimationPaused(paused); }
+    void menu_reset_Click() { m_logic.menu_reset_Click(); }
 
-    // Clicks of the volume's arrows (UpDownOndo): positive on the upper one.
-    void UpDownOndo_Click(int32_t clicks);
-    // An arrow key of the volume field, as the arrows' clicks it stands for.
+    // The volume arrows: `clicks` steps up (positive) or down, within the arrows' range; the
+    // field's handler runs as for a typed change.
+    void UpDownOndo_Click(int clicks);
+    // An arrow key routed to the volume arrows.
     void VolumeArrowKey(int keyCode);
-    // 0: the cylinder picBack, 1: the graph picGrph; see ScaledSurface::setScale.
+
+    // Panel 0 (the cylinder) or 1 (the graph) at a new scale; see ScaledSurface::setScale.
     void setSurfaceScale(int panel, double factor, double imageWidth, double imageHeight,
                          double spriteWidth, double spriteHeight);
 
-    // The scenario, as the editor builds it: `step` goes before the step of the selected line
-    // (-1: none, appended).
-    [[nodiscard]] bool AddStep(const scenario::ScenarioStep& step, int selectedLine);
+    // The settings file's bytes that the next Form_Activate reads (none: the fallbacks).
+    void setSettingsBytes(const std::string& bytes) { m_settingsBytes = bytes; }
+    // The settings in use, as a plain object.
+    [[nodiscard]] emscripten::val settings() const;
+
+    // The scenario: the file's bytes in and out, the editor's step list.
+    [[nodiscard]] emscripten::val EncodeScenario() const;
+    [[nodiscard]] int DecodeScenario(const std::string& bytes);
     void AssignTitle(const std::string& utf8);
+    [[nodiscard]] bool AddStep(const scenario::ScenarioStep& step, int selectedLine);
+    [[nodiscard]] bool DeleteStep(int selectedLine);
+    [[nodiscard]] emscripten::val StepListEntries() const;
+
+    // What the graph has plotted: the printed table's rows and the CSV file's bytes, the
+    // cells worded by `words` ({liquids: [3], phases: [3]}).
+    [[nodiscard]] emscripten::val TableRows(emscripten::val words) const;
+    [[nodiscard]] emscripten::val CsvBytes(emscripten::val words) const;
+
+    // The vapor-pressure window's figure for the running experiment.
+    [[nodiscard]] emscripten::val BuildCurveFigure(bool logarithmic, bool measured) const;
 
   private:
-    // MainView
-    [[nodiscard]] std::string volumeText() const override;
-    void setVolumeText(std::string_view text) override;
-    void setPressureText(std::string_view text) override;
-    void setLidTop(int32_t top) override;
-    void setUnitLabel(std::string_view text) override;
-    void setVolumeMaximum(int32_t maximum) override;
-    [[nodiscard]] int32_t liquidIndex() const override;
-    void setLiquidIndex(int32_t index) override;
-    void setCaption(const mainwindow::Caption& caption) override;
-    void setButtonLit(mainwindow::PictureButton button, bool lit) override;
-    void repaintWindow() override;
-    [[nodiscard]] mainwindow::Surface& cylinder() override { return m_cylinder; }
-    [[nodiscard]] mainwindow::Surface& graphBox() override { return m_graph; }
-    void describeCylinder(const mainwindow::LayerSplit& layers) override;
-    void describeGraph(const mainwindow::GraphReading& reading) override;
-
-    emscripten::val m_view;
-    ScaledSurface m_cylinder;
-    ScaledSurface m_graph;
-    int32_t m_volumeMaximum;  // litres, the upper end of the volume's arrows
     mainwindow::MainState m_state;
+    JsView m_view;
+    std::string m_settingsBytes;
     mainwindow::MainWindowLogic m_logic;
 };
 

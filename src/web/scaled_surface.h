@@ -1,4 +1,7 @@
 #pragma once
+// A picture box of the page: the logic draws into it in logical pixels; it keeps what was
+// drawn and hands the page, in device pixels at the page's scale, the rectangles that the
+// core's coverage rule gives, the sprite copies and the texts. Owned by web::MainWindow.
 
 #include <emscripten/val.h>
 
@@ -12,23 +15,16 @@
 
 namespace kemora::web {
 
-// A picture box of the page: the logic draws in logical pixels; this surface decides by the
-// core's coverage rule which device pixels each drawing covers and hands the page's painter (a
-// JavaScript object) rectangles to fill, parts of the sprite to copy and texts to write, in
-// device pixels. It keeps what has been drawn since the last whole fill, so that a new scale
-// draws it all again. Owned by the main window's view.
 class ScaledSurface : public mainwindow::Surface {
   public:
-    // `painter`: fill(x, y, w, h, rgb), sprite(x, y, w, h, sourceX, sourceY), text(x, y,
-    // utf8), textInk(utf8) -> {left, top, right, bottom} in device pixels or null, refresh(),
-    // and lineSpacing, logical pixels. `width` × `height`: the box in logical pixels.
+    // `painter`: the page's object with fill, sprite, text, textInk, refresh and lineSpacing.
+    // `width` × `height`: the picture's size in logical pixels.
     ScaledSurface(emscripten::val painter, int32_t width, int32_t height);
 
-    // Draws at `factor` device pixels per logical pixel into an image of `imageWidth` ×
-    // `imageHeight` device pixels (the page has just cleared it), with a sprite source of
-    // `spriteWidth` × `spriteHeight`, and draws everything recorded again.
-    void setScale(double factor, int64_t imageWidth, int64_t imageHeight, int64_t spriteWidth,
-                  int64_t spriteHeight);
+    // The page's scale (device pixels per logical pixel), the size of its image and of its
+    // sprite image in device pixels; draws again what is kept, at that scale.
+    void setScale(double factor, double imageWidth, double imageHeight, double spriteWidth,
+                  double spriteHeight);
 
     void fillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, mainwindow::Rgb color) override;
     void drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, mainwindow::Rgb color) override;
@@ -39,18 +35,18 @@ class ScaledSurface : public mainwindow::Surface {
     void refresh() override;
 
   private:
-    void fill(const mainwindow::DeviceRect& place, mainwindow::Rgb color);
+    void fill(const mainwindow::DeviceRect& rect, mainwindow::Rgb color);
 
     emscripten::val m_painter;
     mainwindow::DrawingRecord m_record;
     mainwindow::PixelScale m_scale{1.0};
-    int64_t m_imageWidth = 0;
-    int64_t m_imageHeight = 0;
-    int64_t m_spriteWidth = 0;
-    int64_t m_spriteHeight = 0;
+    int64_t m_imageWidth;
+    int64_t m_imageHeight;
+    int64_t m_spriteWidth;
+    int64_t m_spriteHeight;
     int32_t m_textX = 0;
     int32_t m_textY = 0;
-    bool m_replaying = false;  // drawing the record again, which must not record it twice
+    bool m_replaying = false;  // drawing what is kept, which must not be kept twice
 };
 
 }  // namespace kemora::web

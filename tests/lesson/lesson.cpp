@@ -2,7 +2,7 @@
 // window's fields, both pictures' drawing, the graph's table and CSV, the curve figures,
 // and the saved settings and scenario bytes. The native and the browser build must print
 // the same digest.
-// Usage: lesson SETTINGS_FILE SCENARIO_FILE SCRATCH_FOLDER [--trace]
+// Usage: lesson SETTINGS_FILE SCENARIO_FILE [--trace]
 
 #include <cstdio>
 #include <fstream>
@@ -10,8 +10,7 @@
 #include <iterator>
 #include <string>
 
-#include "config/file_io.h"
-#include "config/settings_file.h"
+#include "config/settings_ini.h"
 #include "curve/curve_figure.h"
 #include "lesson/digest.h"
 #include "lesson/recording_view.h"
@@ -90,13 +89,19 @@ void DigestCurveFigures(Digest& digest, const model::Experiment& experiment) {
 void DigestTable(Digest& digest, const mainwindow::MainState& state) {
     const auto& states = state.graph.plottedStates;
     const mainwindow::TableSummary summary = mainwindow::SummarizeStates(states, state.experiment);
-    const mainwindow::TableWords words{{"water", "ethanol", "ether"}, {"liquid", "both", "vapor"}};
+    const mainwindow::TableWords words{
+        {"water", "ethanol", "ether"},
+        {"liquid", "both", "vapor"},
+        {"volume", "pressure", "liquid", "temperature", "amount", "state"}};
+    const std::vector<mainwindow::TableColumn> columns = mainwindow::PrintedColumns(summary);
+    for (const mainwindow::TableColumn column : columns)
+        digest << mainwindow::TableHeader(column, summary, words);
     for (const auto digits :
          {mainwindow::PressureDigits::AsComputed, mainwindow::PressureDigits::AsShown}) {
-        const auto rows = mainwindow::TableRows(states, mainwindow::PrintedColumns(summary),
-                                                summary, digits, words);
-        digest << mainwindow::CsvText(rows);
+        digest << mainwindow::CsvText(
+            mainwindow::TableRows(states, columns, summary, digits, words));
     }
+    digest << mainwindow::PlottedStatesCsv(states, state.experiment, words);
 }
 
 // Types volumes from 0 to past the volume axis, across the saturation point, with a few
@@ -112,14 +117,14 @@ void TypeVolumes(RecordingView& view, mainwindow::MainWindowLogic& logic,
 
 }  // namespace
 
-int Run(const char* settingsPath, const char* scenarioPath, const std::string& scratch,
-        bool trace) {
+int Run(const char* settingsPath, const char* scenarioPath, bool trace) {
     Digest digest(trace);
+    const std::string settingsBytes = FileBytes(settingsPath);
     mainwindow::MainState state;
     RecordingView view(digest);
     Clock clock;
     mainwindow::MainWindowLogic logic(
-        state, view, [&] { return std::string(settingsPath); }, std::ref(clock));
+        state, view, [&] { return settingsBytes; }, std::ref(clock));
     view.setVolumeHandler([&] { logic.txtValue_Change(); });
 
     digest.section("scenario file");
@@ -149,9 +154,7 @@ int Run(const char* settingsPath, const char* scenarioPath, const std::string& s
     logic.menu_reset_Click();
 
     digest.section("saved files");
-    const std::string saved = scratch + "/CONFIG2.INI";
-    digest << config::SaveSettings(state.experiment.settings, saved);
-    digest << config::ReadFileBytes(saved).value_or("(none)");
+    digest << config::SettingsIntoIni(settingsBytes, state.experiment.settings);
     digest << scenario::EncodeScenario(state.currentScenario);
 
     std::fputs(digest.report().c_str(), stdout);
@@ -161,10 +164,10 @@ int Run(const char* settingsPath, const char* scenarioPath, const std::string& s
 }  // namespace kemora::lesson
 
 int main(int argc, char** argv) {
-    const bool trace = argc == 5 && std::string_view(argv[4]) == "--trace";
-    if (argc != 4 && !trace) {
-        std::fputs("usage: lesson SETTINGS_FILE SCENARIO_FILE SCRATCH_FOLDER [--trace]\n", stderr);
+    const bool trace = argc == 4 && std::string_view(argv[3]) == "--trace";
+    if (argc != 3 && !trace) {
+        std::fputs("usage: lesson SETTINGS_FILE SCENARIO_FILE [--trace]\n", stderr);
         return 2;
     }
-    return kemora::lesson::Run(argv[1], argv[2], argv[3], trace);
+    return kemora::lesson::Run(argv[1], argv[2], trace);
 }

@@ -46,11 +46,7 @@ void RecordingSurface::refresh() {
 
 void RecordingView::setVolumeText(std::string_view text) {
     m_digest << "volumeText" << text;
-    if (text == m_volumeText)
-        return;
     m_volumeText = text;
-    if (m_volumeChanged)
-        m_volumeChanged();
 }
 
 void RecordingView::type(std::string_view text) {

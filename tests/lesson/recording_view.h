@@ -50,7 +50,7 @@ class RecordingView : public mainwindow::MainView {
     void describeCylinder(const mainwindow::LayerSplit& layers) override;
     void describeGraph(const mainwindow::GraphReading& reading) override;
 
-    // The volume field's handler, run whenever its text changes.
+    // The volume field's handler, run when the user's typing changes its text.
     void setVolumeHandler(std::function<void()> handler) { m_volumeChanged = std::move(handler); }
     // What the user does: types into the volume field, picks a liquid.
     void type(std::string_view text);
