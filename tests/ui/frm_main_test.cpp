@@ -430,6 +430,22 @@ TEST_F(FrmMainTest, PlaybackKeysRunOneStepWhateverHasTheFocusAndGoNoFurther) {
     EXPECT_EQ(window->windowTitle(), kCaption + "[4]");
 }
 
+// The logic runs the volume handler itself where it sets the field's text; the field must not
+// run it a second time, which would plot the state twice.
+TEST_F(FrmMainTest, AVolumeAStepSetsRunsTheHandlerOnce) {
+    scenario::ScenarioStep& step = state.currentScenario.steps[++state.currentScenario.stepCount];
+    step.kind = scenario::StepSetVolume;
+    step.value = 650;
+    writeSettings();
+    show();
+    QTest::mouseClick(control<ImageButton>("picSinario"), Qt::LeftButton);
+    const std::size_t plotted = state.graph.plottedStates.size();
+    QTest::keyRelease(txtValue(), Qt::Key_Space);
+    EXPECT_EQ(txtValue()->text(), "650");
+    EXPECT_EQ(pressure(), "28.8");  // water at 27 °C: 31.37707 mmHg × 596 / 650 = 28.770
+    EXPECT_EQ(state.graph.plottedStates.size(), plotted + 1);
+}
+
 TEST_F(FrmMainTest, ActivationRunsAtFirstDisplayAndAfterOwnDialogsOnly) {
     writeSettings(model::Atm);
     open();
