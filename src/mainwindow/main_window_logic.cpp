@@ -37,6 +37,11 @@ int PressureDecimals(int32_t pressureUnit) {
     return 0;
 }
 
+std::string PressureText(const model::Experiment& experiment, int32_t volume) {
+    return model::FixedText(model::PressureAtVolume(experiment, volume),
+                            PressureDecimals(experiment.settings.pressureUnit));
+}
+
 int32_t LidTopFor(const model::ExperimentSettings& settings, int32_t volume) {
     const double width = static_cast<double>(settings.grphWMax) - settings.grphWMin;
     if (width == 0.0)
@@ -80,6 +85,7 @@ void MainWindowLogic::Form_Activate() {
     m_view.setUnitLabel(model::PressureUnitText(experiment.settings.pressureUnit));
     m_view.setLiquidIndex(experiment.liquid);
     RefreshModelValues(experiment);
+    showPressure();
     m_view.setButtonLit(PictureButton::Sinario, m_state.scenarioMode != 0);
     m_view.setVolumeMaximum(experiment.settings.grphWMax);
     m_view.repaintWindow();
@@ -96,12 +102,12 @@ void MainWindowLogic::txtValue_Change() {
     m_state.field.lidTop = LidTopFor(experiment.settings, *volume);
     m_view.setLidTop(m_state.field.lidTop);
 
-    const double pressure = model::PressureAtVolume(experiment, *volume);
-    m_view.setPressureText(
-        model::FixedText(pressure, PressureDecimals(experiment.settings.pressureUnit)));
+    m_view.setPressureText(PressureText(experiment, *volume));
+    m_pressureWorded = true;
 
     if (m_state.graph.graphVisible != 0) {
-        PlotPoint(m_view.graphBox(), experiment, m_state.graph, *volume, pressure);
+        PlotPoint(m_view.graphBox(), experiment, m_state.graph, *volume,
+                  model::PressureAtVolume(experiment, *volume));
     }
     if (*volume <= experiment.liqVolume)
         InitMolecules(m_state.field, m_timeOfDay);
@@ -177,7 +183,10 @@ KeyRoute MainWindowLogic::routeKey(int keyCode, bool volumeFieldFocused) const {
 void MainWindowLogic::Form_KeyUp(int keyCode) {
     if (m_state.scenarioMode != 1 || !IsPlaybackKey(keyCode))
         return;
+    const int32_t liquidBefore = m_state.experiment.liquid;
     RunNextScenarioStep(m_state, m_view);
+    if (m_state.experiment.liquid != liquidBefore)
+        showPressure();
     describePictures();
 }
 
@@ -204,7 +213,15 @@ void MainWindowLogic::pollLiquid() {
     if (selected != experiment.liquid) {
         experiment.liquid = selected;
         RefreshModelValues(experiment);
+        showPressure();
     }
+}
+
+void MainWindowLogic::showPressure() {
+    if (!m_pressureWorded)
+        return;
+    if (const std::optional<int32_t> volume = VolumeOf(m_view))
+        m_view.setPressureText(PressureText(m_state.experiment, *volume));
 }
 
 void MainWindowLogic::describePictures() {

@@ -47,16 +47,25 @@ class MainWindowLogic {
   private:
     // The selector's liquid reaches the model, with its saturation volume.
     void pollLiquid();
+    // The pressure field follows a change of the liquid or the settings at once, worded as
+    // the volume handler words it; nothing is plotted. A volume field without a number leaves
+    // it, and so does the start, until the volume handler first words it.
+    void showPressure();
     void describePictures();
 
     MainState& m_state;
     MainView& m_view;
     std::function<std::string()> m_settingsReadPath;
     std::function<float()> m_timeOfDay;
+    bool m_pressureWorded = false;  // the volume handler has worded the pressure field
 };
 
 // Decimals of the pressure field for a pressure unit: "0.0", "0.000" or "0".
 [[nodiscard]] int PressureDecimals(int32_t pressureUnit);
+
+// The pressure field's text for `volume` litres: the pressure in the settings' unit, with
+// that unit's decimals.
+[[nodiscard]] std::string PressureText(const model::Experiment& experiment, int32_t volume);
 
 // y of the lid's top edge for `volume` litres: 250 at 0, 0 at the width of the volume axis.
 // An axis without width leaves the lid at 250.

@@ -483,6 +483,26 @@ TEST_F(FrmMainTest, ActivationRunsAtFirstDisplayAndAfterOwnDialogsOnly) {
     }
 }
 
+TEST_F(FrmMainTest, ThePressureFollowsTheSettingsDialogAndTheLiquidAtOnce) {
+    writeSettings();
+    show();
+    txtValue()->setText("300");
+    ASSERT_EQ(pressure(), "31.4");
+    window->setSettingsDialog([this](QWidget&) {
+        writeSettings(model::HPa);
+        return true;
+    });
+    control<QAction>("menu_Init")->trigger();
+    EXPECT_EQ(unitLabel(), "hPa");
+    EXPECT_EQ(pressure(), "42");
+
+    control<QComboBox>("cmbLiquid")->setCurrentIndex(model::DiethylEther);
+    tick();
+    EXPECT_EQ(pressure(), "84");
+    EXPECT_EQ(txtValue()->text(), "300");
+    EXPECT_FALSE(graphHasRedSquare());  // the activation's frame, and no square since
+}
+
 TEST_F(FrmMainTest, GraphButtonsSwitchTheirImagesAndTheClearButtonFlashes) {
     writeSettings();
     show();
