@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -214,6 +215,7 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     bool m_fullScreenShown = false;
     QRect m_placeBeforeFullScreen;            // geometry(), to come back to
     QSize m_placedFrame;                      // the frameMargins() the window was last placed with
+    std::set<int> m_playbackPressed;          // playback keys pressed here and not yet released
     std::array<bool, 3> m_buttonLit{};        // by mainwindow::PictureButton
     std::map<int32_t, QAction*> m_zoomSteps;  // by percent
     QAction* m_zoomIn = nullptr;

@@ -405,7 +405,7 @@ TEST_F(FrmMainTest, PlaybackKeysRunOneStepWhateverHasTheFocusAndGoNoFurther) {
     KeyReleaseCounter reached;
     txtValue()->installEventFilter(&reached);
     txtValue()->setFocus();
-    QTest::keyRelease(txtValue(), Qt::Key_Space);
+    QTest::keyClick(txtValue(), Qt::Key_Space);
     EXPECT_EQ(window->windowTitle(), kCaption + "[1]");
     EXPECT_EQ(txtValue()->text(), "100");
     EXPECT_EQ(reached.count, 0);  // the key belonged to playback alone
@@ -421,12 +421,12 @@ TEST_F(FrmMainTest, PlaybackKeysRunOneStepWhateverHasTheFocusAndGoNoFurther) {
 
     QComboBox* liquid = control<QComboBox>("cmbLiquid");
     liquid->setFocus();
-    QTest::keyRelease(liquid, Qt::Key_Down);
+    QTest::keyClick(liquid, Qt::Key_Down);
     EXPECT_EQ(window->windowTitle(), kCaption + "[2]");
     EXPECT_EQ(txtValue()->text(), "200");
-    QTest::keyRelease(liquid, Qt::Key_Enter);
+    QTest::keyClick(liquid, Qt::Key_Enter);
     EXPECT_EQ(window->windowTitle(), kCaption + "[3]");
-    QTest::keyRelease(liquid, Qt::Key_Return);
+    QTest::keyClick(liquid, Qt::Key_Return);
     EXPECT_EQ(window->windowTitle(), kCaption + "[4]");
 }
 
