@@ -8,7 +8,7 @@
         <translation>the amount (mol)</translation>
     </message>
     <message>
-        <source>温度（°C）</source>
+        <source>温度（℃）</source>
         <translation>the temperature (°C)</translation>
     </message>
     <message>
@@ -254,7 +254,7 @@
         <translation>Amount (mol)</translation>
     </message>
     <message>
-        <source>温度&#x3000;(°C)</source>
+        <source>温度&#x3000;(℃)</source>
         <translation>Temperature (°C)</translation>
     </message>
     <message>
@@ -411,7 +411,7 @@
         <translation>Amount (mol)</translation>
     </message>
     <message>
-        <source>温度&#x3000;(°C)</source>
+        <source>温度&#x3000;(℃)</source>
         <translation>Temperature (°C)</translation>
     </message>
     <message>

@@ -17,7 +17,7 @@ QString FieldName(model::FormField field) {
         case model::FormField::Mol:
             return FieldMessages::tr("物質量（mol）");
         case model::FormField::Temperature:
-            return FieldMessages::tr("温度（°C）");
+            return FieldMessages::tr("温度（℃）");
         case model::FormField::PressureUnit:
             return FieldMessages::tr("圧力の単位");
         case model::FormField::VolumeMin:

@@ -153,7 +153,7 @@ void frmSinario::BuildControls() {
     QWidget* initial = AddPage("pageInitialSettings", tr("初期設定"));
     AddToPage<QLabel>(initial, "lblMol", m_zoom.twips(120, 480, 1575, 255), tr("物質量　（mol）"));
     m_fields.mol = AddToPage<QLineEdit>(initial, "txtMol", m_zoom.twips(1800, 480, 855, 270));
-    AddToPage<QLabel>(initial, "lblContainer", m_zoom.twips(120, 840, 1575, 255), tr("温度　(°C)"));
+    AddToPage<QLabel>(initial, "lblContainer", m_zoom.twips(120, 840, 1575, 255), tr("温度　(℃)"));
     m_fields.temperature =
         AddToPage<QLineEdit>(initial, "txtContainer", m_zoom.twips(1800, 840, 855, 270));
     AddToPage<QLabel>(initial, "lblPressUnit", m_zoom.twips(120, 1200, 1575, 255),

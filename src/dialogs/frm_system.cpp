@@ -72,7 +72,7 @@ frmSystem::frmSystem(model::ExperimentSettings& settings, std::string configPath
         AddPlainButton(this, "cmdClose", m_zoom.twips(3120, 2520, 1095, 375), tr("閉じる"));
 
     AddLabel(this, "Label1", m_zoom.twips(240, 120, 1575, 255), tr("物質量　（mol）"), true);
-    AddLabel(this, "Label2", m_zoom.twips(240, 600, 1575, 255), tr("温度　(°C)"), true);
+    AddLabel(this, "Label2", m_zoom.twips(240, 600, 1575, 255), tr("温度　(℃)"), true);
     AddLabel(this, "Label4", m_zoom.twips(240, 1080, 1575, 255), tr("圧力の単位"), true);
     AddLabel(this, "Label5", m_zoom.twips(240, 1560, 1575, 255), tr("グラフの容量範囲"), true);
     AddLabel(this, "Label6", m_zoom.twips(240, 2040, 1575, 255), tr("グラフの圧力範囲"), true);

@@ -29,6 +29,11 @@ void RefreshModelValues(model::Experiment& experiment) {
 
 }  // namespace
 
+std::string PressureText(const model::Experiment& experiment, int32_t volume) {
+    return model::FixedText(model::PressureAtVolume(experiment, volume),
+                            model::PressureDecimals(experiment.settings.pressureUnit));
+}
+
 int32_t LidTopFor(const model::ExperimentSettings& settings, int32_t volume) {
     const double width = static_cast<double>(settings.grphWMax) - settings.grphWMin;
     if (width == 0.0)
@@ -71,6 +76,7 @@ void MainWindowLogic::Form_Activate() {
     m_view.setUnitLabel(model::PressureUnitText(experiment.settings.pressureUnit));
     m_view.setLiquidIndex(experiment.liquid);
     RefreshModelValues(experiment);
+    showPressure();
     m_view.setButtonLit(PictureButton::Sinario, m_state.scenarioMode != 0);
     m_view.setVolumeMaximum(experiment.settings.grphWMax);
     m_view.repaintWindow();
@@ -87,12 +93,12 @@ void MainWindowLogic::txtValue_Change() {
     m_state.field.lidTop = LidTopFor(experiment.settings, *volume);
     m_view.setLidTop(m_state.field.lidTop);
 
-    const double pressure = model::PressureAtVolume(experiment, *volume);
-    m_view.setPressureText(
-        model::FixedText(pressure, model::PressureDecimals(experiment.settings.pressureUnit)));
+    m_view.setPressureText(PressureText(experiment, *volume));
+    m_pressureWorded = true;
 
     if (m_state.graph.graphVisible != 0) {
-        PlotPoint(m_view.graphBox(), experiment, m_state.graph, *volume, pressure);
+        PlotPoint(m_view.graphBox(), experiment, m_state.graph, *volume,
+                  model::PressureAtVolume(experiment, *volume));
     }
     if (*volume <= experiment.liqVolume)
         InitMolecules(m_state.field, m_timeOfDay);
@@ -168,7 +174,10 @@ KeyRoute MainWindowLogic::routeKey(int keyCode, bool volumeFieldFocused) const {
 void MainWindowLogic::Form_KeyUp(int keyCode) {
     if (m_state.scenarioMode != 1 || !IsPlaybackKey(keyCode))
         return;
+    const int32_t liquidBefore = m_state.experiment.liquid;
     RunNextScenarioStep(m_state, m_view, [this](std::string_view text) { showVolume(text); });
+    if (m_state.experiment.liquid != liquidBefore)
+        showPressure();
     describePictures();
 }
 
@@ -202,7 +211,15 @@ void MainWindowLogic::pollLiquid() {
     if (selected != experiment.liquid) {
         experiment.liquid = selected;
         RefreshModelValues(experiment);
+        showPressure();
     }
+}
+
+void MainWindowLogic::showPressure() {
+    if (!m_pressureWorded)
+        return;
+    if (const std::optional<int32_t> volume = VolumeOf(m_view))
+        m_view.setPressureText(PressureText(m_state.experiment, *volume));
 }
 
 void MainWindowLogic::describePictures() {

@@ -58,13 +58,22 @@ class MainWindowLogic {
     // Shows `text` in the volume field and, when the field held another text, runs
     // txtValue_Change as typing it would.
     void showVolume(std::string_view text);
+    // The pressure field follows a change of the liquid or the settings at once, worded as
+    // the volume handler words it; nothing is plotted. A volume field without a number leaves
+    // it, and so does the start, until the volume handler first words it.
+    void showPressure();
     void describePictures();
 
     MainState& m_state;
     MainView& m_view;
     SettingsSource m_settings;
     std::function<float()> m_timeOfDay;
+    bool m_pressureWorded = false;  // the volume handler has worded the pressure field
 };
+
+// The pressure field's text for `volume` litres: the pressure in the settings' unit, with
+// that unit's decimals.
+[[nodiscard]] std::string PressureText(const model::Experiment& experiment, int32_t volume);
 
 // y of the lid's top edge for `volume` litres: 250 at 0, 0 at the width of the volume axis.
 // An axis without width leaves the lid at 250.

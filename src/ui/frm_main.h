@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,9 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // The window manager's frame is known only once the window is on the screen; a zoom and
+    // a place that fitted without it may no longer fit.
+    void moveEvent(QMoveEvent* event) override;
 
   private:
     // A control of the volume and pressure readouts and where the design puts it.
@@ -126,14 +130,21 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     // The user's choice of zoom: shown and remembered in the settings file.
     void chooseZoom(int32_t percent);
     // Lays the window out, draws its images and redraws its picture boxes at the zoom that
-    // the window state asks for; keeps the window's centre where it was.
-    void showZoom();
+    // the window state asks for; keeps the window's centre where it was, or its place as it
+    // is.
+    void showZoom(bool keepPlace = false);
+    // The zoom to show now: the largest that fits the screen in full screen, else the chosen
+    // one, or the largest that fits the screen's available area when the chosen one does not.
+    [[nodiscard]] int32_t zoomToShow() const;
     // The background, lid, sprite and button images at `scale` device pixels per logical one.
     void drawImages(double scale, double devicePixelRatio);
-    // Sizes the window around its client and puts it on its screen, keeping `centre`.
-    void placeWindow(QPoint centre);
+    // Sizes the window around its client and puts it on its screen, keeping `centre`, or its
+    // place as it is.
+    void placeWindow(QPoint centre, bool keepPlace);
     [[nodiscard]] int32_t fullScreenZoom() const;
     [[nodiscard]] int32_t windowFitZoom() const;
+    // The room that the window manager's frame takes around the window, both sides together.
+    [[nodiscard]] QSize frameMargins() const;
     void showButtonImage(mainwindow::PictureButton button);
     // Names the controls for screen readers, in the interface language.
     void nameControls();
@@ -202,6 +213,9 @@ class frmMain : public QMainWindow, private mainwindow::MainView {
     int32_t m_zoom;       // percent, the zoom of the window when not full screen
     int32_t m_shownZoom;  // percent, the zoom shown now
     bool m_fullScreenShown = false;
+    QRect m_placeBeforeFullScreen;            // geometry(), to come back to
+    QSize m_placedFrame;                      // the frameMargins() the window was last placed with
+    std::set<int> m_playbackPressed;          // playback keys pressed here and not yet released
     std::array<bool, 3> m_buttonLit{};        // by mainwindow::PictureButton
     std::map<int32_t, QAction*> m_zoomSteps;  // by percent
     QAction* m_zoomIn = nullptr;

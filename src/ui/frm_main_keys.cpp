@@ -66,8 +66,13 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     // its liquid, no popup opens, no button is pressed and the volume changes only once.
     switch (m_logic->routeKey(*code, watched == m_txtValue)) {
         case mainwindow::KeyRoute::Playback:
-            if (type == QEvent::KeyRelease && !key->isAutoRepeat())
+            // Only a key pressed here: the release of an Enter that chose a menu item or
+            // closed a dialog reaches the focused control too.
+            if (type == QEvent::KeyPress) {
+                m_playbackPressed.insert(*code);
+            } else if (!key->isAutoRepeat() && m_playbackPressed.erase(*code) != 0) {
                 keyReleased(*code);
+            }
             return true;
         case mainwindow::KeyRoute::VolumeArrows:
             if (type == QEvent::KeyPress)

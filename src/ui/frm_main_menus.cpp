@@ -126,12 +126,12 @@ void frmMain::createZoomMenu(QMenu& view) {
     m_zoomIn->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     connect(m_zoomIn, &QAction::triggered, this,
-            [this] { chooseZoom(mainwindow::ZoomIn(m_zoom)); });
+            [this] { chooseZoom(mainwindow::ZoomIn(m_shownZoom)); });
     m_zoomOut = view.addAction(QString());
     m_zoomOut->setObjectName(QStringLiteral("menu_zoomOut"));
     m_zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     connect(m_zoomOut, &QAction::triggered, this,
-            [this] { chooseZoom(mainwindow::ZoomOut(m_zoom)); });
+            [this] { chooseZoom(mainwindow::ZoomOut(m_shownZoom)); });
     view.addSeparator();
 
     for (const int32_t percent : mainwindow::kZoomSteps) {

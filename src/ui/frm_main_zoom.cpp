@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPaintEvent>
 #include <QPainter>
@@ -68,11 +69,21 @@ void frmMain::setFullScreen(bool on) {
     // or not at all.
     m_fullScreenShown = on;
     if (on) {
+        m_placeBeforeFullScreen = geometry();
+        // Window managers refuse full screen to a window whose size is fixed; the screen
+        // gives it its size meanwhile.
+        layout()->setSizeConstraint(QLayout::SetNoConstraint);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         showFullScreen();
+        showZoom();
     } else {
         showNormal();
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        // The place without the frame, which a full screen window does not have.
+        setGeometry(m_placeBeforeFullScreen);
+        showZoom(true);
     }
-    showZoom();
 }
 
 int32_t frmMain::fullScreenZoom() const {
@@ -84,21 +95,29 @@ int32_t frmMain::fullScreenZoom() const {
                                {area.width(), area.height() - menuBar()->sizeHint().height()});
 }
 
+QSize frmMain::frameMargins() const {
+    return frameGeometry().size() - geometry().size();
+}
+
 int32_t frmMain::windowFitZoom() const {
     const QScreen* screen = this->screen();
     if (screen == nullptr)
         return m_zoom;
     // The window's frame and menu bar keep their size at every zoom.
     const QSize area = screen->availableGeometry().size();
-    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize frame = frameMargins();
     return mainwindow::FitZoom({kClientWidth, kClientHeight},
                                {area.width() - frame.width(),
                                 area.height() - frame.height() - menuBar()->sizeHint().height()});
 }
 
-void frmMain::showZoom() {
+int32_t frmMain::zoomToShow() const {
+    return m_fullScreenShown ? fullScreenZoom() : std::min(m_zoom, windowFitZoom());
+}
+
+void frmMain::showZoom(bool keepPlace) {
     const QPoint centre = frameGeometry().center();
-    m_shownZoom = m_fullScreenShown ? fullScreenZoom() : m_zoom;
+    m_shownZoom = zoomToShow();
     const double zoom = mainwindow::ZoomFactor(m_shownZoom);
     const double devicePixelRatio = devicePixelRatioF();
 
@@ -108,13 +127,18 @@ void frmMain::showZoom() {
     m_picGrph->setScale(zoom, devicePixelRatio);
     m_layout.apply(zoom);
     m_client->setFixedSize(m_layout.map(QSize(kClientWidth, kClientHeight)));
-    placeWindow(centre);
+    placeWindow(centre, keepPlace);
 
+    // Only the steps that fit the screen are offered.
+    const int32_t fit = m_fullScreenShown ? m_shownZoom : windowFitZoom();
+    const bool windowed = !m_fullScreenShown;
     for (const auto& [percent, step] : m_zoomSteps) {
-        step->setChecked(!m_fullScreenShown && percent == m_zoom);
-        step->setEnabled(!m_fullScreenShown);
+        step->setChecked(windowed && percent == m_shownZoom);
+        step->setEnabled(windowed && percent <= fit);
     }
-    for (QAction* action : {m_zoomIn, m_zoomOut, m_zoomFit}) action->setEnabled(!m_fullScreenShown);
+    m_zoomIn->setEnabled(windowed && mainwindow::ZoomIn(m_shownZoom) <= fit);
+    m_zoomOut->setEnabled(windowed);
+    m_zoomFit->setEnabled(windowed);
     m_fullScreen->setChecked(m_fullScreenShown);
     m_leaveFullScreen->setEnabled(m_fullScreenShown);
     emit zoomChanged(zoom);
@@ -137,7 +161,7 @@ void frmMain::drawImages(double scale, double devicePixelRatio) {
         showButtonImage(button);
 }
 
-void frmMain::placeWindow(QPoint centre) {
+void frmMain::placeWindow(QPoint centre, bool keepPlace) {
     const QScreen* screen = this->screen();
     // Full screen centres the client on the frame colour, the menu bar above it, in a window
     // as large as the screen.
@@ -152,13 +176,14 @@ void frmMain::placeWindow(QPoint centre) {
     } else {
         setContentsMargins(0, 0, 0, 0);
     }
+    // Full screen: the size and the place are the window manager's, which gives up full
+    // screen for a window that sets either.
+    if (m_fullScreenShown)
+        return;
     adjustSize();
-    if (screen == nullptr)
+    if (screen == nullptr || keepPlace)
         return;
-    if (m_fullScreenShown) {
-        move(screen->geometry().topLeft());
-        return;
-    }
+    m_placedFrame = frameMargins();
     // Where it was, or centred before it is first shown; kept on the screen, its top left
     // first where it cannot fit.
     const QRect area = screen->availableGeometry();
@@ -169,6 +194,12 @@ void frmMain::placeWindow(QPoint centre) {
     place.moveLeft(std::max(place.left(), area.left()));
     place.moveTop(std::max(place.top(), area.top()));
     move(place.topLeft());
+}
+
+void frmMain::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (isVisible() && !m_fullScreenShown && frameMargins() != m_placedFrame)
+        showZoom();
 }
 
 void frmMain::paintEvent(QPaintEvent* event) {

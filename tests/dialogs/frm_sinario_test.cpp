@@ -228,7 +228,7 @@ TEST_F(FrmSinarioTest, ControlsSitAtTheirPlacesWithTheirTexts) {
     const PagePlace inside[] = {
         {0, "lblMol", QRect(8, 32, 105, 17), QStringLiteral("物質量　（mol）")},
         {0, "txtMol", QRect(120, 32, 57, 18), {}},
-        {0, "lblContainer", QRect(8, 56, 105, 17), QStringLiteral("温度　(°C)")},
+        {0, "lblContainer", QRect(8, 56, 105, 17), QStringLiteral("温度　(℃)")},
         {0, "txtContainer", QRect(120, 56, 57, 18), {}},
         {0, "lblPressUnit", QRect(8, 80, 105, 17), QStringLiteral("圧力の単位")},
         {0, "cmbPressUnit", QRect(120, 80, 73, 20), {}},
@@ -582,7 +582,7 @@ TEST_F(FrmSinarioTest, AnAddFromAFieldWithoutANumberStoresNothingAndFocusesTheFi
         {1, "txtTemp", "9e99", "cmdAdd2",
          QStringLiteral("容量（リットル）の数値が扱える範囲を超えています。")},
         {0, "txtMol", "x", "cmdAdd1", QStringLiteral("物質量（mol）") + enterANumber},
-        {0, "txtContainer", "", "cmdAdd1", QStringLiteral("温度（°C）") + enterANumber},
+        {0, "txtContainer", "", "cmdAdd1", QStringLiteral("温度（℃）") + enterANumber},
         {0, "txtGrphWMin", "1e", "cmdAdd1",
          QStringLiteral("グラフの容量範囲の最小値") + enterANumber},
         {0, "txtGrphWMax", "-", "cmdAdd1",

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "main_window_fixture.h"
+#include "support/scenario_steps.h"
 
 namespace kemora::mainwindow {
 namespace {
@@ -180,7 +183,6 @@ TEST_F(MainWindowTest, ChoosingAnotherLiquidReachesTheModelAtTheNextFrame) {
     EXPECT_EQ(state.experiment.liquid, model::Ethanol);
     EXPECT_EQ(state.experiment.satVolume, 262);
     EXPECT_EQ(layerState(1), StateVapor);  // 300 L is past ethanol's 262 L
-    EXPECT_EQ(view.pressure, "31.4");
 }
 
 TEST_F(MainWindowTest, GradualChangeStepsFiveLitresAFrameUpToTheTarget) {
@@ -256,7 +258,7 @@ TEST_F(MainWindowTest, GraphClearRedrawsTheFrameOnlyWhileShown) {
     EXPECT_EQ(view.repaints, repaints + 2);
 }
 
-TEST_F(MainWindowTest, ActivationRereadsTheFileAndRedrawsButKeepsThePressureShown) {
+TEST_F(MainWindowTest, ActivationRereadsTheFileAndRedrawsWithoutPlotting) {
     startWith27Degrees();
     view.type("300");
     model::ExperimentSettings atm;
@@ -266,12 +268,89 @@ TEST_F(MainWindowTest, ActivationRereadsTheFileAndRedrawsButKeepsThePressureShow
     ASSERT_TRUE(config::SaveSettings(atm, configPath));
     logic->Form_Activate();
     EXPECT_EQ(view.unitLabel, "atm");
-    EXPECT_EQ(view.pressure, "31.4");
     EXPECT_EQ(state.graph.lastPointX, -10);
     // The pressure grid now steps by 0.1 atm: 11 lines labelled 0, 0.1, ..., 1.
     const auto texts = view.graphSurface.callsOf(Op::Text);
     EXPECT_EQ(texts.back().text, "1");
     EXPECT_EQ(texts[texts.size() - 2].text, "0.9");
+}
+
+// Whatever changes the liquid or the settings, the pressure field reads the pressure of the
+// volume shown, in the unit shown, at once; only a volume change plots.
+TEST_F(MainWindowTest, ThePressureFieldFollowsTheLiquidAndTheSettingsAtOnce) {
+    const auto activateWith = [this](const std::function<void(model::ExperimentSettings&)>& edit) {
+        model::ExperimentSettings settings;
+        model::SetDefaultSettings(settings);
+        edit(settings);
+        ASSERT_TRUE(config::SaveSettings(settings, configPath));
+        logic->Form_Activate();
+    };
+    const auto chooseLiquid = [this](int32_t liquid) {
+        view.liquid = liquid;
+        logic->Timer1_Timer();
+    };
+    struct Case {
+        const char* change;
+        std::function<void()> make;
+        const char* volume;
+        const char* pressure;
+        const char* unit;
+        bool activation;  // which redraws the frame, erasing the plotted states
+    };
+    using Settings = model::ExperimentSettings;
+    const Case cases[] = {
+        {"unit to hPa", [&] { activateWith([](Settings& s) { s.pressureUnit = model::HPa; }); },
+         "300", "42", "hPa", true},
+        {"unit to atm", [&] { activateWith([](Settings& s) { s.pressureUnit = model::Atm; }); },
+         "300", "0.041", "atm", true},
+        {"temperature", [&] { activateWith([](Settings& s) { s.temperature = 60; }); }, "300",
+         "69.3", "mmHg", true},
+        {"amount", [&] { activateWith([](Settings& s) { s.mol = 2; }); }, "700", "31.4", "mmHg",
+         true},
+        {"liquid at a frame", [&] { chooseLiquid(model::DiethylEther); }, "300", "62.9", "mmHg",
+         false},
+        {"liquid while paused",
+         [&] {
+             logic->SetAnimationPaused(true);
+             chooseLiquid(model::Ethanol);
+         },
+         "300", "62.3", "mmHg", false},
+        {"liquid by a scenario step",
+         [&] {
+             state.currentScenario.steps[1] =
+                 testing_support::StepOf(scenario::StepChangeLiquid, model::DiethylEther);
+             state.currentScenario.stepCount = 1;
+             logic->picSinario_Click();
+             logic->Form_KeyUp(kKeyDown);
+         },
+         "300", "62.9", "mmHg", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.change);
+        state = MainState{};
+        view.volume = "0";
+        view.liquid = model::Water;
+        startWith27Degrees();
+        view.type(c.volume);
+        const std::string before = view.pressure;
+        ASSERT_NE(before, c.pressure);
+        const std::size_t graphCalls = view.graphSurface.calls.size();
+
+        c.make();
+        EXPECT_EQ(view.pressure, c.pressure);
+        EXPECT_EQ(view.unitLabel, c.unit);
+        if (c.activation) {
+            EXPECT_TRUE(state.graph.plottedStates.empty());
+        } else {
+            EXPECT_EQ(state.graph.plottedStates.size(), 1u);
+            EXPECT_EQ(view.graphSurface.calls.size(), graphCalls);  // nothing drawn
+        }
+        // The volume handler words the same volume alike.
+        const std::string shown = view.pressure;
+        view.type("");
+        view.type(c.volume);
+        EXPECT_EQ(view.pressure, shown);
+    }
 }
 
 TEST_F(MainWindowTest, ActivationAsksAgainWhichFileToRead) {

@@ -239,14 +239,14 @@ TEST_F(FrmCurveTest, ScenarioStepsMoveTheLineAndTheDot) {
     QWidget* focus = window->focusWidget();
     ASSERT_NE(focus, nullptr);
 
-    QTest::keyRelease(focus, Qt::Key_Down);
+    QTest::keyClick(focus, Qt::Key_Down);
     ASSERT_EQ(state.experiment.settings.temperature, 50);
     const int lineAt50 = lineX();
     EXPECT_GT(lineAt50, line);
     const int dotAt50 = dotY();
     EXPECT_LT(dotAt50, dot);
 
-    QTest::keyRelease(focus, Qt::Key_Down);
+    QTest::keyClick(focus, Qt::Key_Down);
     ASSERT_EQ(state.experiment.liquid, model::DiethylEther);
     EXPECT_LT(dotY(), dotAt50);
 }

@@ -166,7 +166,7 @@ TEST_F(FrmMainLanguageTest, SwitchingAtOnceKeepsTheStateAndIsRemembered) {
     control<QComboBox>("cmbLiquid")->setCurrentIndex(1);
     QTest::mouseClick(control<ImageButton>("picSinario"), Qt::LeftButton);
     control<QLineEdit>("txtValue")->setFocus();
-    QTest::keyRelease(control<QLineEdit>("txtValue"), Qt::Key_Space);
+    QTest::keyClick(control<QLineEdit>("txtValue"), Qt::Key_Space);
     ASSERT_EQ(control<QLineEdit>("txtValue")->text(), "300");
     const QString pressure = control<QLineEdit>("txtAturyoku")->text();
     const QImage graph = control<SurfaceWidget>("picGrph")->image();

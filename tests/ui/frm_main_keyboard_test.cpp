@@ -7,13 +7,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "frm_main_fixture.h"
@@ -105,6 +110,66 @@ TEST_F(FrmMainKeyboardTest, InScenarioModePlaybackKeysRunOneStepAndNeverReachThe
     EXPECT_EQ(caption(), kCaption + "[9]");
     EXPECT_EQ(state.scenarioMode, 1);
     EXPECT_TRUE(scenarioButton->isChecked());
+}
+
+// The Enter or Space that chose a menu item or closed a dialog is released over the window's
+// focused control; only a key pressed in the window itself runs a step.
+TEST_F(FrmMainKeyboardTest, AReleaseWhosePressWentElsewhereRunsNoStep) {
+    showWithScenario({100, 200});
+    item("menu_scenarioMode")->trigger();
+    txtValue()->setFocus();
+
+    QMenu* view = control<QMenu>("menu_view");
+    QDialog dialog(window.get());
+    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    struct Case {
+        const char* where;
+        std::function<void(Qt::Key)> press;  // the press, which the window does not see
+        Qt::Key key;
+    };
+    const Case cases[] = {
+        {"a menu item",
+         [&](Qt::Key key) {
+             view->popup(window->mapToGlobal(QPoint(0, 0)));
+             view->setActiveAction(item("menu_graphVisible"));
+             QTest::keyPress(view, key);
+         },
+         Qt::Key_Return},
+        {"a dialog's default button",
+         [&](Qt::Key key) {
+             dialog.show();
+             QTest::keyPress(ok, key);
+         },
+         Qt::Key_Return},
+        {"a dialog's focused button",
+         [&](Qt::Key key) {
+             dialog.show();
+             ok->setFocus();
+             QTest::keyPress(ok, key);
+             QTest::keyRelease(ok, key);  // a button acts on the release
+         },
+         Qt::Key_Space},
+        {"nowhere", [](Qt::Key) {}, Qt::Key_Enter},
+    };
+    bool graphShown = true;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        c.press(c.key);
+        EXPECT_FALSE(view->isVisible());
+        EXPECT_FALSE(dialog.isVisible());
+        QTest::keyRelease(txtValue(), c.key);
+        EXPECT_EQ(caption(), kCaption);
+        EXPECT_EQ(txtValue()->text(), "0");
+        if (std::string_view(c.where) == "a menu item") {
+            graphShown = false;  // the item did its own work, once
+        }
+        EXPECT_EQ(state.graph.graphVisible != 0, graphShown);
+    }
+    // A key pressed and released in the window runs the next step as before.
+    QTest::keyClick(txtValue(), Qt::Key_Return);
+    EXPECT_EQ(caption(), kCaption + "[1]");
 }
 
 TEST_F(FrmMainKeyboardTest, WithTheModeOffKeysGoToTheControlAndTheVolumeArrowsStep) {

@@ -405,7 +405,7 @@ TEST_F(FrmMainTest, PlaybackKeysRunOneStepWhateverHasTheFocusAndGoNoFurther) {
     KeyReleaseCounter reached;
     txtValue()->installEventFilter(&reached);
     txtValue()->setFocus();
-    QTest::keyRelease(txtValue(), Qt::Key_Space);
+    QTest::keyClick(txtValue(), Qt::Key_Space);
     EXPECT_EQ(window->windowTitle(), kCaption + "[1]");
     EXPECT_EQ(txtValue()->text(), "100");
     EXPECT_EQ(reached.count, 0);  // the key belonged to playback alone
@@ -421,12 +421,12 @@ TEST_F(FrmMainTest, PlaybackKeysRunOneStepWhateverHasTheFocusAndGoNoFurther) {
 
     QComboBox* liquid = control<QComboBox>("cmbLiquid");
     liquid->setFocus();
-    QTest::keyRelease(liquid, Qt::Key_Down);
+    QTest::keyClick(liquid, Qt::Key_Down);
     EXPECT_EQ(window->windowTitle(), kCaption + "[2]");
     EXPECT_EQ(txtValue()->text(), "200");
-    QTest::keyRelease(liquid, Qt::Key_Enter);
+    QTest::keyClick(liquid, Qt::Key_Enter);
     EXPECT_EQ(window->windowTitle(), kCaption + "[3]");
-    QTest::keyRelease(liquid, Qt::Key_Return);
+    QTest::keyClick(liquid, Qt::Key_Return);
     EXPECT_EQ(window->windowTitle(), kCaption + "[4]");
 }
 
@@ -440,7 +440,7 @@ TEST_F(FrmMainTest, AVolumeAStepSetsRunsTheHandlerOnce) {
     show();
     QTest::mouseClick(control<ImageButton>("picSinario"), Qt::LeftButton);
     const std::size_t plotted = state.graph.plottedStates.size();
-    QTest::keyRelease(txtValue(), Qt::Key_Space);
+    QTest::keyClick(txtValue(), Qt::Key_Space);
     EXPECT_EQ(txtValue()->text(), "650");
     EXPECT_EQ(pressure(), "28.8");  // water at 27 °C: 31.37707 mmHg × 596 / 650 = 28.770
     EXPECT_EQ(state.graph.plottedStates.size(), plotted + 1);
@@ -497,6 +497,26 @@ TEST_F(FrmMainTest, ActivationRunsAtFirstDisplayAndAfterOwnDialogsOnly) {
         unit = unit == model::HPa ? model::MmHg : model::HPa;
         writeSettings(unit);
     }
+}
+
+TEST_F(FrmMainTest, ThePressureFollowsTheSettingsDialogAndTheLiquidAtOnce) {
+    writeSettings();
+    show();
+    txtValue()->setText("300");
+    ASSERT_EQ(pressure(), "31.4");
+    window->setSettingsDialog([this](QWidget&) {
+        writeSettings(model::HPa);
+        return true;
+    });
+    control<QAction>("menu_Init")->trigger();
+    EXPECT_EQ(unitLabel(), "hPa");
+    EXPECT_EQ(pressure(), "42");
+
+    control<QComboBox>("cmbLiquid")->setCurrentIndex(model::DiethylEther);
+    tick();
+    EXPECT_EQ(pressure(), "84");
+    EXPECT_EQ(txtValue()->text(), "300");
+    EXPECT_FALSE(graphHasRedSquare());  // the activation's frame, and no square since
 }
 
 TEST_F(FrmMainTest, GraphButtonsSwitchTheirImagesAndTheClearButtonFlashes) {
