@@ -518,7 +518,7 @@ Dashed: measured values from the Antoine equation log10(p / mmHg) = A − B / (C
         <translation>Lays the measured curves (dashed) over the program&apos;s own values for comparison</translation>
     </message>
     <message>
-        <source>蒸気圧曲線</source>
+        <source>蒸気圧曲線のグラフ</source>
         <translation>Vapor-Pressure Curves</translation>
     </message>
     <message>

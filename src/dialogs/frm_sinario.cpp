@@ -318,9 +318,10 @@ void frmSinario::showEvent(QShowEvent* event) {
 }
 
 void frmSinario::keyPressEvent(QKeyEvent* event) {
-    // Esc does not close the editor: there is nothing to cancel, only 閉じる.
+    // Esc is "閉じる": there is nothing to cancel.
     if (event->key() == Qt::Key_Escape) {
         event->accept();
+        cmdClose_Click();
         return;
     }
     QDialog::keyPressEvent(event);

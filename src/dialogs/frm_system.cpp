@@ -108,9 +108,13 @@ void frmSystem::showEvent(QShowEvent* event) {
 }
 
 void frmSystem::keyPressEvent(QKeyEvent* event) {
-    // Enter and Esc do nothing here; the dialog closes by its buttons or its close box.
-    if (event->matches(QKeySequence::Cancel) || event->key() == Qt::Key_Return ||
-        event->key() == Qt::Key_Enter) {
+    // Esc is "閉じる", checks and saving included; Enter does nothing here.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        cmdClose_Click();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
         return;
     }

@@ -96,18 +96,32 @@ QImage CurvePlot::renderImage() const {
     QImage image((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     QPainter painter(&image);
-    paintFigure(painter, size());
+    paintZoomed(painter);
     return image;
+}
+
+void CurvePlot::setZoom(double zoom) {
+    m_zoom = zoom;
+    update();
+}
+
+QSizeF CurvePlot::figureSize() const {
+    return QSizeF(size()) / m_zoom;
+}
+
+void CurvePlot::paintZoomed(QPainter& painter) const {
+    painter.scale(m_zoom, m_zoom);
+    paintFigure(painter, figureSize());
 }
 
 void CurvePlot::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    paintFigure(painter, size());
+    paintZoomed(painter);
 }
 
 void CurvePlot::mouseMoveEvent(QMouseEvent* event) {
-    const Layout layout = layoutFor(size());
-    const QPointF at = event->position();
+    const Layout layout = layoutFor(figureSize());
+    const QPointF at = event->position() / m_zoom;
     if (layout.plot.contains(at))
         emit pointerMoved(layout.temperature.toValue(at.x()));
     else
@@ -131,13 +145,14 @@ bool CurvePlot::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
     const auto* help = static_cast<QHelpEvent*>(event);
-    const QRectF legend = layoutFor(size()).legend;
-    if (legend.contains(help->pos())) {
-        QToolTip::showText(help->globalPos(),
-                           tr("実線：このプログラムの蒸気圧の表（シミュレーションが使う値）\n"
-                              "破線：実測値。Antoine 式 log10(p / mmHg) = A − B / (C + t / °C) "
-                              "による。定数は Lange's Handbook of Chemistry の値"),
-                           this, legend.toAlignedRect());
+    const QRectF legend = layoutFor(figureSize()).legend;
+    if (legend.contains(QPointF(help->pos()) / m_zoom)) {
+        QToolTip::showText(
+            help->globalPos(),
+            tr("実線：このプログラムの蒸気圧の表（シミュレーションが使う値）\n"
+               "破線：実測値。Antoine 式 log10(p / mmHg) = A − B / (C + t / °C) "
+               "による。定数は Lange's Handbook of Chemistry の値"),
+            this, QRectF(legend.topLeft() * m_zoom, legend.size() * m_zoom).toAlignedRect());
     } else {
         QToolTip::hideText();
         event->ignore();

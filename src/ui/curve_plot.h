@@ -21,6 +21,8 @@ class CurvePlot : public QWidget {
     explicit CurvePlot(QWidget* parent = nullptr);
 
     void setFigure(curve::CurveFigure figure);
+    // Draws the figure `zoom` times as large: texts, lines and margins alike.
+    void setZoom(double zoom);
 
     // The figure at the widget's size and the full resolution of its screen.
     [[nodiscard]] QImage renderImage() const;
@@ -47,6 +49,10 @@ class CurvePlot : public QWidget {
         curve::AxisScale pressure;
     };
     [[nodiscard]] Layout layoutFor(QSizeF size) const;
+    // The widget's size in the figure's own pixels, before the zoom.
+    [[nodiscard]] QSizeF figureSize() const;
+    // Paints the figure over `size` device-independent pixels at the zoom.
+    void paintZoomed(QPainter& painter) const;
 
     void paintFigure(QPainter& painter, QSizeF size) const;
     void paintGrid(QPainter& painter, const Layout& layout) const;
@@ -60,6 +66,7 @@ class CurvePlot : public QWidget {
     [[nodiscard]] QString temperatureText(int32_t temperature) const;
 
     curve::CurveFigure m_figure;
+    double m_zoom = 1.0;
 };
 
 }  // namespace kemora::ui

@@ -8,13 +8,16 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QtNumeric>
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -114,7 +117,8 @@ void frmCurve::createControls() {
 }
 
 void frmCurve::retranslateUi() {
-    setWindowTitle(tr("蒸気圧曲線"));
+    // Not the main window's name again: the window says what it shows.
+    setWindowTitle(tr("蒸気圧曲線のグラフ"));
     m_chkLog->setText(tr("対数目盛"));
     m_chkMeasured->setText(tr("実測値と比べる"));
     m_chkMeasured->setToolTip(tr("実測値の曲線（破線）を重ねて、このプログラムの値と比べます"));
@@ -131,6 +135,26 @@ void frmCurve::followExperiment() {
     if (m_experiment.settings == m_drawnSettings && m_experiment.liquid == m_drawnLiquid)
         return;
     redraw();
+}
+
+void frmCurve::setZoom(double zoom) {
+    if (zoom == m_zoom)
+        return;
+    const QSize shown = size();
+    const double change = zoom / m_zoom;
+    m_zoom = zoom;
+    const auto pixels = [zoom](int logical) {
+        return static_cast<int>(std::lround(logical * zoom));
+    };
+    const QFont controlFont = FormFont(pixels(kControlPixels), false);
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{m_chkLog, m_chkMeasured, m_cmdSave, m_cmdCopy})
+        control->setFont(controlFont);
+    m_lblReadout->setFont(FormFont(pixels(kReadoutPixels), false));
+    m_picCurve->setZoom(zoom);
+    // The smaller texts' smaller minimum first, or it would hold the window large.
+    layout()->activate();
+    resize((QSizeF(shown) * change).toSize());
 }
 
 void frmCurve::setFileNamePrompt(FileNamePrompt prompt) {
@@ -153,6 +177,14 @@ void frmCurve::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange)
         retranslateUi();
     QWidget::changeEvent(event);
+}
+
+void frmCurve::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmCurve::redraw() {

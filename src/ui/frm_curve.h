@@ -32,6 +32,10 @@ class frmCurve : public QWidget {
     // main window calls it after each of its handlers that may change them.
     void followExperiment();
 
+    // Shows the window `zoom` times as large as designed, as the main window is shown: its
+    // texts, its figure and its size change by the same factor.
+    void setZoom(double zoom);
+
     // Replace the file dialog and the message box, so that tests neither block nor need them.
     void setFileNamePrompt(FileNamePrompt prompt);
     void setMessageBox(MessageBoxFunction messageBox);
@@ -39,6 +43,8 @@ class frmCurve : public QWidget {
   protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Esc closes the window, as its close box does.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void createControls();
@@ -54,7 +60,8 @@ class frmCurve : public QWidget {
     const model::Experiment& m_experiment;
     model::ExperimentSettings m_drawnSettings;
     int32_t m_drawnLiquid = 0;
-    bool m_placed = false;  // placed beside the main window at its first display
+    bool m_placed = false;
+    double m_zoom = 1.0;  // placed beside the main window at its first display
     FileNamePrompt m_fileNamePrompt;
     MessageBoxFunction m_messageBox;
 

@@ -384,8 +384,11 @@ bool frmMain::leavesCopyToTheGraph(const QObject* receiver, const QKeyEvent& key
 }
 
 void frmMain::showCurveWindow() {
-    if (m_frmCurve == nullptr)
+    if (m_frmCurve == nullptr) {
         m_frmCurve = new frmCurve(m_state.experiment, this);
+        m_frmCurve->setZoom(zoomFactor());
+        connect(this, &frmMain::zoomChanged, m_frmCurve, &frmCurve::setZoom);
+    }
     m_frmCurve->show();
     m_frmCurve->raise();
     m_frmCurve->activateWindow();

@@ -404,20 +404,30 @@ TEST_F(FrmSystemTest, AFailedSaveIsReportedAndKeepsTheDialogOpen) {
     EXPECT_EQ(control("txtMol").text(), "5");
 }
 
-TEST_F(FrmSystemTest, EnterAndEscapeDoNothing) {
+TEST_F(FrmSystemTest, EnterDoesNothingAndEscapeClosesAsTheCloseButtonDoes) {
     open();
     retype("txtMol", "4");
     for (const char* name : {"txtMol", "cmdClose", "cmdDefault"}) {
         SCOPED_TRACE(name);
         QWidget& widget = control<QWidget>(name);
         widget.setFocus();
-        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-            QTest::keyClick(&widget, key);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(&widget, key);
         EXPECT_TRUE(dialog->isVisible());
     }
     EXPECT_EQ(control("txtMol").text(), "4");
     EXPECT_FALSE(fs::exists(configPath));
     EXPECT_EQ(settings.mol, 1);
+
+    // Esc checks and saves as "閉じる" does: a field without a number keeps the dialog open.
+    retype("txtMol", "");
+    QTest::keyClick(&control<QWidget>("txtMol"), Qt::Key_Escape);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(fs::exists(configPath));
+    retype("txtMol", "4");
+    QTest::keyClick(&control<QWidget>("txtMol"), Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(settings.mol, 4);
+    EXPECT_TRUE(fs::exists(configPath));
 }
 
 TEST_F(FrmSystemTest, AMessageBoxDoesNotRefillTheFields) {

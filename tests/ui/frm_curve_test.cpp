@@ -146,7 +146,7 @@ TEST_F(FrmCurveTest, ViewMenuOpensTheWindowBesideTheMainWindowWithoutAnActivatio
     EXPECT_TRUE(curve->isVisible());
     EXPECT_TRUE(curve->isWindow());
     EXPECT_EQ(curve->windowModality(), Qt::NonModal);
-    EXPECT_EQ(curve->windowTitle(), QStringLiteral("蒸気圧曲線"));
+    EXPECT_EQ(curve->windowTitle(), QStringLiteral("蒸気圧曲線のグラフ"));
     EXPECT_TRUE(curve->screen()->availableGeometry().contains(curve->frameGeometry().topLeft()));
     curve->close();
     EXPECT_FALSE(curve->isVisible());
@@ -156,6 +156,35 @@ TEST_F(FrmCurveTest, ViewMenuOpensTheWindowBesideTheMainWindowWithoutAnActivatio
     EXPECT_EQ(control<QLabel>(window.get(), "lblPress")->text(), "mmHg");
     EXPECT_EQ(control<SurfaceWidget>(window.get(), "picGrph")->image(), graph);
     EXPECT_EQ(state.experiment.settings.pressureUnit, model::MmHg);
+}
+
+TEST_F(FrmCurveTest, TheWindowOpensBesideTheMainOneFollowsItsZoomAndClosesWithEsc) {
+    window->move(0, 0);  // room on the right
+    frmCurve* curve = openCurve();
+    EXPECT_FALSE(curve->frameGeometry().intersects(window->frameGeometry()));
+    QCheckBox* log = control<QCheckBox>(curve, "chkLog");
+    EXPECT_EQ(log->font().pixelSize(), 15);
+    const QSize at100 = curve->size();
+
+    struct Step {
+        int zoom;
+        int controlPixels;
+        int readoutPixels;
+    };
+    const Step steps[] = {{150, 23, 26}, {100, 15, 17}, {200, 30, 34}, {100, 15, 17}};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.zoom);
+        window->setZoom(step.zoom);
+        EXPECT_EQ(log->font().pixelSize(), step.controlPixels);
+        EXPECT_EQ(control<QPushButton>(curve, "cmdCopy")->font().pixelSize(), step.controlPixels);
+        EXPECT_EQ(control<QLabel>(curve, "lblReadout")->font().pixelSize(), step.readoutPixels);
+        const QSize expected = (QSizeF(at100) * (step.zoom / 100.0)).toSize();
+        EXPECT_NEAR(curve->width(), expected.width(), 1);
+        EXPECT_NEAR(curve->height(), expected.height(), 1);
+    }
+    curve->activateWindow();
+    QTest::keyClick(curve, Qt::Key_Escape);
+    EXPECT_FALSE(curve->isVisible());
 }
 
 TEST_F(FrmCurveTest, ShowsTheThreeColoursAndTheExperimentInRed) {
