@@ -6,6 +6,6 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-g++ -std=c++20 -O2 -Wall -Wextra -o "$scratch/cp932_mapping" "$top/scripts/cp932_mapping.cpp"
+g++ -std=c++20 -O2 -Wall -Wextra -I "$top/src" -o "$scratch/cp932_mapping" "$top/scripts/cp932_mapping.cpp"
 "$scratch/cp932_mapping" >"$scratch/cp932_mapping.inc"
 mv "$scratch/cp932_mapping.inc" "$top/src/model/cp932_mapping.inc"

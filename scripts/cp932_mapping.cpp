@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "model/utf8.h"
+
 namespace {
 
 // The whole of `input` converted, or nullopt where iconv refuses any of it.
@@ -33,21 +35,7 @@ std::optional<std::string> Convert(const char* to, const char* from, const std::
 
 std::string Utf8(char32_t c) {
     std::string s;
-    if (c < 0x80) {
-        s += static_cast<char>(c);
-    } else if (c < 0x800) {
-        s += static_cast<char>(0xC0 | (c >> 6));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        s += static_cast<char>(0xE0 | (c >> 12));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        s += static_cast<char>(0xF0 | (c >> 18));
-        s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    }
+    kemora::model::AppendUtf8(s, c);
     return s;
 }
 

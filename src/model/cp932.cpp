@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <memory>
 
+#include "model/utf8.h"
+
 namespace kemora::model {
 namespace {
 
@@ -19,17 +21,6 @@ IconvHandle OpenConverter(const char* to, const char* from) {
     if (handle == reinterpret_cast<iconv_t>(-1))
         return nullptr;
     return IconvHandle(handle);
-}
-
-// Length of the UTF-8 sequence that starts with this byte (1 for a stray byte).
-std::size_t Utf8SequenceLength(unsigned char lead) {
-    if (lead >= 0xF0 && lead <= 0xF4)
-        return 4;
-    if (lead >= 0xE0)
-        return lead <= 0xEF ? 3 : 1;
-    if (lead >= 0xC2)
-        return 2;
-    return 1;
 }
 
 // Converts the whole input; an unconvertible or broken sequence becomes `replacement` and

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "model/cp932.h"
+#include "model/utf8.h"
 
 namespace kemora::model::cp932_table {
 namespace {
@@ -21,18 +22,6 @@ static_assert(std::is_sorted(std::begin(kEncoding), std::end(kEncoding),
                              [](const Cp932Code& a, const Cp932Code& b) {
                                  return a.codePoint < b.codePoint;
                              }));
-
-// Length of the UTF-8 sequence that starts with this byte (1 for a stray byte): how far a
-// replaced sequence is skipped.
-std::size_t Utf8SequenceLength(unsigned char lead) {
-    if (lead >= 0xF0 && lead <= 0xF4)
-        return 4;
-    if (lead >= 0xE0)
-        return lead <= 0xEF ? 3 : 1;
-    if (lead >= 0xC2)
-        return 2;
-    return 1;
-}
 
 // The code point of the well-formed UTF-8 sequence at the start of `text`, or nothing for
 // an overlong form, a surrogate, a code point past U+10FFFF or a broken or cut sequence.
@@ -54,19 +43,6 @@ std::optional<char32_t> DecodeUtf8(std::string_view text) {
     if (point < kSmallest[length] || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF))
         return std::nullopt;
     return point;
-}
-
-void AppendUtf8(std::string& out, char32_t point) {
-    if (point < 0x80) {
-        out += static_cast<char>(point);
-    } else if (point < 0x800) {
-        out += static_cast<char>(0xC0 | (point >> 6));
-        out += static_cast<char>(0x80 | (point & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (point >> 12));
-        out += static_cast<char>(0x80 | ((point >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (point & 0x3F));
-    }
 }
 
 // Row of kDoubleByte for a lead byte.
