@@ -4,6 +4,7 @@
 // only for a press the page received; the volume field's arrow keys step the volume.
 import { KeyRoute, type MainWindow } from "./core";
 import { commandOf, keyCodeOf, type Command } from "./keys";
+import { insideOpenDialog } from "./modal_dialog";
 
 export function setUpKeys(window: MainWindow, volumeField: HTMLElement, menuBar: HTMLElement,
                           run: (command: Command) => void): void {
@@ -14,6 +15,7 @@ export function setUpKeys(window: MainWindow, volumeField: HTMLElement, menuBar:
     };
     document.addEventListener("keydown", (event) => {
         if (menuBar.contains(event.target as Node)) return;  // the menus' keys are theirs
+        if (insideOpenDialog(event.target)) return;
         const command = commandOf(event);
         if (command !== null) {
             stop(event);
