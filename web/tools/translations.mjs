@@ -26,8 +26,18 @@ export function parseTranslations(xml) {
     return contexts;
 }
 
-// The contexts whose texts the page shows: the main window's and the liquids' names.
-export const kPageContexts = ["kemora::ui::frmMain", "Liquids"];
+// The contexts whose texts the page shows: the main window's, the liquids' names, the settings
+// dialog's, and the texts only the page has (kPageOnlyContext).
+export const kPageContexts = ["kemora::ui::frmMain", "Liquids", "kemora::dialogs::frmSystem", "kemora::web::Page"];
+
+// The texts of the page that the desktop lacks (its storage, its file input): the sources'
+// check leaves them to the page's own test.
+export const kPageOnlyContext = "kemora::web::Page";
+
+// Contexts that word the same source their own way (the field messages' "a pressure unit"
+// against a label's "Pressure unit"): looked up as context + kContextMark + source.
+export const kQualifiedContexts = ["FieldMessages"];
+export const kContextMark = "\u0004";
 
 // The English of every source of the page's contexts; a source that two contexts translate
 // differently is an error, as the page looks texts up by source alone.
@@ -41,6 +51,9 @@ export function pageTranslations(xml) {
             }
             table[source] = translation;
         }
+    }
+    for (const name of kQualifiedContexts) {
+        for (const [source, translation] of contexts.get(name) ?? []) table[name + kContextMark + source] = translation;
     }
     return table;
 }
