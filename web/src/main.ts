@@ -10,6 +10,8 @@ import { Ticker } from "./ticker";
 import { type Command } from "./keys";
 import translations from "kemora:translations";
 import type { KemoraCore, MainWindow } from "./core";
+import type { ExportsCore } from "./core_exports";
+import { setUpExports } from "./exports";
 
 declare global {
     interface Window {
@@ -28,6 +30,7 @@ async function start(): Promise<void> {
     const core = await createKemoraCore();
     const form = new frmMain(core);
     const win = form.window;
+    const exportsUi = setUpExports(core as KemoraCore & ExportsCore, win, () => win.Form_Activate());
     let language: Language = startLanguage(location.search, storedLanguage());
 
     const showLanguage = () => {
@@ -36,6 +39,7 @@ async function start(): Promise<void> {
         byId("menu_langJa").setAttribute("aria-checked", String(language === "ja"));
         byId("menu_langEn").setAttribute("aria-checked", String(language === "en"));
         form.retranslate();
+        exportsUi.retranslate();
     };
     const chooseLanguage = (chosen: Language) => {
         language = chosen;

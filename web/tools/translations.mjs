@@ -26,8 +26,20 @@ export function parseTranslations(xml) {
     return contexts;
 }
 
-// The contexts whose texts the page shows: the main window's and the liquids' names.
-export const kPageContexts = ["kemora::ui::frmMain", "Liquids"];
+// The contexts whose texts the page shows: the main window's, the liquids' names, and the
+// curve window's, the exports' and the worksheet's.
+export const kPageContexts = ["kemora::ui::frmMain", "Liquids", "kemora::ui::frmCurve", "kemora::ui::CurvePlot",
+                              "kemora::ui::ExportCommands", "GraphPage"];
+
+// Contexts that word some source otherwise than the page's contexts do (a table cell in
+// lower case, say): the page looks their texts up under the context's name as well
+// (texts.ts, trIn), never by source alone.
+export const kQualifiedContexts = ["TableWording", "kemora::dialogs::frmSystem"];
+
+// The key of a text looked up by context and source.
+export function qualifiedKey(context, source) {
+    return `${context}\u0004${source}`;
+}
 
 // The English of every source of the page's contexts; a source that two contexts translate
 // differently is an error, as the page looks texts up by source alone.
@@ -41,6 +53,9 @@ export function pageTranslations(xml) {
             }
             table[source] = translation;
         }
+    }
+    for (const name of kQualifiedContexts) {
+        for (const [source, translation] of contexts.get(name) ?? []) table[qualifiedKey(name, source)] = translation;
     }
     return table;
 }
