@@ -77,6 +77,7 @@ export interface PrintedTableLayout {
 
 export interface ExportsWindow extends MainWindow {
     CsvBytes(words: TableWords): Uint8Array<ArrayBuffer>;
+    TableRows(words: TableWords): string[][];
     BuildCurveFigure(logarithmic: boolean, measured: boolean): CurveFigure;
     settings(): object;
 }

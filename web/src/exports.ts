@@ -58,22 +58,25 @@ export function windowPicture(client: HTMLElement): HTMLCanvasElement {
     return picture;
 }
 
-// Binds the menu items and keys of the exports to the main window `window`; the curve window
-// and the message box are activated back to `activateMainWindow` when they close.
-export function setUpExports(core: ExportsCore, window: MainWindow, activateMainWindow: () => void): {
+// Binds the menu items and keys of the exports to the main window `window`. The curve window
+// and the message box give the focus back with `focusMainWindow` when they close; as on the
+// desktop, neither runs the main window's activation again.
+export function setUpExports(core: ExportsCore, window: MainWindow, focusMainWindow: () => void): {
     retranslate: () => void;
 } {
     const win = window as ExportsWindow;
     const graph = byId<HTMLCanvasElement>("picGrph");
     const client = byId("client");
     const sheet = byId("printSheet");
-    const curve = new frmCurve(core, window, activateMainWindow);
-    byId("exportMessage").addEventListener("close", activateMainWindow);
+    const curve = new frmCurve(core, window, focusMainWindow);
+    const message = byId<HTMLDialogElement>("exportMessage");
+    message.addEventListener("close", focusMainWindow);
+    byId("exportMessageOk").addEventListener("click", () => message.close());
 
     const saveCsv = () => {
-        const bytes = win.CsvBytes(tableWords());
         // Nothing plotted, nothing to save: the desktop offers no file either.
-        if (bytes.length === 0) return;
+        if (win.TableRows(tableWords()).length === 0) return;
+        const bytes = win.CsvBytes(tableWords());
         download(tr("蒸気圧のデータ.csv"), new Blob([bytes], { type: "text/csv" }));
     };
     const saveImage = async () => {

@@ -25,7 +25,7 @@ export class frmCurve {
     private following = 0;
 
     constructor(private readonly core: ExportsCore, private readonly window: MainWindow,
-                private readonly activateMainWindow: () => void) {
+                private readonly focusMainWindow: () => void) {
         this.plot = new CurvePlot(core, byId<HTMLCanvasElement>("picCurve"));
         byId("frmCurveClose").addEventListener("click", () => this.dialog.close());
         this.chkLog.addEventListener("change", () => this.redraw());
@@ -49,17 +49,19 @@ export class frmCurve {
         });
         this.dialog.addEventListener("close", () => {
             cancelAnimationFrame(this.following);
-            this.activateMainWindow();
+            this.focusMainWindow();
         });
         new ResizeObserver(() => {
             if (this.dialog.open) this.redraw();
         }).observe(canvas);
     }
 
-    // Opens the window, or brings it to the front; the main window keeps the focus.
+    // Opens the window, or brings it to the front; the main window keeps the focus, which a
+    // dialog's opening would take.
     show(): void {
         if (!this.dialog.open) {
             this.dialog.show();
+            this.focusMainWindow();
             this.follow();
         }
         this.redraw();

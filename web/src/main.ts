@@ -30,7 +30,7 @@ async function start(): Promise<void> {
     const core = await createKemoraCore();
     const form = new frmMain(core);
     const win = form.window;
-    const exportsUi = setUpExports(core as KemoraCore & ExportsCore, win, () => win.Form_Activate());
+    const exportsUi = setUpExports(core as KemoraCore & ExportsCore, win, () => byId("txtValue").focus());
     let language: Language = startLanguage(location.search, storedLanguage());
 
     const showLanguage = () => {
