@@ -4,15 +4,21 @@
 #include <emscripten/bind.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "curve/axis.h"
 #include "curve/readout.h"
+#include "mainwindow/graph.h"
+#include "mainwindow/panel_sizes.h"
 #include "mainwindow/plotted_table.h"
 #include "mainwindow/printed_table.h"
+#include "mainwindow/surface.h"
 #include "model/settings.h"
 #include "web/js_values.h"
 #include "web/main_window.h"
@@ -97,6 +103,63 @@ val PrintedSheet(const MainWindow& window, const val& words) {
     return sheet;
 }
 
+// A graph box drawn as vectors for the printed sheet, as the desktop's printer draws it: the
+// page's `sheet` object is handed rectangles (fill: left, top, width, height, 0xRRGGBB),
+// one-pixel lines (line: x1, y1, x2, y2, colour, both ends drawn) and texts, all in the
+// graph box's logical pixels. Sprites are no part of the graph.
+class SheetSurface : public mainwindow::Surface {
+  public:
+    explicit SheetSurface(val sheet) : m_sheet(std::move(sheet)) {}
+
+    void fillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, mainwindow::Rgb c) override {
+        const auto [left, right] = std::minmax(int64_t{x1}, int64_t{x2});
+        const auto [top, bottom] = std::minmax(int64_t{y1}, int64_t{y2});
+        m_sheet.call<void>("fill", static_cast<double>(left), static_cast<double>(top),
+                           static_cast<double>(right - left + 1),
+                           static_cast<double>(bottom - top + 1), ColorOf(c));
+    }
+    void drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, mainwindow::Rgb c) override {
+        m_sheet.call<void>("line", x1, y1, x2, y2, ColorOf(c));
+    }
+    void setTextPosition(int32_t x, int32_t y) override {
+        m_textX = x;
+        m_textY = y;
+    }
+    void printText(std::string_view utf8) override {
+        m_sheet.call<void>("text", m_textX, m_textY, std::string(utf8));
+        m_textY += m_sheet["lineSpacing"].as<int32_t>();
+    }
+    std::optional<mainwindow::TextInk> textInk(std::string_view utf8) override {
+        const val ink = m_sheet.call<val>("textInk", std::string(utf8));
+        if (ink.isNull() || ink.isUndefined())
+            return std::nullopt;
+        const auto side = [&](const char* name) {
+            return static_cast<int32_t>(
+                std::clamp<int64_t>(PixelsOf(ink[name].as<double>()), INT32_MIN, INT32_MAX));
+        };
+        return mainwindow::TextInk{side("left"), side("top"), side("right"), side("bottom")};
+    }
+    void copySprite(int32_t /*x*/, int32_t /*y*/) override {}
+    void refresh() override {}
+
+  private:
+    static int32_t ColorOf(mainwindow::Rgb c) {
+        return int32_t{c.r} << 16 | int32_t{c.g} << 8 | c.b;
+    }
+
+    val m_sheet;
+    int32_t m_textX = 0;
+    int32_t m_textY = 0;
+};
+
+// Draws the graph box of the plotted states onto the page's `sheet` object, as the printed
+// page shows it, whatever the screen's box shows now.
+void DrawGraphCopy(const MainWindow& window, val sheet) {
+    SheetSurface surface(std::move(sheet));
+    const mainwindow::MainState& state = window.state();
+    mainwindow::DrawGraphCopy(surface, state.experiment.settings, state.graph.plottedStates);
+}
+
 // How `stateCount` rows of `columnCount` columns go into `width` × `height` millimetres:
 // {rowsPerBlock, blocks, shown, omitted, places: [{block, row}] per line under the headers}.
 val PrintedTableLayout(double stateCount, double columnCount, double width, double height) {
@@ -137,12 +200,15 @@ EMSCRIPTEN_BINDINGS(kemora_exports) {
         .field("logarithmic", &curve::AxisScale::logarithmic);
 
     function("CurveReadout", &web::CurveReadout);
+    function("DrawGraphCopy", &web::DrawGraphCopy);
     function("CurveToPixel", &web::CurveToPixel);
     function("CurveToValue", &web::CurveToValue);
     function("ExperimentLiquid", &web::ExperimentLiquid);
     function("PrintedSheet", &web::PrintedSheet);
     function("PrintedTableLayout", &web::PrintedTableLayout);
 
+    constant("kGraphBoxWidth", mainwindow::kGraphBoxWidth);
+    constant("kGraphBoxHeight", mainwindow::kGraphBoxHeight);
     constant("kTableColumnWidth", mainwindow::kTableColumnWidth);
     constant("kTableRowHeight", mainwindow::kTableRowHeight);
     constant("kTableBlockGap", mainwindow::kTableBlockGap);

@@ -75,6 +75,15 @@ export interface PrintedTableLayout {
     places: { block: number; row: number }[];
 }
 
+// What the core draws a printed graph onto, in the graph box's logical pixels.
+export interface SheetDrawing {
+    fill(x: number, y: number, width: number, height: number, rgb: number): void;
+    line(x1: number, y1: number, x2: number, y2: number, rgb: number): void;
+    text(x: number, y: number, utf8: string): void;
+    textInk(utf8: string): { left: number; top: number; right: number; bottom: number } | null;
+    readonly lineSpacing: number;
+}
+
 export interface ExportsWindow extends MainWindow {
     CsvBytes(words: TableWords): Uint8Array<ArrayBuffer>;
     TableRows(words: TableWords): string[][];
@@ -84,11 +93,15 @@ export interface ExportsWindow extends MainWindow {
 
 export interface ExportsCore {
     CurveReadout(window: MainWindow, temperature: number): CurveReadout | null;
+    // Draws the graph box of the plotted states onto `sheet` in the box's logical pixels.
+    DrawGraphCopy(window: MainWindow, sheet: SheetDrawing): void;
     CurveToPixel(scale: AxisScale, value: number): number;
     CurveToValue(scale: AxisScale, pixel: number): number;
     ExperimentLiquid(window: MainWindow): number;
     PrintedSheet(window: MainWindow, words: TableWords): PrintedSheet;
     PrintedTableLayout(stateCount: number, columnCount: number, width: number, height: number): PrintedTableLayout;
+    kGraphBoxWidth: number;     // logical pixels
+    kGraphBoxHeight: number;    // logical pixels
     kTableColumnWidth: number;  // mm
     kTableRowHeight: number;    // mm
     kTableBlockGap: number;     // mm

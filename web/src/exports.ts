@@ -86,7 +86,7 @@ export function setUpExports(core: ExportsCore, window: MainWindow, focusMainWin
     };
     const copyGraph = () => void copyImage(canvasPng(graph));
     const copyWindow = () => void copyImage(canvasPng(windowPicture(client)));
-    const preparePrint = () => buildPrintSheet(sheet, core, window, graph, new Date(), language());
+    const preparePrint = () => buildPrintSheet(sheet, core, window, new Date(), language());
     const print = () => {
         preparePrint();
         globalThis.print();

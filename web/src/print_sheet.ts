@@ -5,6 +5,7 @@
 import type { MainWindow } from "./core";
 import type { ExportsCore, PrintedSheet } from "./core_exports";
 import { liquidName } from "./curve_plot";
+import { SheetGraph } from "./sheet_graph";
 import { tableWords } from "./table_words";
 import { tr } from "./texts";
 
@@ -100,10 +101,9 @@ function answerArea(x: number, y: number, width: number, height: number): HTMLEl
     return parts;
 }
 
-// Fills `target` with the worksheet for the plotted states as they stand, dated `date`; the
-// graph is the main window's graph box `graph`, drawn at the sheet's size.
-export function buildPrintSheet(target: HTMLElement, core: ExportsCore, window: MainWindow,
-                                graph: HTMLCanvasElement, date: Date, language: string): void {
+// Fills `target` with the worksheet for the plotted states as they stand, dated `date`.
+export function buildPrintSheet(target: HTMLElement, core: ExportsCore, window: MainWindow, date: Date,
+                                language: string): void {
     const sheet = core.PrintedSheet(window, tableWords());
     const width = kSheetWidth;
     const height = kSheetHeight;
@@ -112,18 +112,18 @@ export function buildPrintSheet(target: HTMLElement, core: ExportsCore, window: 
     // The left half holds the graph, as tall as leaves room for a table beneath it; the
     // right half is the answer area.
     const leftWidth = (width - kGap) / 2;
-    const aspect = graph.height > 0 ? graph.width / graph.height : 1;
+    const aspect = core.kGraphBoxWidth / core.kGraphBoxHeight;
     const graphTop = kHeadingHeight + kAxisTitleHeight + 1;
     const graphHeight = Math.min(height * 0.5, leftWidth / aspect);
     const graphWidth = graphHeight * aspect;
     const graphLeft = (leftWidth - graphWidth) / 2;
     parts.push(place(box("axisTitle", sheet.pressureHeader), graphLeft, graphTop - kAxisTitleHeight, graphWidth, kAxisTitleHeight));
-    const copy = document.createElement("canvas");
-    copy.id = "printGraph";
-    copy.width = graph.width;
-    copy.height = graph.height;
-    copy.getContext("2d")?.drawImage(graph, 0, 0);
-    parts.push(place(copy, graphLeft, graphTop, graphWidth, graphHeight));
+    const drawn = new SheetGraph(core.kGraphBoxWidth, core.kGraphBoxHeight);
+    core.DrawGraphCopy(window, drawn);
+    const graph = document.createElement("div");
+    graph.id = "printGraph";
+    graph.append(drawn.svg);
+    parts.push(place(graph, graphLeft, graphTop, graphWidth, graphHeight));
     parts.push(place(box("axisTitle volume", sheet.volumeHeader), graphLeft, graphTop + graphHeight, graphWidth, kAxisTitleHeight));
 
     const tableTop = graphTop + graphHeight + kAxisTitleHeight + 2;
