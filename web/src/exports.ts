@@ -94,6 +94,15 @@ export function setUpExports(core: ExportsCore, window: MainWindow, focusMainWin
     // The browser's own print command gets the same sheet.
     addEventListener("beforeprint", preparePrint);
 
+    // データをCSVで保存 is offered while states are plotted, as on the desktop; looked at as
+    // the menu opens, before it shows its items.
+    const saveCsvItem = byId<HTMLButtonElement>("menu_saveCsv");
+    const offerCsv = () => {
+        saveCsvItem.disabled = win.TableRows(tableWords()).length === 0;
+    };
+    byId("menu_File").addEventListener("click", offerCsv, { capture: true });
+    offerCsv();
+
     const items: [string, () => void][] = [
         ["menu_saveCsv", saveCsv],
         ["menu_saveImage", () => void saveImage()],

@@ -102,10 +102,22 @@ for (const kind of kBrowsers) {
             });
         }
 
-        test("nothing plotted, no CSV file, as on the desktop", async () => {
+        test("データをCSVで保存 is offered exactly while states are plotted", async () => {
             const { page, errors } = await openPage(browser, { init: recordDownloads });
-            await menu(page, "menu_File", "menu_saveCsv");
+            const offered = async () => {
+                await page.click("#menu_File");
+                const enabled = await page.$eval("#menu_saveCsv", (item) => !item.disabled);
+                await page.keyboard.press("Escape");
+                return enabled;
+            };
+            assert.equal(await offered(), false);
+            // Even asked for, nothing plotted gives no file.
+            await page.$eval("#menu_saveCsv", (item) => item.click());
             assert.deepEqual(await downloads(page), []);
+            await typeVolume(page, "100");
+            assert.equal(await offered(), true);
+            await page.click("#picGrphCls");
+            assert.equal(await offered(), false);
             assert.deepEqual(errors, []);
             await page.close();
         });
