@@ -79,11 +79,18 @@ export function setUpExports(core: ExportsCore, window: MainWindow, focusMainWin
         const bytes = win.CsvBytes(tableWords());
         download(tr("蒸気圧のデータ.csv"), new Blob([bytes], { type: "text/csv" }));
     };
-    const saveImage = async () => {
-        const png = await canvasPng(graph);
+    // The graph box or the whole window, as the desktop's save dialog offers them; Escape
+    // chooses neither.
+    const imageChoice = byId<HTMLDialogElement>("saveImageDialog");
+    imageChoice.addEventListener("close", focusMainWindow);
+    const saveImage = async (picture: HTMLCanvasElement) => {
+        imageChoice.close();
+        const png = await canvasPng(picture);
         if (png) download(tr("蒸気圧のグラフ.png"), png);
         else showMessage(`${tr("保存できませんでした。")}\n${tr("蒸気圧のグラフ.png")}`);
     };
+    byId("saveImageGraph").addEventListener("click", () => void saveImage(graph));
+    byId("saveImageWindow").addEventListener("click", () => void saveImage(windowPicture(client)));
     const copyGraph = () => void copyImage(canvasPng(graph));
     const copyWindow = () => void copyImage(canvasPng(windowPicture(client)));
     const preparePrint = () => buildPrintSheet(sheet, core, window, new Date(), language());
@@ -105,7 +112,9 @@ export function setUpExports(core: ExportsCore, window: MainWindow, focusMainWin
 
     const items: [string, () => void][] = [
         ["menu_saveCsv", saveCsv],
-        ["menu_saveImage", () => void saveImage()],
+        ["menu_saveImage", () => {
+            if (!imageChoice.open) imageChoice.showModal();
+        }],
         ["menu_print", print],
         ["menu_copyGraph", copyGraph],
         ["menu_copyWindow", copyWindow],

@@ -126,25 +126,36 @@ for (const kind of kBrowsers) {
             test(`the PNG downloads are the pictures at the screen's pixels (ratio ${ratio})`, async () => {
                 const { page, errors } = await openPage(browser, { width: 1280, height: 800, ratio, init: recordDownloads });
                 await typeVolume(page, "200");
+                // The graph, then the whole window, as the save dialog offers them.
+                for (const choice of ["saveImageGraph", "saveImageWindow"]) {
+                    await menu(page, "menu_File", "menu_saveImage");
+                    await page.waitForSelector("#saveImageDialog[open]");
+                    await page.click(`#${choice}`);
+                    await page.waitForFunction(() => !document.getElementById("saveImageDialog").open);
+                }
+                // Escape chooses neither.
                 await menu(page, "menu_File", "menu_saveImage");
+                await page.waitForSelector("#saveImageDialog[open]");
+                await page.keyboard.press("Escape");
+                await page.waitForFunction(() => !document.getElementById("saveImageDialog").open);
                 await menu(page, "menu_view", "menu_curve");
                 await page.waitForSelector("#frmCurve[open]");
                 await page.click("#cmdSave");
-                await page.waitForFunction(() => globalThis.downloads.length === 2);
-                const [graph, curve] = await downloads(page);
-                const expected = await page.evaluate(() => ["picGrph", "picCurve"].map((id) => {
-                    const canvas = document.getElementById(id);
-                    const box = canvas.getBoundingClientRect();
-                    return { width: canvas.width, height: canvas.height, cssWidth: box.width, cssHeight: box.height };
+                await page.waitForFunction(() => globalThis.downloads.length === 3);
+                const [graph, window, curve] = await downloads(page);
+                const expected = await page.evaluate(() => ["picGrph", "client", "picCurve"].map((id) => {
+                    const element = document.getElementById(id);
+                    const box = element.getBoundingClientRect();
+                    return { cssWidth: box.width, cssHeight: box.height };
                 }));
-                assert.equal(graph.name, "蒸気圧のグラフ.png");
-                assert.equal(curve.name, "蒸気圧曲線.png");
-                for (const [file, shown] of [[graph, expected[0]], [curve, expected[1]]]) {
+                assert.deepEqual([graph.name, window.name, curve.name], ["蒸気圧のグラフ.png", "蒸気圧のグラフ.png", "蒸気圧曲線.png"]);
+                [graph, window, curve].forEach((file, i) => {
                     const size = pngSize(file.bytes);
-                    assert.deepEqual(size, { width: shown.width, height: shown.height }, file.name);
+                    const shown = expected[i];
                     // As sharp as the screen: a device pixel for each.
-                    assert.ok(Math.abs(size.width - shown.cssWidth * ratio) <= 1, `${file.name}: ${size.width} for ${shown.cssWidth} CSS pixels`);
-                }
+                    assert.ok(Math.abs(size.width - shown.cssWidth * ratio) <= 1 && Math.abs(size.height - shown.cssHeight * ratio) <= 1,
+                              `${i}: ${JSON.stringify(size)} for ${JSON.stringify(shown)} CSS pixels`);
+                });
                 assert.deepEqual(errors, []);
                 await page.close();
             });
