@@ -8,7 +8,7 @@ import { canvasPng, frmCurve, hasSelection } from "./frm_curve";
 import { copyImage, download, showMessage } from "./export_files";
 import { buildPrintSheet } from "./print_sheet";
 import { tableWords } from "./table_words";
-import { language, tr } from "./texts";
+import { language, tr, trIn } from "./texts";
 
 function byId<T extends HTMLElement>(id: string): T {
     const element = document.getElementById(id);
@@ -89,6 +89,7 @@ export function setUpExports(core: ExportsCore, window: MainWindow, focusMainWin
         if (png) download(tr("蒸気圧のグラフ.png"), png);
         else showMessage(`${tr("保存できませんでした。")}\n${tr("蒸気圧のグラフ.png")}`);
     };
+    byId("saveImageClose").addEventListener("click", () => imageChoice.close());
     byId("saveImageGraph").addEventListener("click", () => void saveImage(graph));
     byId("saveImageWindow").addEventListener("click", () => void saveImage(windowPicture(client)));
     const copyGraph = () => void copyImage(canvasPng(graph));
@@ -138,5 +139,10 @@ export function setUpExports(core: ExportsCore, window: MainWindow, focusMainWin
         event.stopPropagation();
         action();
     }, { capture: true });
-    return { retranslate: () => curve.retranslate() };
+    return {
+        retranslate: () => {
+            byId("saveImageClose").setAttribute("aria-label", trIn("kemora::dialogs::frmSystem", "閉じる"));
+            curve.retranslate();
+        },
+    };
 }

@@ -133,11 +133,13 @@ for (const kind of kBrowsers) {
                     await page.click(`#${choice}`);
                     await page.waitForFunction(() => !document.getElementById("saveImageDialog").open);
                 }
-                // Escape chooses neither.
-                await menu(page, "menu_File", "menu_saveImage");
-                await page.waitForSelector("#saveImageDialog[open]");
-                await page.keyboard.press("Escape");
-                await page.waitForFunction(() => !document.getElementById("saveImageDialog").open);
+                // Escape or × chooses neither.
+                for (const close of [() => page.keyboard.press("Escape"), () => page.click("#saveImageClose")]) {
+                    await menu(page, "menu_File", "menu_saveImage");
+                    await page.waitForSelector("#saveImageDialog[open]");
+                    await close();
+                    await page.waitForFunction(() => !document.getElementById("saveImageDialog").open);
+                }
                 await menu(page, "menu_view", "menu_curve");
                 await page.waitForSelector("#frmCurve[open]");
                 await page.click("#cmdSave");
