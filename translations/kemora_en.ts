@@ -498,6 +498,10 @@ Dashed: measured values from the Antoine equation log10(p / mmHg) = A − B / (C
         <source>保存できませんでした。</source>
         <translation>Could not save the file.</translation>
     </message>
+    <message>
+        <source>クリップボードにコピーできませんでした。</source>
+        <translation>Could not copy to the clipboard.</translation>
+    </message>
 </context>
 <context>
     <name>kemora::ui::frmCurve</name>

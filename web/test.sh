@@ -19,4 +19,5 @@ node --test test/unit/
 # One browser at a time: the page's tests, then WebKit's.
 node --test test/browser/page.test.mjs
 node --test test/browser/settings.test.mjs
+node --test test/browser/exports.test.mjs
 node --test test/browser/webkit.test.mjs

@@ -14,6 +14,8 @@ import { Ticker } from "./ticker";
 import { type Command } from "./keys";
 import translations from "kemora:translations";
 import type { KemoraCore, MainWindow } from "./core";
+import type { ExportsCore } from "./core_exports";
+import { setUpExports } from "./exports";
 
 declare global {
     interface Window {
@@ -39,6 +41,7 @@ async function start(): Promise<void> {
     store.load();
     store.follow((bytes) => win.setSettingsBytes(bytes));
     const settingsDialog = new frmSystem(core, win, store);
+    const exportsUi = setUpExports(core as KemoraCore & ExportsCore, win, () => byId("txtValue").focus());
     let language: Language = startLanguage(location.search, store.language());
 
     const showLanguage = () => {
@@ -48,6 +51,7 @@ async function start(): Promise<void> {
         byId("menu_langEn").setAttribute("aria-checked", String(language === "en"));
         form.retranslate();
         settingsDialog.retranslate();
+        exportsUi.retranslate();
     };
     const chooseLanguage = (chosen: Language) => {
         language = chosen;

@@ -4,7 +4,7 @@ import assert from "node:assert/strict";
 import { readFileSync, readdirSync } from "node:fs";
 import { join } from "node:path";
 import { test } from "node:test";
-import { kContextMark, kPageOnlyContext, pageTranslations, parseTranslations } from "../../tools/translations.mjs";
+import { kPageOnlyContext, pageTranslations, parseTranslations, qualifiedKey } from "../../tools/translations.mjs";
 import { webDir } from "./load.mjs";
 
 const srcDir = join(webDir, "src");
@@ -30,7 +30,7 @@ function shownTexts() {
     for (const { text } of sources) {
         for (const [, literal] of withoutComments(text).matchAll(/\btr\(\s*"((?:[^"\\]|\\.)*)"/g)) texts.add(JSON.parse(`"${literal}"`));
         for (const [, context, literal] of withoutComments(text).matchAll(/\btrIn\(\s*"([^"]*)",\s*"((?:[^"\\]|\\.)*)"/g)) {
-            texts.add(context + kContextMark + JSON.parse(`"${literal}"`));
+            texts.add(qualifiedKey(context, JSON.parse(`"${literal}"`)));
         }
     }
     for (const [, , value] of html.matchAll(/data-(text|name|description|tip)="([^"]*)"/g)) {
@@ -126,4 +126,17 @@ test("the rule finder finds each kind of rule", () => {
 
 test("the page's scripts hold no rule of the experiment", () => {
     for (const { name, text } of sources) assert.deepEqual(ruleSigns(text), [], name);
+});
+
+test("a source worded otherwise in a qualified context is kept under that context too", () => {
+    const file = `<TS><context><name>kemora::ui::frmMain</name>
+        <message><source>すべて液体</source><translation>All liquid</translation></message></context>
+        <context><name>TableWording</name>
+        <message><source>すべて液体</source><translation>all liquid</translation></message></context>
+        <context><name>Elsewhere</name>
+        <message><source>すべて液体</source><translation>ignored</translation></message></context></TS>`;
+    const table = pageTranslations(file);
+    assert.equal(table["すべて液体"], "All liquid");
+    assert.equal(table[qualifiedKey("TableWording", "すべて液体")], "all liquid");
+    assert.equal(table[qualifiedKey("Elsewhere", "すべて液体")], undefined);
 });
