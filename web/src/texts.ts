@@ -22,6 +22,17 @@ export function language(): Language {
 // `source` in the interface language, "%1", "%2" … replaced by `args` in order.
 export function tr(source: string, ...args: (string | number)[]): string {
     const text = current === "en" ? english[source] ?? source : source;
+    return withArgs(text, args);
+}
+
+// `source` as the translation file's `context` words it, where another context words the
+// same source differently.
+export function trIn(context: string, source: string, ...args: (string | number)[]): string {
+    const text = current === "en" ? english[`${context}::${source}`] ?? source : source;
+    return withArgs(text, args);
+}
+
+function withArgs(text: string, args: (string | number)[]): string {
     return text.replace(/%(\d)/g, (whole, n: string) => {
         const arg = args[Number(n) - 1];
         return arg === undefined ? whole : String(arg);

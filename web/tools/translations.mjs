@@ -27,7 +27,10 @@ export function parseTranslations(xml) {
 }
 
 // The contexts whose texts the page shows: the main window's and the liquids' names.
-export const kPageContexts = ["kemora::ui::frmMain", "Liquids"];
+export const kPageContexts = ["kemora::ui::frmMain", "Liquids", "kemora::dialogs::frmSinario", "StepList"];
+// Contexts whose sources the page looks up with their context (trIn), since another context
+// words the same source differently: "context::source".
+export const kQualifiedContexts = ["FieldMessages"];
 
 // The English of every source of the page's contexts; a source that two contexts translate
 // differently is an error, as the page looks texts up by source alone.
@@ -41,6 +44,9 @@ export function pageTranslations(xml) {
             }
             table[source] = translation;
         }
+    }
+    for (const name of kQualifiedContexts) {
+        for (const [source, translation] of contexts.get(name) ?? []) table[`${name}::${source}`] = translation;
     }
     return table;
 }

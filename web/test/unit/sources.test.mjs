@@ -29,6 +29,9 @@ function shownTexts() {
     const texts = new Set();
     for (const { text } of sources) {
         for (const [, literal] of withoutComments(text).matchAll(/\btr\(\s*"((?:[^"\\]|\\.)*)"/g)) texts.add(JSON.parse(`"${literal}"`));
+        for (const [, context, literal] of withoutComments(text).matchAll(/\btrIn\(\s*"([^"]*)",\s*"((?:[^"\\]|\\.)*)"/g)) {
+            texts.add(`${context}::${JSON.parse(`"${literal}"`)}`);
+        }
     }
     for (const [, , value] of html.matchAll(/data-(text|name|description|tip)="([^"]*)"/g)) {
         texts.add(value.replace(/&amp;/g, "&"));
@@ -40,7 +43,8 @@ function shownTexts() {
 function untranslatedLiterals() {
     const found = [];
     for (const { name, text } of sources) {
-        const code = withoutComments(text).replace(/\btr\(\s*"(?:[^"\\]|\\.)*"/g, "tr(");
+        const code = withoutComments(text).replace(/\btr\(\s*"(?:[^"\\]|\\.)*"/g, "tr(")
+            .replace(/\btrIn\(\s*"[^"]*",\s*"(?:[^"\\]|\\.)*"/g, "trIn(");
         for (const [literal] of code.matchAll(/"(?:[^"\\\n]|\\.)*"|'(?:[^'\\\n]|\\.)*'|`(?:[^`\\]|\\.)*`/g)) {
             if (kJapanese.test(literal)) found.push(`${name}: ${literal}`);
         }
