@@ -51,6 +51,9 @@ const kPlaces: Readonly<Record<string, Place>> = {
     cmbBussitu: [840, 1080, 3135, 300],
     cmdAdd1: kAddPlace, cmdAdd2: kAddPlace, cmdAdd3: kAddPlace, cmdAdd4: kAddPlace, cmdAdd5: kAddPlace,
 };
+// The volume sentence's start (its width) and what follows it (their lefts), in twips.
+const kVolumeStartWidth = 615;
+const kVolumeSentenceRest: readonly (readonly [string, number])[] = [["txtTemp", 960], ["lblVolumeUnit", 1800]];
 // The fields whose typing the core limits, in code page 932 bytes.
 const kLimitedFields = ["txtTTl", "txtMol", "txtContainer", "txtGrphWMin", "txtGrphWMax", "txtPressWMin",
                         "txtPressWMax", "txtTemp"];
@@ -143,12 +146,12 @@ export class frmSinario {
     // moves the field and the rest to the right, as the desktop's does.
     private fitVolumeSentence(): void {
         const start = this.element("lblVolume");
-        const [, , designed] = kPlaces["lblVolume"] ?? kAddPlace;
+        const designed = kVolumeStartWidth / kTwipsPerPixel;
         start.style.width = "auto";
-        const overflow = Math.max(0, start.offsetWidth + 4 - designed / kTwipsPerPixel);
-        start.style.width = `${designed / kTwipsPerPixel + overflow}px`;
-        for (const id of ["txtTemp", "lblVolumeUnit"]) {
-            const [left] = kPlaces[id] ?? kAddPlace;
+        // A space's width more keeps the words off the field.
+        const overflow = Math.max(0, start.offsetWidth + 4 - designed);
+        start.style.width = `${designed + overflow}px`;
+        for (const [id, left] of kVolumeSentenceRest) {
             this.element(id).style.left = `${left / kTwipsPerPixel + overflow}px`;
         }
     }
