@@ -14,6 +14,8 @@ import { wordElements } from "./words";
 type Place = readonly [left: number, top: number, width: number, height: number];
 
 const kTwipsPerPixel = 15;
+const kMainWindowWidth = 800;  // CSS pixels of the main window at zoom 1
+const kViewportMargin = 16;    // CSS pixels kept free around the dialog
 const kAddPlace: Place = [5880, 1560, 975, 375];
 const kClientSize = [7350, 7200] as const;
 // Places in twips: the dialog's controls from its client area's top left, the pages'
@@ -109,8 +111,20 @@ export class frmSinario {
         if (this.dialog.open) return;
         wordElements(this.dialog);
         this.OpenEditor();
+        this.dialog.style.zoom = "1";
         showModal(this.dialog, () => this.win.Form_Activate());
+        this.followZoom();
         this.field("txtTTl").focus();
+    }
+
+    // As large as the main window is drawn, as far as the viewport holds it, as the desktop's
+    // dialogs follow the window's zoom; CSS zoom keeps the letters sharp.
+    private followZoom(): void {
+        const client = document.getElementById("client");
+        const windowFactor = client ? client.getBoundingClientRect().width / kMainWindowWidth : 1;
+        const room = Math.min((window.innerWidth - kViewportMargin) / this.dialog.offsetWidth,
+                              (window.innerHeight - kViewportMargin) / this.dialog.offsetHeight);
+        this.dialog.style.zoom = String(Math.max(1, Math.min(windowFactor, room)));
     }
 
     private element(id: string): HTMLElement {

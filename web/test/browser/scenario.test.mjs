@@ -242,6 +242,25 @@ for (const kind of kBrowsers) {
             await page.close();
         });
 
+        test("over a large window the editor grows with it, as far as the viewport holds it", async () => {
+            const rows = [{ width: 1920, height: 1080 }, { width: 1024, height: 768 }, { width: 800, height: 600 }];
+            for (const row of rows) {
+                const { page } = await openPage(browser, { width: row.width, height: row.height });
+                await openEditor(page);
+                const { dialog, client } = await page.evaluate(() => ({
+                    dialog: document.getElementById("frmSinario").getBoundingClientRect().toJSON(),
+                    client: document.getElementById("client").getBoundingClientRect().toJSON(),
+                }));
+                const inside = dialog.left >= 0 && dialog.top >= 0 && dialog.right <= row.width && dialog.bottom <= row.height;
+                assert.ok(inside, `${row.width}×${row.height}: ${JSON.stringify(dialog)}`);
+                // Designed 490 CSS pixels wide with its border, at the main window's factor.
+                const factor = client.width / 800;
+                const expected = 492 * Math.max(1, factor);
+                assert.ok(Math.abs(dialog.width - expected) < 2, `${dialog.width} at ${factor}`);
+                await page.close();
+            }
+        });
+
         test("a scenario the desktop saved opens and plays the same captions and volumes, key by key", async () => {
             const desktop = desktopScenario(`desktop-${kind.name}.so2`, kTitle, kLesson);
             assert.equal(desktop.bytes.length, 2380);
