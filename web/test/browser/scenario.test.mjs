@@ -274,7 +274,9 @@ for (const kind of kBrowsers) {
             assert.equal((await listLines(page)).length, desktop.shown.length - 1);
             await page.click("#cmdClose");
 
-            await page.click("#picSinario");
+            // By keys alone, as in front of a class: F5 switches scenario mode on.
+            await page.keyboard.press("F5");
+            assert.equal(await page.$eval("#picSinario", (e) => e.getAttribute("aria-pressed")), "true");
             for (const [index, expected] of desktop.shown.entries()) {
                 await page.keyboard.press("ArrowDown");
                 await page.evaluate((n) => runFrames(n), kTicksAfterKey);
