@@ -8,7 +8,7 @@ import { ScenarioFileResult, StepListKind, type FieldProblem, type ScenarioWindo
 import { fieldProblemText } from "./field_problems";
 import { showModal } from "./modal_dialog";
 import { chooseFileToOpen, FileWriteError, saveFile, takeFilesOf, type ChosenFile, type FileKind } from "./scenario_files";
-import { tr } from "./texts";
+import { tr, trNoted } from "./texts";
 import { wordElements } from "./words";
 
 type Place = readonly [left: number, top: number, width: number, height: number];
@@ -110,6 +110,10 @@ export class frmSinario {
     show(): void {
         if (this.dialog.open) return;
         wordElements(this.dialog);
+        // The same words name the tab and its first option, which the translation tells apart.
+        this.element("SSTabMenu_2").textContent = trNoted("グラフ表示", "tab");
+        this.element("pageGraph").setAttribute("aria-label", trNoted("グラフ表示", "tab"));
+        this.element("OptGrphOn_text").textContent = trNoted("グラフ表示", "option");
         this.OpenEditor();
         this.dialog.style.zoom = "1";
         showModal(this.dialog, () => this.win.Form_Activate());

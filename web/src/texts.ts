@@ -32,6 +32,12 @@ export function trIn(context: string, source: string, ...args: (string | number)
     return withArgs(text, args);
 }
 
+// `source` as the translation file words it with `comment`, where one context words the same
+// source two ways (a tab and an option of the same words).
+export function trNoted(source: string, comment: string): string {
+    return current === "en" ? english[`${source}\u0004${comment}`] ?? source : source;
+}
+
 function withArgs(text: string, args: (string | number)[]): string {
     return text.replace(/%(\d)/g, (whole, n: string) => {
         const arg = args[Number(n) - 1];

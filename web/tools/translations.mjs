@@ -20,6 +20,10 @@ export function parseTranslations(xml) {
             const translation = /<translation[^>]*?(?:\/>|>([\s\S]*?)<\/translation>)/.exec(message);
             if (!source) continue;
             messages.set(unescapeXml(source[1]), unescapeXml(translation?.[1] ?? ""));
+            // A source worded two ways in one context is told apart by its comment, also kept
+            // as "source\u0004comment" (see trNoted).
+            const comment = /<comment>([\s\S]*?)<\/comment>/.exec(message);
+            if (comment) messages.set(`${unescapeXml(source[1])}\u0004${unescapeXml(comment[1])}`, unescapeXml(translation?.[1] ?? ""));
         }
         contexts.set(name, messages);
     }

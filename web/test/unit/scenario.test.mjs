@@ -62,7 +62,10 @@ test("field messages take the field names of their own context, not the labels'"
         texts.setLanguage("en");
         assert.equal(problems.fieldProblemText(problem), english);
     }
-    // The label of the same words keeps its own English.
+    // The label of the same words keeps its own English; so do a tab and an option of the same
+    // words in one context.
     assert.equal(texts.tr("圧力の単位"), "Pressure unit");
+    assert.equal(texts.trNoted("グラフ表示", "tab"), "Graph");
+    assert.equal(texts.trNoted("グラフ表示", "option"), "Show the graph");
     texts.setLanguage("ja");
 });

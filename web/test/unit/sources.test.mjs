@@ -29,6 +29,9 @@ function shownTexts() {
     const texts = new Set();
     for (const { text } of sources) {
         for (const [, literal] of withoutComments(text).matchAll(/\btr\(\s*"((?:[^"\\]|\\.)*)"/g)) texts.add(JSON.parse(`"${literal}"`));
+        for (const [, literal, comment] of withoutComments(text).matchAll(/\btrNoted\(\s*"([^"]*)",\s*"([^"]*)"/g)) {
+            texts.add(`${literal}\u0004${comment}`);
+        }
         for (const [, context, literal] of withoutComments(text).matchAll(/\btrIn\(\s*"([^"]*)",\s*"((?:[^"\\]|\\.)*)"/g)) {
             texts.add(`${context}::${JSON.parse(`"${literal}"`)}`);
         }
@@ -44,7 +47,8 @@ function untranslatedLiterals() {
     const found = [];
     for (const { name, text } of sources) {
         const code = withoutComments(text).replace(/\btr\(\s*"(?:[^"\\]|\\.)*"/g, "tr(")
-            .replace(/\btrIn\(\s*"[^"]*",\s*"(?:[^"\\]|\\.)*"/g, "trIn(");
+            .replace(/\btrIn\(\s*"[^"]*",\s*"(?:[^"\\]|\\.)*"/g, "trIn(")
+            .replace(/\btrNoted\(\s*"[^"]*",\s*"[^"]*"/g, "trNoted(");
         for (const [literal] of code.matchAll(/"(?:[^"\\\n]|\\.)*"|'(?:[^'\\\n]|\\.)*'|`(?:[^`\\]|\\.)*`/g)) {
             if (kJapanese.test(literal)) found.push(`${name}: ${literal}`);
         }
