@@ -76,7 +76,8 @@ run_web() {
 # WebKit against the pictures of the plain build's desktop tool.
 run_browser() {
     echo "=== browser edition ==="
-    "$top/web/test.sh" "$top/build/web/kemora.html" "$top/build/test-plain/tests/web/desktop_pictures"
+    KEMORA_DESKTOP_SCENARIO="$top/build/test-plain/tests/web/desktop_scenario" \
+        "$top/web/test.sh" "$top/build/web/kemora.html" "$top/build/test-plain/tests/web/desktop_pictures"
 }
 
 run_suite plain RelWithDebInfo

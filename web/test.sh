@@ -14,10 +14,13 @@ if [[ $# -ne 2 ]]; then
 fi
 export KEMORA_PAGE=$(realpath "$1")
 export KEMORA_DESKTOP_PICTURES=$(realpath "$2")
+# The desktop's scenario tool, built beside desktop_pictures unless named.
+export KEMORA_DESKTOP_SCENARIO=$(realpath "${KEMORA_DESKTOP_SCENARIO:-$(dirname "$2")/desktop_scenario}")
 cd "$here"
 node --test test/unit/
 # One browser at a time: the page's tests, then WebKit's.
 node --test test/browser/page.test.mjs
 node --test test/browser/settings.test.mjs
 node --test test/browser/exports.test.mjs
+node --test test/browser/scenario.test.mjs
 node --test test/browser/webkit.test.mjs

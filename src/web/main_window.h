@@ -50,6 +50,9 @@ class MainWindow {
     [[nodiscard]] bool AddStep(const scenario::ScenarioStep& step, int selectedLine);
     [[nodiscard]] bool DeleteStep(int selectedLine);
     [[nodiscard]] emscripten::val StepListEntries() const;
+    [[nodiscard]] const scenario::Scenario& currentScenario() const {
+        return m_state.currentScenario;
+    }
 
     // What the graph has plotted: the printed table's rows and the CSV file's bytes, the
     // cells worded by `words` ({liquids: [3], phases: [3]}).

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string_view>
 #include <vector>
 
@@ -163,6 +164,10 @@ TEST(SettingsFormOf, ShowsTextsThatReadBackAsTheSameSettings) {
          {"1", "30", 1, "0", "10", "0", "0.3"}},
         {"a unit past the list", {30, 1, 0, 3, 0, 10, 0, 1}, {"1", "30", -1, "0", "10", "0", "1"}},
         {"a negative unit", {30, 1, 0, -1, 0, 10, 0, 1}, {"1", "30", -1, "0", "10", "0", "1"}},
+        {"the ends of 32 bits",
+         {std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min(), 0, 0, 0, 0, 0,
+          0},
+         {"-2147483648", "2147483647", 0, "0", "0", "0", "0"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

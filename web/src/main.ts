@@ -4,6 +4,7 @@ import { setLanguage, setTranslations, tr } from "./texts";
 import { centredStart, fitFactor } from "./fit";
 import { frmMain } from "./frm_main";
 import { setUpKeys } from "./frm_main_keys";
+import { setUpSinario } from "./frm_sinario";
 import { setUpMenuBar } from "./menu";
 import { startLanguage } from "./storage";
 import { frmSystem } from "./frm_system";
@@ -114,6 +115,7 @@ async function start(): Promise<void> {
     });
 
     setUpMenuBar(byId("menuBar"));
+    setUpSinario(core, win, byId("menu_Sinario"));
     setUpKeys(win, byId("txtValue"), byId("menuBar"), run);
     showLanguage();
     win.Form_Load();

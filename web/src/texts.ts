@@ -24,6 +24,12 @@ export function tr(source: string, ...args: (string | number)[]): string {
     return filled(current === "en" ? englishOf[source] ?? source : source, args);
 }
 
+// `source` as the translation file words it with `comment`, where one context words the same
+// source two ways (a tab and an option of the same words).
+export function trNoted(source: string, comment: string): string {
+    return current === "en" ? englishOf[`${source}\u0004${comment}`] ?? source : source;
+}
+
 function filled(text: string, args: (string | number)[]): string {
     return text.replace(/%(\d)/g, (whole, n: string) => {
         const arg = args[Number(n) - 1];

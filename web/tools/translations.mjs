@@ -20,6 +20,10 @@ export function parseTranslations(xml) {
             const translation = /<translation[^>]*?(?:\/>|>([\s\S]*?)<\/translation>)/.exec(message);
             if (!source) continue;
             messages.set(unescapeXml(source[1]), unescapeXml(translation?.[1] ?? ""));
+            // A source worded two ways in one context is told apart by its comment, also kept
+            // as "source\u0004comment" (see trNoted).
+            const comment = /<comment>([\s\S]*?)<\/comment>/.exec(message);
+            if (comment) messages.set(`${unescapeXml(source[1])}\u0004${unescapeXml(comment[1])}`, unescapeXml(translation?.[1] ?? ""));
         }
         contexts.set(name, messages);
     }
@@ -27,10 +31,11 @@ export function parseTranslations(xml) {
 }
 
 // The contexts whose texts the page shows: the main window's, the liquids' names, the settings
-// dialog's, the curve window's, the exports' and the worksheet's, and the texts only the page
+// dialog's, the scenario editor's and its step list's, the curve window's, the exports' and the worksheet's, and the texts only the page
 // has (kPageOnlyContext).
 export const kPageContexts = ["kemora::ui::frmMain", "Liquids", "kemora::dialogs::frmSystem", "kemora::ui::frmCurve",
-                              "kemora::ui::CurvePlot", "kemora::ui::ExportCommands", "GraphPage", "kemora::web::Page"];
+                              "kemora::ui::CurvePlot", "kemora::ui::ExportCommands", "GraphPage", "kemora::web::Page",
+                              "kemora::dialogs::frmSinario", "StepList"];
 
 // The texts of the page that the desktop lacks (its storage, its file input): the sources'
 // check leaves them to the page's own test.

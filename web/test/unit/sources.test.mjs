@@ -29,6 +29,9 @@ function shownTexts() {
     const texts = new Set();
     for (const { text } of sources) {
         for (const [, literal] of withoutComments(text).matchAll(/\btr\(\s*"((?:[^"\\]|\\.)*)"/g)) texts.add(JSON.parse(`"${literal}"`));
+        for (const [, literal, comment] of withoutComments(text).matchAll(/\btrNoted\(\s*"([^"]*)",\s*"([^"]*)"/g)) {
+            texts.add(`${literal}\u0004${comment}`);
+        }
         for (const [, context, literal] of withoutComments(text).matchAll(/\btrIn\(\s*"([^"]*)",\s*"((?:[^"\\]|\\.)*)"/g)) {
             texts.add(qualifiedKey(context, JSON.parse(`"${literal}"`)));
         }
@@ -44,7 +47,8 @@ function untranslatedLiterals() {
     const found = [];
     for (const { name, text } of sources) {
         const code = withoutComments(text).replace(/\btr\(\s*"(?:[^"\\]|\\.)*"/g, "tr(")
-            .replace(/\btrIn\(\s*"[^"]*",\s*"(?:[^"\\]|\\.)*"/g, "trIn(");
+            .replace(/\btrIn\(\s*"[^"]*",\s*"(?:[^"\\]|\\.)*"/g, "trIn(")
+            .replace(/\btrNoted\(\s*"[^"]*",\s*"[^"]*"/g, "trNoted(");
         for (const [literal] of code.matchAll(/"(?:[^"\\\n]|\\.)*"|'(?:[^'\\\n]|\\.)*'|`(?:[^`\\]|\\.)*`/g)) {
             if (kJapanese.test(literal)) found.push(`${name}: ${literal}`);
         }
@@ -139,4 +143,11 @@ test("a source worded otherwise in a qualified context is kept under that contex
     assert.equal(table["すべて液体"], "All liquid");
     assert.equal(table[qualifiedKey("TableWording", "すべて液体")], "all liquid");
     assert.equal(table[qualifiedKey("Elsewhere", "すべて液体")], undefined);
+});
+
+// An id names one element: labels, tests and assistive technology find controls by it, also
+// where two windows of the desktop give a control the same name.
+test("every id of the page names one element", () => {
+    const ids = [...html.matchAll(/\bid="([^"]+)"/g)].map(([, id]) => id);
+    assert.deepEqual(ids.filter((id, at) => ids.indexOf(id) !== at), []);
 });
