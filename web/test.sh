@@ -16,4 +16,5 @@ cd "$here"
 node --test test/unit/
 # One browser at a time: the page's tests, then WebKit's.
 node --test test/browser/page.test.mjs
+node --test test/browser/offline.test.mjs
 node --test test/browser/webkit.test.mjs

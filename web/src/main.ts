@@ -10,6 +10,9 @@ import { Ticker } from "./ticker";
 import { type Command } from "./keys";
 import translations from "kemora:translations";
 import type { KemoraCore, MainWindow } from "./core";
+import type { OfflineCore } from "./core_offline";
+import { setUpAbout } from "./frm_about";
+import { setUpOffline } from "./offline";
 
 declare global {
     interface Window {
@@ -92,6 +95,7 @@ async function start(): Promise<void> {
         byId("menu_fullScreen").setAttribute("aria-checked", String(document.fullscreenElement !== null));
     });
 
+    setUpAbout(core as OfflineCore, () => win.Form_Activate());
     setUpMenuBar(byId("menuBar"));
     setUpKeys(win, byId("txtValue"), byId("menuBar"), run);
     showLanguage();
@@ -105,6 +109,7 @@ async function start(): Promise<void> {
     // The core's face, for tests and teachers' tools that script the page.
     window.kemora = { core, mainWindow: win };
     document.body.dataset["ready"] = "true";
+    setUpOffline();
 }
 
 void start();

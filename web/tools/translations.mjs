@@ -26,8 +26,8 @@ export function parseTranslations(xml) {
     return contexts;
 }
 
-// The contexts whose texts the page shows: the main window's and the liquids' names.
-export const kPageContexts = ["kemora::ui::frmMain", "Liquids"];
+// The contexts whose texts the page shows: the main window's, the liquids' names, the version dialog's.
+export const kPageContexts = ["kemora::ui::frmMain", "Liquids", "kemora::dialogs::frmAbout"];
 
 // The English of every source of the page's contexts; a source that two contexts translate
 // differently is an error, as the page looks texts up by source alone.
