@@ -54,9 +54,10 @@ const csp = [
     `style-src ${hash(style)}`,
     // The core's module reads its own inlined bytes through a data: URL, which never leaves.
     "connect-src data:",
-    // Served over http(s), the page installs from its manifest and keeps itself with its
-    // service worker, both beside it.
+    // Served over http(s), the page installs from its manifest, whose icons the browser reads
+    // as the page's images, and keeps itself with its service worker, all beside it.
     "manifest-src 'self'",
+    "img-src 'self'",
     "worker-src 'self'",
     "base-uri 'none'",
     "form-action 'none'",
