@@ -73,8 +73,9 @@ export class frmAbout {
         showModal(this.dialog, this.activateMainWindow);
     }
 
-    // Words the texts set from code; the data-text ones are worded with the page.
-    retranslate(): void {
+    // Words the texts set from code in the interface language; the data-text ones are worded
+    // with the page.
+    private wordTexts(): void {
         const identity = this.core.AppIdentity();
         byId("frmAbout_caption").textContent = tr("%1のﾊﾞｰｼﾞｮﾝ情報", identity.title);
         byId("lblTitle").textContent = identity.title;
@@ -85,7 +86,7 @@ export class frmAbout {
 
     // Each opening starts as the desktop's dialog does, without the system report.
     private Form_Load(): void {
-        this.retranslate();
+        this.wordTexts();
         this.sysInfo.hidden = true;
         this.sysInfo.value = "";
         this.cmdSysInfo.setAttribute("aria-expanded", "false");
@@ -94,7 +95,10 @@ export class frmAbout {
     private async cmdSysInfo_Click(): Promise<void> {
         const identity = this.core.AppIdentity();
         const program = `${identity.title} ${identity.major}.${identity.minor}.${identity.revision}`;
-        this.sysInfo.value = systemReport(await gatherFacts(program));
+        const report = systemReport(await gatherFacts(program));
+        // Closed while the browser was asked: the next opening starts afresh.
+        if (!this.dialog.open) return;
+        this.sysInfo.value = report;
         this.sysInfo.hidden = false;
         this.cmdSysInfo.setAttribute("aria-expanded", "true");
         this.sysInfo.focus();
