@@ -498,6 +498,10 @@ Dashed: measured values from the Antoine equation log10(p / mmHg) = A − B / (C
         <source>保存できませんでした。</source>
         <translation>Could not save the file.</translation>
     </message>
+    <message>
+        <source>クリップボードにコピーできませんでした。</source>
+        <translation>Could not copy to the clipboard.</translation>
+    </message>
 </context>
 <context>
     <name>kemora::ui::frmCurve</name>
@@ -797,6 +801,41 @@ Dashed: measured values from the Antoine equation log10(p / mmHg) = A − B / (C
     <message>
         <source>容量 %1 リットル、圧力 %2 %3</source>
         <translation>Volume %1 litres, pressure %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>kemora::web::Page</name>
+    <message>
+        <source>CONFIG2.INIを読み込む(&amp;L)…</source>
+        <translation>&amp;Load CONFIG2.INI…</translation>
+    </message>
+    <message>
+        <source>CONFIG2.INIを書き出す(&amp;E)…</source>
+        <translation>&amp;Export CONFIG2.INI…</translation>
+    </message>
+    <message>
+        <source>設定ファイル</source>
+        <translation>Settings File</translation>
+    </message>
+    <message>
+        <source>%1は設定ファイル（CONFIG2.INI）ではありません。設定は変わっていません。</source>
+        <translation>%1 is not a settings file (CONFIG2.INI). The settings have not changed.</translation>
+    </message>
+    <message>
+        <source>%1は設定ファイルとしては大きすぎます。設定は変わっていません。</source>
+        <translation>%1 is too large for a settings file. The settings have not changed.</translation>
+    </message>
+    <message>
+        <source>%1を読み込めませんでした。設定は変わっていません。</source>
+        <translation>%1 could not be read. The settings have not changed.</translation>
+    </message>
+    <message>
+        <source>このブラウザーには設定を保存できません。変えた設定は、このページを閉じるまで有効です。</source>
+        <translation>This browser does not let the page keep its settings. Settings you change last until the page is closed.</translation>
+    </message>
+    <message>
+        <source>保存せずに閉じる</source>
+        <translation>Close without saving</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,8 @@
 # the desktop's pictures, and in WebKit through WebKitWebDriver on a virtual display.
 # Usage: web/test.sh PAGE DESKTOP_PICTURES
 #   PAGE: the built kemora.html; DESKTOP_PICTURES: the Qt build's tests/web/desktop_pictures.
+#   The settings' test takes the Qt build's desktop_settings beside it, or the one that
+#   KEMORA_DESKTOP_SETTINGS names.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 if [[ $# -ne 2 ]]; then
@@ -16,5 +18,7 @@ cd "$here"
 node --test test/unit/
 # One browser at a time: the page's tests, then WebKit's.
 node --test test/browser/page.test.mjs
+node --test test/browser/settings.test.mjs
+node --test test/browser/exports.test.mjs
 node --test test/browser/offline.test.mjs
 node --test test/browser/webkit.test.mjs

@@ -3,27 +3,14 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QValidator>
-#include <algorithm>
 
-#include "model/cp932.h"
+#include "model/input_limit.h"
 
 namespace kemora::dialogs {
 namespace {
 
 // The widest a QLineEdit allows: the field keeps no character limit of its own.
 constexpr int kNoOwnMaxLength = 32767;
-
-// True when `after` is `before` with one run of characters taken out.
-bool OnlyRemoves(const QString& before, const QString& after) {
-    if (after.size() >= before.size())
-        return false;
-    const auto prefix = static_cast<qsizetype>(
-        std::mismatch(after.begin(), after.end(), before.begin()).first - after.begin());
-    const auto suffix = static_cast<qsizetype>(
-        std::mismatch(after.rbegin(), after.rend() - prefix, before.rbegin()).first -
-        after.rbegin());
-    return prefix + suffix == after.size();
-}
 
 // The byte limit of one line edit, owned by that line edit (Qt parent). It sees only the
 // candidate text of each change, so it remembers the text it last let through: that is the
@@ -36,8 +23,8 @@ class Cp932LengthValidator final : public QValidator {
     void setLimit(int32_t limit) { m_limit = limit; }
 
     State validate(QString& input, int& /*pos*/) const override {
-        if (input == m_current || fitsLimit(input) || isSetByProgram() ||
-            OnlyRemoves(m_current, input)) {
+        if (input == m_current || isSetByProgram() ||
+            model::AcceptsTypedText(m_current.toStdString(), input.toStdString(), m_limit)) {
             m_current = input;
             return Acceptable;
         }
@@ -45,11 +32,6 @@ class Cp932LengthValidator final : public QValidator {
     }
 
   private:
-    bool fitsLimit(const QString& text) const {
-        return m_limit <= 0 ||
-               model::Cp932Length(text.toStdString()) <= static_cast<std::size_t>(m_limit);
-    }
-
     // Every edit by the user records an undo step and drops the redo steps before it is
     // checked. So a change with nothing to undo is text set by the program (which clears the
     // history), and a change with something to redo is an undo, which brings back a text the

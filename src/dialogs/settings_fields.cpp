@@ -5,7 +5,6 @@
 
 #include "dialogs/field_messages.h"
 #include "dialogs/limit_input_length.h"
-#include "model/numbers.h"
 #include "ui/utf8_text.h"
 
 namespace kemora::dialogs {
@@ -34,15 +33,14 @@ void LimitSettingsFields(const SettingsFields& fields) {
 }
 
 void FillSettingsFields(const SettingsFields& fields, const model::ExperimentSettings& settings) {
-    const int32_t unit = settings.pressureUnit;
-    fields.pressureUnit->setCurrentIndex(unit >= 0 && unit < fields.pressureUnit->count() ? unit
-                                                                                          : -1);
-    fields.volumeMin->setText(ui::FromUtf8(model::IntegerText(settings.grphWMin)));
-    fields.volumeMax->setText(ui::FromUtf8(model::IntegerText(settings.grphWMax)));
-    fields.pressureMin->setText(ui::FromUtf8(model::DoubleText(settings.grphHMin)));
-    fields.pressureMax->setText(ui::FromUtf8(model::DoubleText(settings.grphHMax)));
-    fields.temperature->setText(ui::FromUtf8(model::IntegerText(settings.temperature)));
-    fields.mol->setText(ui::FromUtf8(model::IntegerText(settings.mol)));
+    const model::SettingsForm form = model::SettingsFormOf(settings);
+    fields.pressureUnit->setCurrentIndex(form.pressureUnitIndex);
+    fields.volumeMin->setText(ui::FromUtf8(form.volumeMin));
+    fields.volumeMax->setText(ui::FromUtf8(form.volumeMax));
+    fields.pressureMin->setText(ui::FromUtf8(form.pressureMin));
+    fields.pressureMax->setText(ui::FromUtf8(form.pressureMax));
+    fields.temperature->setText(ui::FromUtf8(form.temperature));
+    fields.mol->setText(ui::FromUtf8(form.mol));
 }
 
 model::SettingsForm ReadSettingsFields(const SettingsFields& fields) {

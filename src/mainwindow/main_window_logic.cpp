@@ -174,9 +174,18 @@ KeyRoute MainWindowLogic::routeKey(int keyCode, bool volumeFieldFocused) const {
 void MainWindowLogic::Form_KeyUp(int keyCode) {
     if (m_state.scenarioMode != 1 || !IsPlaybackKey(keyCode))
         return;
-    const int32_t liquidBefore = m_state.experiment.liquid;
+    model::Experiment& experiment = m_state.experiment;
+    const int32_t liquidBefore = experiment.liquid;
+    const model::ExperimentSettings settingsBefore = experiment.settings;
     RunNextScenarioStep(m_state, m_view, [this](std::string_view text) { showVolume(text); });
-    if (m_state.experiment.liquid != liquidBefore)
+    if (experiment.settings != settingsBefore) {
+        // A step's temperature, amount and units hold until the next activation; meanwhile
+        // the saturation, the unit and the pressure shown follow them, or every reading
+        // would be worked out for the old values.
+        RefreshModelValues(experiment);
+        m_view.setUnitLabel(model::PressureUnitText(experiment.settings.pressureUnit));
+    }
+    if (experiment.liquid != liquidBefore || experiment.settings != settingsBefore)
         showPressure();
     describePictures();
 }

@@ -21,6 +21,19 @@ int32_t FieldByteLimit(FormField field) {
     return 0;
 }
 
+SettingsForm SettingsFormOf(const ExperimentSettings& settings) {
+    SettingsForm form;
+    form.mol = IntegerText(settings.mol);
+    form.temperature = IntegerText(settings.temperature);
+    form.pressureUnitIndex =
+        settings.pressureUnit >= MmHg && settings.pressureUnit <= HPa ? settings.pressureUnit : -1;
+    form.volumeMin = IntegerText(settings.grphWMin);
+    form.volumeMax = IntegerText(settings.grphWMax);
+    form.pressureMin = DoubleText(settings.grphHMin);
+    form.pressureMax = DoubleText(settings.grphHMax);
+    return form;
+}
+
 std::optional<FieldProblem> ReadWholeField(std::string_view text, FormField field, int32_t& value) {
     const WholeNumberReading reading = ReadWholeNumber(text);
     if (!reading.value) {

@@ -55,6 +55,11 @@ struct SettingsForm {
     std::string pressureMax;         // in the chosen pressure unit
 };
 
+// The texts a form shows for `settings`: whole numbers as digits with "-" for negatives, the
+// pressure axis with at most 15 significant digits; a pressure unit outside the list selects
+// no entry (-1).
+[[nodiscard]] SettingsForm SettingsFormOf(const ExperimentSettings& settings);
+
 // A field's whole number (halves to the even neighbour), or the problem with it.
 [[nodiscard]] std::optional<FieldProblem> ReadWholeField(std::string_view text, FormField field,
                                                          int32_t& value);

@@ -71,11 +71,21 @@ void ExportCommands::saveImage() {
 }
 
 void ExportCommands::copyGraph() {
-    QGuiApplication::clipboard()->setImage(WidgetImage(m_graphBox, m_graphBox.devicePixelRatioF()));
+    copyImage(WidgetImage(m_graphBox, m_graphBox.devicePixelRatioF()));
 }
 
 void ExportCommands::copyWindow() {
-    QGuiApplication::clipboard()->setImage(WidgetImage(m_window, m_window.devicePixelRatioF()));
+    copyImage(WidgetImage(m_window, m_window.devicePixelRatioF()));
+}
+
+void ExportCommands::copyImage(const QImage& image) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setImage(image);
+    // A desktop may keep the clipboard from the program; a copy that did not arrive is told,
+    // not left for the class to find missing when pasting.
+    if (clipboard->image().isNull() && m_messageBox)
+        m_messageBox(&m_window, tr("クリップボードにコピーできませんでした。"),
+                     m_window.windowTitle());
 }
 
 void ExportCommands::print() {

@@ -8,6 +8,7 @@
 #include "ui/graph_page.h"
 #include "ui/message_box.h"
 
+class QImage;
 class QPrinter;
 class QWidget;
 
@@ -47,6 +48,8 @@ class ExportCommands : public QObject {
     QString askSaveName(const char* objectName, const QString& title, const QStringList& filters,
                         const QString& suffix, const QString& proposedName,
                         QString* chosenFilter = nullptr);
+    // Puts the image on the clipboard; tells the user when it did not arrive there.
+    void copyImage(const QImage& image);
     // Writes the bytes in one step; tells the user when that failed.
     void save(const QString& path, const QByteArray& bytes, const QString& title);
 

@@ -34,6 +34,7 @@
 #include "ui/image_button.h"
 #include "ui/language.h"
 #include "ui/liquid_names.h"
+#include "ui/polite_announcement.h"
 #include "ui/surface_widget.h"
 #include "ui/up_down.h"
 #include "ui/utf8_text.h"
@@ -438,10 +439,13 @@ void frmMain::setVolumeText(std::string_view text) {
 }
 
 void frmMain::setPressureText(std::string_view text) {
-    // Every new text is announced to screen readers; the same pressure again is no news.
+    // Every new pressure is announced to screen readers, whichever control has the focus; the
+    // same pressure again is no news.
     const QString pressure = FromUtf8(text);
-    if (m_txtAturyoku->text() != pressure)
-        m_txtAturyoku->setText(pressure);
+    if (m_txtAturyoku->text() == pressure)
+        return;
+    m_txtAturyoku->setText(pressure);
+    AnnouncePolitely(*m_txtAturyoku, pressure + QLatin1Char(' ') + m_lblPress->text());
 }
 
 void frmMain::setLidTop(int32_t top) {

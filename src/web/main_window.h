@@ -59,6 +59,9 @@ class MainWindow {
     // The vapor-pressure window's figure for the running experiment.
     [[nodiscard]] emscripten::val BuildCurveFigure(bool logarithmic, bool measured) const;
 
+    // The state behind the window, for the bindings of the other windows and the exports.
+    [[nodiscard]] const mainwindow::MainState& state() const { return m_state; }
+
   private:
     mainwindow::MainState m_state;
     JsView m_view;

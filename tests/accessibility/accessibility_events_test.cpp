@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTest>
@@ -15,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "announcement_listener.h"
 #include "config/settings_file.h"
 #include "mainwindow/main_state.h"
 #include "model/settings.h"
@@ -115,6 +117,33 @@ TEST_F(AccessibilityEventsTest, EachNewPressureIsAnnounced) {
     volume->setText("301");
     volume->setText("300");
     EXPECT_EQ(eventsOf("txtAturyoku", QAccessible::TextUpdated).size(), 3u);
+}
+
+// What a screen reader hears on the bus: a polite announcement from the pressure field, which
+// does not have the focus, once per new pressure (301 L reads as 300 L does).
+TEST_F(AccessibilityEventsTest, EachNewPressureIsAnnouncedPolitelyOnTheBus) {
+    testing_support::AnnouncementListener listener;
+    ASSERT_TRUE(listener.listen());
+    QLineEdit* volume = control<QLineEdit>("txtValue");
+    for (const char* litres : {"300", "700", "301", "300", "700"})
+        volume->setText(QString::fromLatin1(litres));
+    ASSERT_TRUE(listener.waitFor(4));
+
+    const QString program = QDBusConnection(QStringLiteral("a11y")).baseService();
+    const QString field =
+        QStringLiteral("/org/a11y/atspi/accessible/") +
+        QString::number(QAccessible::uniqueId(
+            QAccessible::queryAccessibleInterface(control<QLineEdit>("txtAturyoku"))));
+    std::vector<std::string> texts;
+    for (const testing_support::Announcement& heard : listener.heard()) {
+        EXPECT_EQ(heard.sender, program);
+        EXPECT_EQ(heard.path, field);
+        EXPECT_EQ(heard.politeness, 1);  // polite
+        texts.push_back(heard.text.toStdString());
+    }
+    EXPECT_FALSE(control<QLineEdit>("txtAturyoku")->hasFocus());
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{"31.4 mmHg", "26.7 mmHg", "31.4 mmHg", "26.7 mmHg"}));
 }
 
 TEST_F(AccessibilityEventsTest, ThePicturesAndTheSwitchesTellTheirChanges) {

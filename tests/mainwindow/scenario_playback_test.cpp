@@ -169,10 +169,47 @@ TEST_F(PlaybackTest, InitialSettingsStepChangesTheSettingsInMemoryOnly) {
             state.experiment.settings,
             (model::ExperimentSettings{stored, 2, model::Kelvin, model::Atm, 10, 500, 0.0, 800.0}));
     }
-    EXPECT_EQ(view.unitLabel, "mmHg");  // nothing else follows the new values
-    EXPECT_EQ(state.experiment.satVolume, 596);
     logic->Form_Activate();  // the file's values come back
     EXPECT_EQ(state.experiment.settings.temperature, 27);
+    EXPECT_EQ(view.unitLabel, "mmHg");
+}
+
+// What the class reads after a step that changes the temperature, the amount or the unit: the
+// pressure of the volume shown, worked out for the new values, beside the new unit.
+TEST_F(PlaybackTest, InitialSettingsStepShowsTheTruePressureAtOnce) {
+    struct Case {
+        const char* name;
+        double temperature;
+        int32_t mol;
+        int32_t pressureUnit;
+        const char* pressure;
+        const char* unit;
+    };
+    // Water at 100 °C boils at 1 atm: 2 mol is all vapour above 61 L, so 300 L holds
+    // 1 atm × 61 / 300; 1 mol at 27 °C still saturates 300 L: 31.4 mmHg, 41.9 hPa.
+    const Case cases[] = {
+        {"hot, twice the amount, atm", 100, 2, model::Atm, "0.203", "atm"},
+        {"the same state in hPa", 27, 1, model::HPa, "42", "hPa"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        scenario::ScenarioStep step = StepOf(scenario::StepInitialSettings);
+        step.temperature = c.temperature;
+        step.mol = c.mol;
+        step.pressureUnit = c.pressureUnit;
+        step.grphWMax = 700;
+        step.grphHMax = 800;
+        load({step});
+        logic->Form_Activate();
+        view.type("300");
+        state.scenarioMode = 0;
+        logic->picSinario_Click();
+        const std::size_t plotted = state.graph.plottedStates.size();
+        key();
+        EXPECT_EQ(view.pressure, c.pressure);
+        EXPECT_EQ(view.unitLabel, c.unit);
+        EXPECT_EQ(state.graph.plottedStates.size(), plotted);  // a reading, not a new state
+    }
 }
 
 TEST_F(PlaybackTest, LiquidStepsChangeTheModelAndTheSelector) {

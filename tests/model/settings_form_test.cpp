@@ -146,5 +146,42 @@ TEST(FieldByteLimit, HoldsTheProgramsOwnValuesAndTheWidestTypicalEntries) {
     EXPECT_EQ(FieldByteLimit(FormField::PressureUnit), 0);  // a list: nothing typed
 }
 
+// What a form shows must read back as the same settings, whatever the dialog is given.
+TEST(SettingsFormOf, ShowsTextsThatReadBackAsTheSameSettings) {
+    struct Case {
+        const char* name;
+        ExperimentSettings settings;
+        SettingsForm shown;
+    };
+    const Case cases[] = {
+        {"the defaults", {27, 1, 0, 0, 0, 700, 0, 800}, {"1", "27", 0, "0", "700", "0", "800"}},
+        {"negatives, hPa, a fraction",
+         {-5, 2, 0, 2, -50, 150, -0.5, 1013.25},
+         {"2", "-5", 2, "-50", "150", "-0.5", "1013.25"}},
+        {"fifteen digits at most",
+         {30, 1, 0, 1, 0, 10, 0, 0.1 + 0.2},
+         {"1", "30", 1, "0", "10", "0", "0.3"}},
+        {"a unit past the list", {30, 1, 0, 3, 0, 10, 0, 1}, {"1", "30", -1, "0", "10", "0", "1"}},
+        {"a negative unit", {30, 1, 0, -1, 0, 10, 0, 1}, {"1", "30", -1, "0", "10", "0", "1"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SettingsForm form = SettingsFormOf(c.settings);
+        EXPECT_EQ(form.mol, c.shown.mol);
+        EXPECT_EQ(form.temperature, c.shown.temperature);
+        EXPECT_EQ(form.pressureUnitIndex, c.shown.pressureUnitIndex);
+        EXPECT_EQ(form.volumeMin, c.shown.volumeMin);
+        EXPECT_EQ(form.volumeMax, c.shown.volumeMax);
+        EXPECT_EQ(form.pressureMin, c.shown.pressureMin);
+        EXPECT_EQ(form.pressureMax, c.shown.pressureMax);
+        // A unit outside the list shows no entry, which the form refuses to read back.
+        if (form.pressureUnitIndex >= 0 && c.settings.grphHMax != 0.1 + 0.2) {
+            const SettingsFormReading reading = ReadSettingsForm(form, c.settings);
+            ASSERT_TRUE(reading.settings.has_value());
+            EXPECT_EQ(*reading.settings, c.settings);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kemora::model

@@ -3,8 +3,9 @@
 //   desktop_pictures OUT_DIR TIME_OF_DAY ACTION...
 // ACTION: type=TEXT (typed into the volume field one character after another, each running
 // the volume handler as a keystroke does), ticks=N (timer ticks), liquid=INDEX.
-// Writes OUT_DIR/picBack.ppm, picGrph.ppm, sprite.ppm (at zoom 1) and state.json: the lid's
-// top, the pressure text and where the graph's texts lie.
+// Writes OUT_DIR/picBack.ppm, picGrph.ppm, sprite.ppm (at zoom 1), state.json: the lid's
+// top, the pressure text and where the graph's texts lie, and states.csv: the bytes that
+// ファイル → データをCSVで保存 writes for the plotted states.
 #include <QApplication>
 #include <QFile>
 #include <QImage>
@@ -20,6 +21,7 @@
 #include "mainwindow/main_window_logic.h"
 #include "mainwindow/panel_sizes.h"
 #include "ui/artwork.h"
+#include "ui/export_commands.h"
 #include "ui/surface_widget.h"
 
 namespace {
@@ -167,9 +169,12 @@ int main(int argc, char** argv) {
                 ", " + std::to_string(box.right) + ", " + std::to_string(box.bottom) + "]";
     }
     json += "]}\n";
+    const std::string csv = ui::ExportCommands::csvBytes(state);
     QFile file(out + "/state.json");
+    QFile csvFile(out + "/states.csv");
     if (!saved || !file.open(QIODevice::WriteOnly) ||
-        file.write(json.data(), qint64(json.size())) < 0) {
+        file.write(json.data(), qint64(json.size())) < 0 || !csvFile.open(QIODevice::WriteOnly) ||
+        csvFile.write(csv.data(), qint64(csv.size())) < 0) {
         std::fputs("could not write the pictures\n", stderr);
         return 1;
     }

@@ -61,6 +61,7 @@ export class frmAbout {
     constructor(private readonly core: OfflineCore, private readonly activateMainWindow: () => void) {
         this.cmdSysInfo.addEventListener("click", () => void this.cmdSysInfo_Click());
         this.cmdSysInfo.accessKey = "s";
+        byId("frmAbout_closeBox").addEventListener("click", () => this.dialog.close());
     }
 
     show(): void {

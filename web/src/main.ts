@@ -1,15 +1,21 @@
 // The page's start: the core's module, the words, the main window, its size, keys and timer.
 import type { Language } from "./texts";
-import { setLanguage, setTranslations } from "./texts";
+import { setLanguage, setTranslations, tr } from "./texts";
 import { centredStart, fitFactor } from "./fit";
 import { frmMain } from "./frm_main";
 import { setUpKeys } from "./frm_main_keys";
 import { setUpMenuBar } from "./menu";
-import { startLanguage, storeLanguage, storedLanguage } from "./storage";
+import { startLanguage } from "./storage";
+import { frmSystem } from "./frm_system";
+import { showMessage } from "./message_box";
+import { setUpSettingsFiles } from "./settings_files";
+import { SettingsStore } from "./settings_storage";
 import { Ticker } from "./ticker";
 import { type Command } from "./keys";
 import translations from "kemora:translations";
 import type { KemoraCore, MainWindow } from "./core";
+import type { ExportsCore } from "./core_exports";
+import { setUpExports } from "./exports";
 import type { OfflineCore } from "./core_offline";
 import { setUpAbout } from "./frm_about";
 import { setUpOffline } from "./offline";
@@ -31,7 +37,15 @@ async function start(): Promise<void> {
     const core = await createKemoraCore();
     const form = new frmMain(core);
     const win = form.window;
-    let language: Language = startLanguage(location.search, storedLanguage());
+    // CONFIG2.INI, which the main window reads at each activation. A refusal of the storage
+    // is told once the page speaks its language.
+    const store = new SettingsStore(core, () => queueMicrotask(() => void showMessage(
+        tr("このブラウザーには設定を保存できません。変えた設定は、このページを閉じるまで有効です。"), tr("設定ファイル"))));
+    store.load();
+    store.follow((bytes) => win.setSettingsBytes(bytes));
+    const settingsDialog = new frmSystem(core, win, store);
+    const exportsUi = setUpExports(core as KemoraCore & ExportsCore, win, () => byId("txtValue").focus());
+    let language: Language = startLanguage(location.search, store.language());
 
     const showLanguage = () => {
         setLanguage(language);
@@ -39,12 +53,19 @@ async function start(): Promise<void> {
         byId("menu_langJa").setAttribute("aria-checked", String(language === "ja"));
         byId("menu_langEn").setAttribute("aria-checked", String(language === "en"));
         form.retranslate();
+        settingsDialog.retranslate();
+        exportsUi.retranslate();
     };
     const chooseLanguage = (chosen: Language) => {
         language = chosen;
-        storeLanguage(chosen);
+        store.saveLanguage(chosen);
         showLanguage();
     };
+    // A file brought in speaks the language it holds.
+    setUpSettingsFiles(core, win, store, () => {
+        language = store.language();
+        showLanguage();
+    });
 
     const stage = byId("frmMain");
     const client = byId("client");

@@ -3,12 +3,12 @@
 
 export type Language = "ja" | "en";
 
-let english: Readonly<Record<string, string>> = {};
+let englishOf: Readonly<Record<string, string>> = {};
 let current: Language = "ja";
 
 // The English of each Japanese source, taken from the translation file when the page is built.
 export function setTranslations(table: Readonly<Record<string, string>>): void {
-    english = table;
+    englishOf = table;
 }
 
 export function setLanguage(language: Language): void {
@@ -21,11 +21,21 @@ export function language(): Language {
 
 // `source` in the interface language, "%1", "%2" … replaced by `args` in order.
 export function tr(source: string, ...args: (string | number)[]): string {
-    const text = current === "en" ? english[source] ?? source : source;
+    return filled(current === "en" ? englishOf[source] ?? source : source, args);
+}
+
+function filled(text: string, args: (string | number)[]): string {
     return text.replace(/%(\d)/g, (whole, n: string) => {
         const arg = args[Number(n) - 1];
         return arg === undefined ? whole : String(arg);
     });
+}
+
+// `source` as the desktop's `context` words it, where it differs from the page's other
+// texts of the same source (build.mjs keeps those under the context's name).
+export function trIn(context: string, source: string, ...args: (string | number)[]): string {
+    const english = current === "en" ? englishOf[`${context}\u0004${source}`] : undefined;
+    return filled(english ?? source, args);
 }
 
 // A menu text without its keyboard mark, as a menu shows it: "ファイル(&F)" → "ファイル(F)",

@@ -26,8 +26,26 @@ export function parseTranslations(xml) {
     return contexts;
 }
 
-// The contexts whose texts the page shows: the main window's, the liquids' names, the version dialog's.
-export const kPageContexts = ["kemora::ui::frmMain", "Liquids", "kemora::dialogs::frmAbout"];
+// The contexts whose texts the page shows: the main window's, the liquids' names, the settings
+// dialog's, the curve window's, the exports' and the worksheet's, the version dialog's, and the
+// texts only the page has (kPageOnlyContext).
+export const kPageContexts = ["kemora::ui::frmMain", "Liquids", "kemora::dialogs::frmSystem", "kemora::ui::frmCurve",
+                              "kemora::ui::CurvePlot", "kemora::ui::ExportCommands", "GraphPage",
+                              "kemora::dialogs::frmAbout", "kemora::web::Page"];
+
+// The texts of the page that the desktop lacks (its storage, its file input): the sources'
+// check leaves them to the page's own test.
+export const kPageOnlyContext = "kemora::web::Page";
+
+// Contexts that word some source otherwise than the page's contexts do (the field messages'
+// "a pressure unit" against a label's "Pressure unit", a table cell in lower case): the page
+// looks their texts up under the context's name as well (texts.ts, trIn), never by source alone.
+export const kQualifiedContexts = ["FieldMessages", "TableWording", "kemora::dialogs::frmSystem"];
+
+// The key of a text looked up by context and source.
+export function qualifiedKey(context, source) {
+    return `${context}\u0004${source}`;
+}
 
 // The English of every source of the page's contexts; a source that two contexts translate
 // differently is an error, as the page looks texts up by source alone.
@@ -41,6 +59,9 @@ export function pageTranslations(xml) {
             }
             table[source] = translation;
         }
+    }
+    for (const name of kQualifiedContexts) {
+        for (const [source, translation] of contexts.get(name) ?? []) table[qualifiedKey(name, source)] = translation;
     }
     return table;
 }

@@ -33,12 +33,14 @@ export function pageUrl(query = "") {
 
 // Opens the page in a new tab of `browser`. With `clock`, the page's time of day is fixed at
 // `timeOfDay` seconds and its animation frames run only when the test asks (`runFrames`),
-// each 16 ms after the one before, so that the molecules move as the desktop's do.
+// each 16 ms after the one before, so that the molecules move as the desktop's do. `init`
+// runs in the page before its own scripts.
 export async function openPage(browser, { width = 800, height = 559 + kMenuHeight, ratio = 1, query = "",
-                                          clock = false, timeOfDay = 45296.25 } = {}) {
+                                          clock = false, timeOfDay = 45296.25, init = null } = {}) {
     // A context of its own: no storage left by another test.
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
+    if (init) await page.evaluateOnNewDocument(init);
     const requests = [];
     const errors = [];
     page.on("pageerror", (error) => errors.push(error.message));

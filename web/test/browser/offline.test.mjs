@@ -122,6 +122,13 @@ for (const kind of kBrowsers) {
             assert.equal(await page.$eval("#txtSysInfo", (e) => e.hidden), true);
             await page.click("#cmdOK");
             await page.waitForFunction(() => !document.getElementById("frmAbout").open);
+            // Its title bar's × closes it as well.
+            await page.click("#menu_Help");
+            await page.click("#menu_ver");
+            await page.waitForSelector("#frmAbout[open]");
+            await page.click("#frmAbout_closeBox");
+            await page.waitForFunction(() => !document.getElementById("frmAbout").open);
+            assert.equal(await page.evaluate(() => document.activeElement.id), "txtValue");
             assert.deepEqual(errors, []);
             await page.browserContext().close();
         });

@@ -26,6 +26,7 @@ export function desktopPictures(tool, timeOfDay, actions) {
         picGrph: readPpm(join(dir, "picGrph.ppm")),
         sprite: readPpm(join(dir, "sprite.ppm")),
         state: JSON.parse(readFileSync(join(dir, "state.json"), "utf8")),
+        csv: readFileSync(join(dir, "states.csv")),
     };
 }
 

@@ -4,7 +4,7 @@ import assert from "node:assert/strict";
 import { readFileSync, readdirSync } from "node:fs";
 import { join } from "node:path";
 import { test } from "node:test";
-import { pageTranslations, parseTranslations } from "../../tools/translations.mjs";
+import { kPageOnlyContext, pageTranslations, parseTranslations, qualifiedKey } from "../../tools/translations.mjs";
 import { webDir } from "./load.mjs";
 
 const srcDir = join(webDir, "src");
@@ -29,6 +29,9 @@ function shownTexts() {
     const texts = new Set();
     for (const { text } of sources) {
         for (const [, literal] of withoutComments(text).matchAll(/\btr\(\s*"((?:[^"\\]|\\.)*)"/g)) texts.add(JSON.parse(`"${literal}"`));
+        for (const [, context, literal] of withoutComments(text).matchAll(/\btrIn\(\s*"([^"]*)",\s*"((?:[^"\\]|\\.)*)"/g)) {
+            texts.add(qualifiedKey(context, JSON.parse(`"${literal}"`)));
+        }
     }
     for (const [, , value] of html.matchAll(/data-(text|name|description|tip)="([^"]*)"/g)) {
         texts.add(value.replace(/&amp;/g, "&"));
@@ -40,7 +43,8 @@ function shownTexts() {
 function untranslatedLiterals() {
     const found = [];
     for (const { name, text } of sources) {
-        const code = withoutComments(text).replace(/\btr\(\s*"(?:[^"\\]|\\.)*"/g, "tr(");
+        const code = withoutComments(text).replace(/\btr\(\s*"(?:[^"\\]|\\.)*"/g, "tr(")
+            .replace(/\btrIn\(\s*"[^"]*",\s*"(?:[^"\\]|\\.)*"/g, "trIn(");
         for (const [literal] of code.matchAll(/"(?:[^"\\\n]|\\.)*"|'(?:[^'\\\n]|\\.)*'|`(?:[^`\\]|\\.)*`/g)) {
             if (kJapanese.test(literal)) found.push(`${name}: ${literal}`);
         }
@@ -54,6 +58,14 @@ test("every text the page shows has its English in the translation file", () => 
     assert.ok(texts.has("容量") && texts.has("水"), "the texts are found at all");
     const missing = [...texts].filter((text) => !english[text]);
     assert.deepEqual(missing, []);
+});
+
+// The desktop's sources check every other context; nothing checks these but the page.
+test("every text only the page has is shown by the page", () => {
+    const texts = shownTexts();
+    const own = [...(parseTranslations(translationFile).get(kPageOnlyContext) ?? new Map()).keys()];
+    assert.ok(own.length > 0, "the page's own texts are found at all");
+    assert.deepEqual(own.filter((text) => !texts.has(text)), []);
 });
 
 test("the page words nothing outside the translation file but the language names", () => {
@@ -114,4 +126,17 @@ test("the rule finder finds each kind of rule", () => {
 
 test("the page's scripts hold no rule of the experiment", () => {
     for (const { name, text } of sources) assert.deepEqual(ruleSigns(text), [], name);
+});
+
+test("a source worded otherwise in a qualified context is kept under that context too", () => {
+    const file = `<TS><context><name>kemora::ui::frmMain</name>
+        <message><source>すべて液体</source><translation>All liquid</translation></message></context>
+        <context><name>TableWording</name>
+        <message><source>すべて液体</source><translation>all liquid</translation></message></context>
+        <context><name>Elsewhere</name>
+        <message><source>すべて液体</source><translation>ignored</translation></message></context></TS>`;
+    const table = pageTranslations(file);
+    assert.equal(table["すべて液体"], "All liquid");
+    assert.equal(table[qualifiedKey("TableWording", "すべて液体")], "all liquid");
+    assert.equal(table[qualifiedKey("Elsewhere", "すべて液体")], undefined);
 });
