@@ -9,6 +9,7 @@ import { fileURLToPath } from "node:url";
 import { parseArgs } from "node:util";
 import * as esbuild from "esbuild";
 import { pageTranslations } from "./tools/translations.mjs";
+import { writeOfflineFiles } from "./tools/offline_files.mjs";
 
 const here = dirname(fileURLToPath(import.meta.url));
 const { values } = parseArgs({ options: { core: { type: "string" }, out: { type: "string" } } });
@@ -53,6 +54,11 @@ const csp = [
     `style-src ${hash(style)}`,
     // The core's module reads its own inlined bytes through a data: URL, which never leaves.
     "connect-src data:",
+    // Served over http(s), the page installs from its manifest, whose icons the browser reads
+    // as the page's images, and keeps itself with its service worker, all beside it.
+    "manifest-src 'self'",
+    "img-src 'self'",
+    "worker-src 'self'",
     "base-uri 'none'",
     "form-action 'none'",
 ].join("; ");
@@ -63,4 +69,5 @@ const template = readFileSync(join(here, "src/kemora.html"), "utf8");
 const page = template.replace(/@(CSP|STYLE|CORE|SCRIPT)@/g, (name) => parts[name]);
 mkdirSync(dirname(values.out), { recursive: true });
 writeFileSync(values.out, page);
+await writeOfflineFiles(values.core, values.out, page, dirname(values.out));
 console.log(`${values.out}: ${page.length} bytes`);

@@ -23,4 +23,5 @@ node --test test/browser/page.test.mjs
 node --test test/browser/settings.test.mjs
 node --test test/browser/exports.test.mjs
 node --test test/browser/scenario.test.mjs
+node --test test/browser/offline.test.mjs
 node --test test/browser/webkit.test.mjs

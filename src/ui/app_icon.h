@@ -1,7 +1,8 @@
 #pragma once
 // The program's icon in the main window's style: the black cylinder under its silver lid, a
 // layer of liquid molecules at the bottom and a few flying above, on the window's frame colour.
-// The pixels and the SVG document are painted from one list of shapes, so they show the same.
+// Painted from the core's drawing records, which also give the SVG document, so both show the
+// same.
 
 #include <QByteArray>
 #include <QIcon>

@@ -17,6 +17,9 @@ import translations from "kemora:translations";
 import type { KemoraCore, MainWindow } from "./core";
 import type { ExportsCore } from "./core_exports";
 import { setUpExports } from "./exports";
+import type { OfflineCore } from "./core_offline";
+import { setUpAbout } from "./frm_about";
+import { setUpOffline } from "./offline";
 
 declare global {
     interface Window {
@@ -114,6 +117,7 @@ async function start(): Promise<void> {
         byId("menu_fullScreen").setAttribute("aria-checked", String(document.fullscreenElement !== null));
     });
 
+    setUpAbout(core as OfflineCore, () => win.Form_Activate());
     setUpMenuBar(byId("menuBar"));
     setUpSinario(core, win, byId("menu_Sinario"));
     setUpKeys(win, byId("txtValue"), byId("menuBar"), run);
@@ -128,6 +132,7 @@ async function start(): Promise<void> {
     // The core's face, for tests and teachers' tools that script the page.
     window.kemora = { core, mainWindow: win };
     document.body.dataset["ready"] = "true";
+    setUpOffline();
 }
 
 void start();

@@ -31,11 +31,12 @@ export function parseTranslations(xml) {
 }
 
 // The contexts whose texts the page shows: the main window's, the liquids' names, the settings
-// dialog's, the scenario editor's and its step list's, the curve window's, the exports' and the worksheet's, and the texts only the page
-// has (kPageOnlyContext).
+// dialog's, the scenario editor's and its step list's, the curve window's, the exports' and the
+// worksheet's, the version dialog's, and the texts only the page has (kPageOnlyContext).
 export const kPageContexts = ["kemora::ui::frmMain", "Liquids", "kemora::dialogs::frmSystem", "kemora::ui::frmCurve",
-                              "kemora::ui::CurvePlot", "kemora::ui::ExportCommands", "GraphPage", "kemora::web::Page",
-                              "kemora::dialogs::frmSinario", "StepList"];
+                              "kemora::ui::CurvePlot", "kemora::ui::ExportCommands", "GraphPage",
+                              "kemora::dialogs::frmAbout", "kemora::web::Page", "kemora::dialogs::frmSinario",
+                              "StepList"];
 
 // The texts of the page that the desktop lacks (its storage, its file input): the sources'
 // check leaves them to the page's own test.
