@@ -6,6 +6,8 @@
 // Every rectangle is clipped to the image of `imageWidth` × `imageHeight` device pixels and
 // is never empty; a drawing wholly outside the image covers nothing.
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -45,5 +47,13 @@ struct SpriteCoverage {
                                                              int64_t spriteHeight,
                                                              int64_t imageWidth,
                                                              int64_t imageHeight);
+
+// The parts of `rect` that `taken` does not cover: none, or up to four rectangles (the rows
+// above and below `taken`, then the pieces left and right of it), which do not overlap.
+struct RectRemainder {
+    std::array<DeviceRect, 4> parts{};
+    std::size_t count = 0;
+};
+[[nodiscard]] RectRemainder Uncovered(const DeviceRect& rect, const DeviceRect& taken);
 
 }  // namespace kemora::mainwindow
