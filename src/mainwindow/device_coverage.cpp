@@ -93,28 +93,4 @@ std::optional<SpriteCoverage> SpriteCoverageAt(const PixelScale& scale, int32_t 
     return SpriteCoverage{*target, target->x - whole.x, target->y - whole.y};
 }
 
-RectRemainder Uncovered(const DeviceRect& rect, const DeviceRect& taken) {
-    RectRemainder remainder;
-    const int64_t right = rect.x + rect.width;
-    const int64_t bottom = rect.y + rect.height;
-    const int64_t takenLeft = std::max(rect.x, taken.x);
-    const int64_t takenTop = std::max(rect.y, taken.y);
-    const int64_t takenRight = std::min(right, taken.x + taken.width);
-    const int64_t takenBottom = std::min(bottom, taken.y + taken.height);
-    if (takenLeft >= takenRight || takenTop >= takenBottom) {
-        if (rect.width > 0 && rect.height > 0)
-            remainder.parts[remainder.count++] = rect;
-        return remainder;
-    }
-    const auto add = [&](int64_t left, int64_t top, int64_t r, int64_t b) {
-        if (left < r && top < b)
-            remainder.parts[remainder.count++] = DeviceRect{left, top, r - left, b - top};
-    };
-    add(rect.x, rect.y, right, takenTop);
-    add(rect.x, takenBottom, right, bottom);
-    add(rect.x, takenTop, takenLeft, takenBottom);
-    add(takenRight, takenTop, right, takenBottom);
-    return remainder;
-}
-
 }  // namespace kemora::mainwindow

@@ -207,10 +207,13 @@ void SurfaceWidget::drawPendingSprites() {
     const qsizetype stride = m_image.bytesPerLine();
     uchar* const pixels = m_image.bits();
     m_batch.clear();
+    const int64_t spriteWidth = m_sprite.width();
+    const int64_t spriteHeight = m_sprite.height();
+    const int64_t imageWidth = m_image.width();
+    const int64_t imageHeight = m_image.height();
     for (const SpritePlace& p : m_pendingSprites) {
-        if (const auto copy =
-                mainwindow::SpriteCoverageAt(m_scale, p.x, p.y, m_sprite.width(), m_sprite.height(),
-                                             m_image.width(), m_image.height())) {
+        if (const auto copy = mainwindow::SpriteCoverageAt(m_scale, p.x, p.y, spriteWidth,
+                                                           spriteHeight, imageWidth, imageHeight)) {
             m_batch.push_back(*copy);
         }
     }
@@ -239,15 +242,14 @@ void SurfaceWidget::blankSpritesOfFrameBefore(uchar* pixels, qsizetype stride) {
     // frame before's n-th, moved by a few pixels or not at all.
     for (std::size_t i = 0; i < m_spritesSinceFill.size(); ++i) {
         const mainwindow::DeviceRect& old = m_spritesSinceFill[i];
-        const mainwindow::RectRemainder bare = mainwindow::Uncovered(
-            old, i < m_batch.size() ? m_batch[i].target : mainwindow::DeviceRect{});
-        for (std::size_t part = 0; part < bare.count; ++part) {
-            const mainwindow::DeviceRect& rect = bare.parts[part];
+        const mainwindow::DeviceRect taken =
+            i < m_batch.size() ? m_batch[i].target : mainwindow::DeviceRect{};
+        mainwindow::ForEachUncovered(old, taken, [&](const mainwindow::DeviceRect& rect) {
             uchar* first = pixels + rect.y * stride + rect.x * qsizetype{sizeof(QRgb)};
             for (int64_t row = 0; row < rect.height; ++row)
                 FillRow(reinterpret_cast<QRgb*>(first + row * stride), m_wholeFillPixel,
                         rect.width);
-        }
+        });
     }
     m_spritesSinceFill.clear();
     m_blankPending = false;
