@@ -267,12 +267,13 @@ TEST_F(SpriteTest, EachFrameOfMovingSpritesShowsExactlyThatFrame) {
                 for (int x = 0; x < side; ++x) source.setPixel(x, y, qRgb(x * 8, y * 8, 100));
             }
             panel.setSpriteSource(source);
+            const QSize deviceSize = panel.image().size();
             QImage kept;  // a copy of an earlier frame, which later frames must leave alone
             QImage keptExpected;
             for (std::size_t f = 0; f < frames.size(); ++f) {
                 SCOPED_TRACE(testing::Message() << "frame " << f);
                 panel.fillRect(0, 0, 29, 19, {255, 255, 255});
-                QImage expected(panel.image().size(), QImage::Format_RGB32);
+                QImage expected(deviceSize, QImage::Format_RGB32);
                 expected.fill(kPaper);
                 QPainter painter(&expected);
                 for (std::size_t i = 0; i < frames[f].size(); ++i) {
