@@ -6,6 +6,7 @@
 // Every rectangle is clipped to the image of `imageWidth` × `imageHeight` device pixels and
 // is never empty; a drawing wholly outside the image covers nothing.
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -45,5 +46,33 @@ struct SpriteCoverage {
                                                              int64_t spriteHeight,
                                                              int64_t imageWidth,
                                                              int64_t imageHeight);
+
+// Calls `part(DeviceRect)` for each part of `rect` that `taken` does not cover: none, or up to
+// four rectangles (the rows above and below `taken`, then the pieces left and right of it),
+// which do not overlap. Inline, as a picture box calls it for every sprite of a frame.
+template <typename Part>
+void ForEachUncovered(const DeviceRect& rect, const DeviceRect& taken, Part part) {
+    if (rect == taken)
+        return;
+    const int64_t right = rect.x + rect.width;
+    const int64_t bottom = rect.y + rect.height;
+    const int64_t takenLeft = std::max(rect.x, taken.x);
+    const int64_t takenTop = std::max(rect.y, taken.y);
+    const int64_t takenRight = std::min(right, taken.x + taken.width);
+    const int64_t takenBottom = std::min(bottom, taken.y + taken.height);
+    if (takenLeft >= takenRight || takenTop >= takenBottom) {
+        if (rect.width > 0 && rect.height > 0)
+            part(rect);
+        return;
+    }
+    if (rect.y < takenTop)
+        part(DeviceRect{rect.x, rect.y, rect.width, takenTop - rect.y});
+    if (takenBottom < bottom)
+        part(DeviceRect{rect.x, takenBottom, rect.width, bottom - takenBottom});
+    if (rect.x < takenLeft)
+        part(DeviceRect{rect.x, takenTop, takenLeft - rect.x, takenBottom - takenTop});
+    if (takenRight < right)
+        part(DeviceRect{takenRight, takenTop, right - takenRight, takenBottom - takenTop});
+}
 
 }  // namespace kemora::mainwindow

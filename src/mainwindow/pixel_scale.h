@@ -1,6 +1,7 @@
 #pragma once
 // How the main window's logical pixels become device pixels when it is drawn larger.
 
+#include <algorithm>
 #include <cstdint>
 
 namespace kemora::mainwindow {
@@ -40,7 +41,27 @@ class PixelScale {
     [[nodiscard]] int64_t logicalCeil(int64_t device) const;
 
   private:
+    // Coordinates are held within ±2^40, far beyond any drawing, so that every product
+    // stays inside 64 bits.
+    static constexpr int64_t kReach = int64_t{1} << 40;
+    [[nodiscard]] static int64_t Held(int64_t value) { return std::clamp(value, -kReach, kReach); }
+    [[nodiscard]] static int64_t FloorDiv(int64_t numerator, int64_t denominator) {
+        const int64_t quotient = numerator / denominator;
+        return (numerator % denominator != 0 && numerator < 0) ? quotient - 1 : quotient;
+    }
+
     int64_t m_thousandths;
 };
+
+// Inline: a frame of the animation places hundreds of sprites.
+inline int64_t PixelScale::position(int64_t logical) const {
+    // floor(logical × factor + 1/2), in thousandths.
+    return FloorDiv(2 * Held(logical) * m_thousandths + 1000, 2000);
+}
+
+inline int64_t PixelScale::length(int64_t logical) const {
+    const int64_t device = position(logical);
+    return logical > 0 ? std::max<int64_t>(device, 1) : device;
+}
 
 }  // namespace kemora::mainwindow

@@ -4,11 +4,11 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <utility>
 
-#include "mainwindow/device_coverage.h"
 #include "mainwindow/saturating.h"
 #include "ui/utf8_text.h"
 
@@ -23,6 +23,35 @@ QRgb PixelOf(mainwindow::Rgb color) {
 int DivideBy255(uint value) {
     return static_cast<int>((value + (value >> 8) + 0x80) >> 8);
 }
+
+// Rows of a sprite's width go in pieces of four pixels, the last piece overlapping the one
+// before where the width is no multiple of four: a library call per row costs more than the
+// row, and a pixel at a time is slower still.
+constexpr int64_t kPiece = 4;
+
+void CopyRow(QRgb* to, const QRgb* from, int64_t count) {
+    if (count < kPiece) {
+        std::copy_n(from, count, to);
+        return;
+    }
+    for (int64_t i = 0; i < count - kPiece; i += kPiece)
+        std::memcpy(to + i, from + i, kPiece * sizeof(QRgb));
+    std::memcpy(to + count - kPiece, from + count - kPiece, kPiece * sizeof(QRgb));
+}
+
+void FillRow(QRgb* to, QRgb pixel, int64_t count) {
+    if (count < kPiece) {
+        std::fill_n(to, count, pixel);
+        return;
+    }
+    const std::array<QRgb, kPiece> piece{pixel, pixel, pixel, pixel};
+    for (int64_t i = 0; i < count - kPiece; i += kPiece)
+        std::memcpy(to + i, piece.data(), sizeof piece);
+    std::memcpy(to + count - kPiece, piece.data(), sizeof piece);
+}
+
+// Wider fills copy their first row, for which the library's copy beats any loop.
+constexpr int64_t kNarrowFill = 64;
 
 }  // namespace
 
@@ -70,6 +99,7 @@ void SurfaceWidget::setScale(double zoom, double devicePixelRatio) {
 }
 
 void SurfaceWidget::resetImage() {
+    dropPendingSprites();
     m_onlySpritesOnFill = false;
     m_image =
         QImage(static_cast<int>(m_scale.length(m_logicalSize.width())),
@@ -79,6 +109,7 @@ void SurfaceWidget::resetImage() {
 
 void SurfaceWidget::setSpriteSource(const QImage& sprite) {
     endTextPainter();
+    drawPendingSprites();
     m_sprite = sprite.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -101,6 +132,7 @@ void SurfaceWidget::setTextFont(const QFont& font) {
 
 const QImage& SurfaceWidget::image() {
     endTextPainter();
+    drawPendingSprites();
     return m_image;
 }
 
@@ -133,7 +165,8 @@ void SurfaceWidget::printText(std::string_view utf8) {
 void SurfaceWidget::copySprite(int32_t x, int32_t y) {
     showWhenIdle();
     m_record.sprite(x, y);
-    paintSprite(x, y);
+    if (!m_sprite.isNull())
+        m_pendingSprites.push_back({x, y});
 }
 
 void SurfaceWidget::paintFill(int32_t x1, int32_t y1, int32_t x2, int32_t y2, QRgb pixel) {
@@ -143,25 +176,93 @@ void SurfaceWidget::paintFill(int32_t x1, int32_t y1, int32_t x2, int32_t y2, QR
         return;
     const bool whole = *place == mainwindow::DeviceRect{0, 0, m_image.width(), m_image.height()};
     if (!whole) {
+        drawPendingSprites();
         fillDevice(*place, pixel);
         m_onlySpritesOnFill = false;
         return;
     }
     // The animation blanks the whole panel every frame: where only sprites were copied onto
-    // the same colour since, blanking them is enough, and far cheaper on a zoomed panel.
+    // the same colour since, blanking them is enough, and far cheaper on a zoomed panel. It
+    // waits for the next frame's sprites, which mostly cover the same pixels again.
+    m_pendingSprites.clear();
     if (m_onlySpritesOnFill && m_wholeFillPixel == pixel) {
-        for (const mainwindow::DeviceRect& sprite : m_spritesSinceFill) fillDevice(sprite, pixel);
-    } else {
-        fillDevice(*place, pixel);
+        m_blankPending = true;
+        return;
     }
+    dropPendingSprites();
+    fillDevice(*place, pixel);
     m_onlySpritesOnFill = true;
     m_wholeFillPixel = pixel;
+}
+
+void SurfaceWidget::dropPendingSprites() {
+    m_pendingSprites.clear();
     m_spritesSinceFill.clear();
+    m_blankPending = false;
+}
+
+void SurfaceWidget::drawPendingSprites() {
+    if (m_pendingSprites.empty() && !m_blankPending)
+        return;
+    const qsizetype stride = m_image.bytesPerLine();
+    uchar* const pixels = m_image.bits();
+    m_batch.clear();
+    const int64_t spriteWidth = m_sprite.width();
+    const int64_t spriteHeight = m_sprite.height();
+    const int64_t imageWidth = m_image.width();
+    const int64_t imageHeight = m_image.height();
+    for (const SpritePlace& p : m_pendingSprites) {
+        if (const auto copy = mainwindow::SpriteCoverageAt(m_scale, p.x, p.y, spriteWidth,
+                                                           spriteHeight, imageWidth, imageHeight)) {
+            m_batch.push_back(*copy);
+        }
+    }
+    m_pendingSprites.clear();
+    if (m_blankPending)
+        blankSpritesOfFrameBefore(pixels, stride);
+    const qsizetype sourceStride = m_sprite.bytesPerLine();
+    const uchar* const source = std::as_const(m_sprite).bits();
+    for (const mainwindow::SpriteCoverage& copy : m_batch) {
+        const mainwindow::DeviceRect& place = copy.target;
+        if (m_onlySpritesOnFill)
+            m_spritesSinceFill.push_back(place);
+        uchar* to = pixels + place.y * stride + place.x * qsizetype{sizeof(QRgb)};
+        const uchar* from =
+            source + copy.sourceY * sourceStride + copy.sourceX * qsizetype{sizeof(QRgb)};
+        for (int64_t row = 0; row < place.height; ++row) {
+            CopyRow(reinterpret_cast<QRgb*>(to + row * stride),
+                    reinterpret_cast<const QRgb*>(from + row * sourceStride), place.width);
+        }
+    }
+}
+
+void SurfaceWidget::blankSpritesOfFrameBefore(uchar* pixels, qsizetype stride) {
+    // Every blanking comes before every copy of the batch, so a pixel that a new sprite
+    // takes need not be blanked: the frame's n-th sprite is mostly the same molecule as the
+    // frame before's n-th, moved by a few pixels or not at all.
+    for (std::size_t i = 0; i < m_spritesSinceFill.size(); ++i) {
+        const mainwindow::DeviceRect& old = m_spritesSinceFill[i];
+        const mainwindow::DeviceRect taken =
+            i < m_batch.size() ? m_batch[i].target : mainwindow::DeviceRect{};
+        mainwindow::ForEachUncovered(old, taken, [&](const mainwindow::DeviceRect& rect) {
+            uchar* first = pixels + rect.y * stride + rect.x * qsizetype{sizeof(QRgb)};
+            for (int64_t row = 0; row < rect.height; ++row)
+                FillRow(reinterpret_cast<QRgb*>(first + row * stride), m_wholeFillPixel,
+                        rect.width);
+        });
+    }
+    m_spritesSinceFill.clear();
+    m_blankPending = false;
 }
 
 void SurfaceWidget::fillDevice(const mainwindow::DeviceRect& rect, QRgb pixel) {
     const qsizetype stride = m_image.bytesPerLine();
     uchar* first = m_image.bits() + rect.y * stride + rect.x * qsizetype{sizeof(QRgb)};
+    if (rect.width <= kNarrowFill) {
+        for (int64_t row = 0; row < rect.height; ++row)
+            FillRow(reinterpret_cast<QRgb*>(first + row * stride), pixel, rect.width);
+        return;
+    }
     const auto count = static_cast<std::size_t>(rect.width);
     auto* firstRow = reinterpret_cast<QRgb*>(first);
     std::fill(firstRow, firstRow + count, pixel);
@@ -178,6 +279,7 @@ void SurfaceWidget::paintLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, QR
         paintFill(x1, y1, x2, y2, pixel);
         return;
     }
+    drawPendingSprites();
     m_onlySpritesOnFill = false;
     for (const mainwindow::DeviceRect& square :
          mainwindow::LineCoverage(m_scale, x1, y1, x2, y2, m_image.width(), m_image.height())) {
@@ -202,6 +304,7 @@ void SurfaceWidget::layOutNumber(std::string_view utf8, Place place) {
 }
 
 void SurfaceWidget::paintText(int32_t x, int32_t y, std::string_view utf8) {
+    drawPendingSprites();
     m_onlySpritesOnFill = false;
     const int64_t left = m_scale.position(x);
     const int64_t top = m_scale.position(y);
@@ -348,34 +451,6 @@ void SurfaceWidget::paintOtherText(int64_t x, int64_t y, const QString& text) {
     m_textPainter->drawText(QPoint(static_cast<int>(x), static_cast<int>(y) + m_textAscent), text);
 }
 
-void SurfaceWidget::paintSprite(int32_t x, int32_t y) {
-    if (m_sprite.isNull())
-        return;
-    const std::optional<mainwindow::SpriteCoverage> copy = mainwindow::SpriteCoverageAt(
-        m_scale, x, y, m_sprite.width(), m_sprite.height(), m_image.width(), m_image.height());
-    if (!copy)
-        return;
-    const mainwindow::DeviceRect& place = copy->target;
-    if (m_onlySpritesOnFill)
-        m_spritesSinceFill.push_back(place);
-    // Row pointers are taken once per copy: the animation makes 555 copies a frame.
-    const qsizetype targetStride = m_image.bytesPerLine();
-    const qsizetype sourceStride = m_sprite.bytesPerLine();
-    uchar* target = m_image.bits() + place.y * targetStride + place.x * qsizetype{sizeof(QRgb)};
-    const uchar* source = std::as_const(m_sprite).bits() + copy->sourceY * sourceStride +
-                          copy->sourceX * qsizetype{sizeof(QRgb)};
-    const auto rowBytes = static_cast<std::size_t>(place.width) * sizeof(QRgb);
-    constexpr std::size_t kFullRow = mainwindow::kSpriteSize * sizeof(QRgb);
-    for (int64_t row = 0; row < place.height; ++row) {
-        // A copy of constant size compiles to a few moves instead of a library call.
-        if (rowBytes == kFullRow) {
-            std::memcpy(target + row * targetStride, source + row * sourceStride, kFullRow);
-        } else {
-            std::memcpy(target + row * targetStride, source + row * sourceStride, rowBytes);
-        }
-    }
-}
-
 void SurfaceWidget::showWhenIdle() {
     if (m_showPending)
         return;
@@ -391,6 +466,7 @@ void SurfaceWidget::refresh() {
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
     m_showPending = false;
     endTextPainter();
+    drawPendingSprites();
     QPainter painter(this);
     // The image's device pixels fall one to one on the screen's.
     const QRectF target(event->rect());

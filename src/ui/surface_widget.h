@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "mainwindow/device_coverage.h"
 #include "mainwindow/drawing_record.h"
 #include "mainwindow/pixel_scale.h"
 #include "mainwindow/surface.h"
@@ -72,8 +73,14 @@ class SurfaceWidget : public QWidget, public mainwindow::Surface {
     void paintFill(int32_t x1, int32_t y1, int32_t x2, int32_t y2, QRgb pixel);
     void paintLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, QRgb pixel);
     void paintText(int32_t x, int32_t y, std::string_view utf8);
-    void paintSprite(int32_t x, int32_t y);
     void fillDevice(const mainwindow::DeviceRect& rect, QRgb pixel);  // inside the image
+    // Sprites are copied into the image in batches, before anything else is drawn and before
+    // the image is read or shown: the image's pixels are asked for once a batch, and the
+    // blanking of the frame before need only reach what the new sprites do not cover.
+    void drawPendingSprites();
+    void blankSpritesOfFrameBefore(uchar* pixels, qsizetype stride);
+    // Forgets sprites and blanking not yet done, for a fill that covers them all.
+    void dropPendingSprites();
 
     // A character of a number drawn once in the device font at one of four quarter-pixel
     // offsets, as the painter places glyphs: its coverage (alpha 0 to 255) and where that
@@ -115,11 +122,21 @@ class SurfaceWidget : public QWidget, public mainwindow::Surface {
     std::array<Glyph, 4 * kNumberChars.size()> m_glyphs{};
     std::unique_ptr<QPainter> m_textPainter;
     // Since the last fill of the whole image, in m_wholeFillPixel, nothing but sprites has
-    // been drawn, at these device rectangles.
+    // been drawn, at these device rectangles in the order drawn.
     bool m_onlySpritesOnFill = false;
     QRgb m_wholeFillPixel = 0;
     std::vector<mainwindow::DeviceRect> m_spritesSinceFill;
-    bool m_showPending = false;  // a paint has been asked for and not yet done
+    // The last whole fill has not yet blanked m_spritesSinceFill, which are still those of
+    // the frame before it.
+    bool m_blankPending = false;
+    // Logical places of sprites copied and not yet in the image, in the order copied.
+    struct SpritePlace {
+        int32_t x;
+        int32_t y;
+    };
+    std::vector<SpritePlace> m_pendingSprites;
+    std::vector<mainwindow::SpriteCoverage> m_batch;  // the pending sprites' pixels; reused
+    bool m_showPending = false;                       // a paint has been asked for and not yet done
     int32_t m_textX = 0;
     int32_t m_textY = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -94,6 +95,47 @@ TEST(DeviceCoverage, SpritesTakeTheirScaledSideAsFarAsTheSourceReaches) {
         EXPECT_EQ(
             SpriteCoverageAt(PixelScale(c.factor), c.x, c.y, c.sourceSide, c.sourceSide, 100, 100),
             c.sprite);
+    }
+}
+
+TEST(DeviceCoverage, UncoveredPartsAreExactlyThePixelsOutsideTheTakenRectangle) {
+    const DeviceRect rect{10, 20, 6, 5};
+    struct Case {
+        const char* name;
+        DeviceRect taken;
+        std::size_t parts;
+    };
+    const Case cases[] = {
+        {"the same", rect, 0},
+        {"a larger one", {0, 0, 100, 100}, 0},
+        {"none", {}, 1},
+        {"apart", {30, 20, 6, 5}, 1},
+        {"touching at the right edge", {16, 20, 6, 5}, 1},
+        {"moved right and down", {12, 21, 6, 5}, 2},
+        {"moved left and up", {7, 18, 6, 5}, 2},
+        {"moved down only", {10, 23, 6, 5}, 1},
+        {"inside", {12, 22, 2, 1}, 4},
+        {"across the middle", {0, 22, 100, 1}, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<DeviceRect> parts;
+        ForEachUncovered(rect, c.taken, [&](const DeviceRect& part) { parts.push_back(part); });
+        EXPECT_EQ(parts.size(), c.parts);
+        // Each pixel of the rectangle lies in exactly one part unless taken, and no part
+        // reaches outside the rectangle.
+        const auto inside = [](const DeviceRect& r, int64_t x, int64_t y) {
+            return x >= r.x && x < r.x + r.width && y >= r.y && y < r.y + r.height;
+        };
+        for (int64_t y = 0; y < 40; ++y) {
+            for (int64_t x = 0; x < 40; ++x) {
+                const auto holding =
+                    std::count_if(parts.begin(), parts.end(),
+                                  [&](const DeviceRect& r) { return inside(r, x, y); });
+                const bool bare = inside(rect, x, y) && !inside(c.taken, x, y);
+                ASSERT_EQ(holding, bare ? 1 : 0) << "at " << x << ", " << y;
+            }
+        }
     }
 }
 

@@ -12,6 +12,7 @@
 #include <optional>
 #include <set>
 #include <utility>
+#include <vector>
 
 #include "mainwindow/graph.h"
 #include "model/equilibrium.h"
@@ -231,6 +232,73 @@ TEST_F(SpriteTest, AWholeFillLeavesNothingOfWhatWasDrawnBefore) {
             surface.fillRect(0, 0, 29, 19, kInk);  // another colour covers everything
             EXPECT_EQ(InkedPixels(surface).size(),
                       std::size_t(surface.image().width() * surface.image().height()));
+        }
+    }
+}
+
+TEST_F(SpriteTest, EachFrameOfMovingSpritesShowsExactlyThatFrame) {
+    // The animation: a whole fill, then the sprites, frame after frame. Sprites stay, move a
+    // little, change order, leave the panel, grow or shrink in number; the image may be read
+    // after a frame, in its midst, or not at all for a while.
+    using Frame = std::vector<std::pair<int32_t, int32_t>>;
+    const std::vector<Frame> frames = {
+        {{3, 4}, {12, 6}, {-5, 15}},
+        {{3, 4}, {12, 6}, {-5, 15}},
+        {{4, 5}, {10, 6}, {-4, 14}},
+        {{10, 6}, {4, 5}},
+        {{10, 6}, {4, 5}, {20, 10}, {25, 17}},
+        {{0, 0}, {20, 0}, {0, 10}, {20, 10}},
+        {},
+        {{7, 7}},
+        {{7, 7}, {8, 7}, {7, 8}},
+        {{-9, -9}, {29, 19}, {8, 8}},
+    };
+    enum class Reads { AfterEachFrame, AfterEveryOtherFrame, AlsoAfterTheFirstSprite };
+    for (const double zoom : {1.0, 1.5, 2.0}) {
+        for (const Reads reads :
+             {Reads::AfterEachFrame, Reads::AfterEveryOtherFrame, Reads::AlsoAfterTheFirstSprite}) {
+            SCOPED_TRACE(testing::Message() << "zoom " << zoom << ", reads " << int(reads));
+            SurfaceWidget panel(QSize(30, 20), Qt::white);
+            panel.setScale(zoom, 1.0);
+            const mainwindow::PixelScale scale(zoom);
+            const int side = static_cast<int>(scale.length(10));
+            QImage source(side, side, QImage::Format_RGB32);
+            for (int y = 0; y < side; ++y) {
+                for (int x = 0; x < side; ++x) source.setPixel(x, y, qRgb(x * 8, y * 8, 100));
+            }
+            panel.setSpriteSource(source);
+            const QSize deviceSize = panel.image().size();
+            QImage kept;  // a copy of an earlier frame, which later frames must leave alone
+            QImage keptExpected;
+            for (std::size_t f = 0; f < frames.size(); ++f) {
+                SCOPED_TRACE(testing::Message() << "frame " << f);
+                panel.fillRect(0, 0, 29, 19, {255, 255, 255});
+                QImage expected(deviceSize, QImage::Format_RGB32);
+                expected.fill(kPaper);
+                QPainter painter(&expected);
+                for (std::size_t i = 0; i < frames[f].size(); ++i) {
+                    const auto [x, y] = frames[f][i];
+                    panel.copySprite(x, y);
+                    painter.drawImage(QPoint(static_cast<int>(scale.position(x)),
+                                             static_cast<int>(scale.position(y))),
+                                      source);
+                    if (reads == Reads::AlsoAfterTheFirstSprite && i == 0) {
+                        kept = panel.image();
+                        keptExpected = expected.copy();
+                    }
+                }
+                painter.end();
+                if (reads == Reads::AfterEveryOtherFrame && f % 2 == 0)
+                    continue;
+                ASSERT_EQ(panel.image(), expected);
+                if (!kept.isNull()) {
+                    ASSERT_EQ(kept, keptExpected);
+                }
+                if (reads == Reads::AfterEachFrame) {
+                    kept = panel.image();
+                    keptExpected = expected;
+                }
+            }
         }
     }
 }
