@@ -71,7 +71,6 @@ EMSCRIPTEN_BINDINGS(kemora_scenario) {
     function("ScenarioTitleText", &web::ScenarioTitleText);
     function("ScenarioTrimmedTitle", &web::ScenarioTrimmedTitle);
     function("SinarioTextFits", &web::SinarioTextFits);
-    function("InitialSettingsPageForm", &model::SettingsFormOf);
     function("WithScenarioExtension", &web::WithScenarioExtension);
     constant("kMaxStepCount", scenario::kMaxStepCount);
 }

@@ -55,7 +55,7 @@ test('the title as held and as a loaded file shows it, and the first page from t
     win.AssignTitle('  気化 ');
     assert.equal(core.ScenarioTitleText(win), '  気化' + ' '.repeat(26));
     assert.equal(core.ScenarioTrimmedTitle(win), '気化');
-    assert.deepEqual(core.InitialSettingsPageForm(win.settings()), {
+    assert.deepEqual(core.SettingsFormOf(win.settings()), {
         mol: '2', temperature: '25', pressureUnitIndex: -1, volumeMin: '10', volumeMax: '300',
         pressureMin: '0.5', pressureMax: '1013.25',
     });

@@ -1,6 +1,7 @@
 // The JavaScript face of the C++ core, as the page uses it: the main window's handlers, the
 // view and surface objects the core calls, and the core's pixel rule. Every rule of the
 // experiment stays behind this face.
+import type { FieldProblem } from "./core_settings";
 
 // What happens to a key, as the core routes it.
 export enum KeyRoute {
@@ -123,7 +124,7 @@ export interface PixelScale {
 export interface KemoraCore {
     MainWindow: new (view: MainView) => MainWindow;
     PixelScale: new (factor: number) => PixelScale;
-    BuildSetVolumeStep(volumeText: string, gradual: boolean): { step: ScenarioStep | null; problem: object | null };
+    BuildSetVolumeStep(volumeText: string, gradual: boolean): { step: ScenarioStep | null; problem: FieldProblem | null };
     BuildGraphStep(showGraph: boolean): ScenarioStep;
     BuildClearGraphStep(): ScenarioStep;
     BuildChangeLiquidStep(liquidIndex: number): ScenarioStep;

@@ -1,20 +1,7 @@
-// Files and pictures leaving the page: a download under the desktop's file name, an image on
-// the clipboard where the browser allows it, and the one message that tells of a failure.
+// Pictures leaving the page: an image on the clipboard where the browser allows it, and the one
+// message that tells of a failure.
+import { showMessage } from "./message_box";
 import { tr } from "./texts";
-
-// Saves the bytes as the browser saves a download, under `name`.
-export function download(name: string, blob: Blob): void {
-    const url = URL.createObjectURL(blob);
-    const link = document.createElement("a");
-    link.href = url;
-    link.download = name;
-    link.hidden = true;
-    document.body.append(link);
-    link.click();
-    link.remove();
-    // The browser has taken the bytes once the click has been handled.
-    setTimeout(() => URL.revokeObjectURL(url), 0);
-}
 
 // Puts a PNG image on the clipboard. A browser without the Clipboard API for images, or one
 // that refuses it here (an unfocused page, a file opened without permission), gets the message
@@ -22,7 +9,7 @@ export function download(name: string, blob: Blob): void {
 export async function copyImage(png: Promise<Blob | null>): Promise<boolean> {
     const clipboard = navigator.clipboard as Clipboard | undefined;
     if (typeof ClipboardItem === "undefined" || !clipboard?.write) {
-        showMessage(tr("クリップボードにコピーできませんでした。"));
+        tellNotCopied();
         return false;
     }
     try {
@@ -34,17 +21,14 @@ export async function copyImage(png: Promise<Blob | null>): Promise<boolean> {
         await clipboard.write([item]);
         return true;
     } catch {
-        showMessage(tr("クリップボードにコピーできませんでした。"));
+        tellNotCopied();
         return false;
     }
 }
 
 // Shows `text` in the page's message box over everything; its OK button or Escape closes it.
-export function showMessage(text: string): void {
-    const box = document.getElementById("exportMessage");
-    if (!(box instanceof HTMLDialogElement)) return;
-    const shown = box.querySelector(".text");
-    if (shown) shown.textContent = text;
-    if (!box.open) box.showModal();
-    box.querySelector<HTMLButtonElement>("button")?.focus();
+
+// Captioned as the desktop's message, with the main window's title.
+function tellNotCopied(): void {
+    void showMessage(tr("クリップボードにコピーできませんでした。"), document.title);
 }

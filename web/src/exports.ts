@@ -5,7 +5,9 @@
 import type { MainWindow } from "./core";
 import type { ExportsCore, ExportsWindow } from "./core_exports";
 import { canvasPng, frmCurve, hasSelection } from "./frm_curve";
-import { copyImage, download, showMessage } from "./export_files";
+import { download } from "./download";
+import { copyImage } from "./export_files";
+import { showMessage } from "./message_box";
 import { buildPrintSheet } from "./print_sheet";
 import { tableWords } from "./table_words";
 import { language, tr, trIn } from "./texts";
@@ -69,9 +71,6 @@ export function setUpExports(core: ExportsCore, window: MainWindow, focusMainWin
     const client = byId("client");
     const sheet = byId("printSheet");
     const curve = new frmCurve(core, window, focusMainWindow);
-    const message = byId<HTMLDialogElement>("exportMessage");
-    message.addEventListener("close", focusMainWindow);
-    byId("exportMessageOk").addEventListener("click", () => message.close());
 
     const saveCsv = () => {
         // Nothing plotted, nothing to save: the desktop offers no file either.
@@ -87,7 +86,7 @@ export function setUpExports(core: ExportsCore, window: MainWindow, focusMainWin
         imageChoice.close();
         const png = await canvasPng(picture);
         if (png) download(tr("蒸気圧のグラフ.png"), png);
-        else showMessage(`${tr("保存できませんでした。")}\n${tr("蒸気圧のグラフ.png")}`);
+        else void showMessage(`${tr("保存できませんでした。")}\n${tr("蒸気圧のグラフ.png")}`, document.title);
     };
     byId("saveImageClose").addEventListener("click", () => imageChoice.close());
     byId("saveImageGraph").addEventListener("click", () => void saveImage(graph));

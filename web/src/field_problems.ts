@@ -1,7 +1,8 @@
 // The words of a field that cannot be used, as the desktop's dialogs say them.
-import { FieldFailure, FormField, type FieldProblem } from "./core_sinario";
+import { FieldFailure, FormField, type FieldProblem } from "./core_settings";
 import { trIn } from "./texts";
 
+// What a message, and a screen reader, calls a field.
 export function fieldName(field: FormField): string {
     switch (field) {
         case FormField.Mol: return trIn("FieldMessages", "物質量（mol）");
@@ -15,6 +16,7 @@ export function fieldName(field: FormField): string {
     }
 }
 
+// The message that tells the user what is wrong with a field.
 export function fieldProblemText(problem: FieldProblem): string {
     const name = fieldName(problem.field);
     switch (problem.failure) {

@@ -65,11 +65,6 @@ export class frmAbout {
     }
 
     show(): void {
-        // Opened from a menu, whose item is gone when the dialog closes: the dialog gives the
-        // focus back to the main window's volume field, as the desktop's window activates with it.
-        if (byId("menuBar").contains(document.activeElement) || document.activeElement === document.body) {
-            byId("txtValue").focus({ preventScroll: true });
-        }
         this.Form_Load();
         showModal(this.dialog, this.activateMainWindow);
     }

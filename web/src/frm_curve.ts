@@ -4,7 +4,9 @@
 import type { MainWindow } from "./core";
 import type { CurveFigure, ExportsCore, ExportsWindow } from "./core_exports";
 import { CurvePlot, type CurveLayout, liquidName } from "./curve_plot";
-import { copyImage, download, showMessage } from "./export_files";
+import { download } from "./download";
+import { copyImage } from "./export_files";
+import { showMessage } from "./message_box";
 import { tr, trIn } from "./texts";
 
 function byId<T extends HTMLElement>(id: string): T {
@@ -127,7 +129,7 @@ export class frmCurve {
     private async cmdSave_Click(): Promise<void> {
         const blob = await canvasPng(this.plot.canvas);
         if (blob) download(tr("蒸気圧曲線.png"), blob);
-        else showMessage(tr("画像を保存できませんでした。\n%1", tr("蒸気圧曲線.png")));
+        else void showMessage(tr("画像を保存できませんでした。\n%1", tr("蒸気圧曲線.png")), document.title);
     }
 
     private cmdCopy_Click(): void {

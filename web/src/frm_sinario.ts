@@ -3,11 +3,13 @@
 // them, lists them, checks the fields and reads and writes the file's bytes; this file binds
 // the elements (ids = the desktop's objectNames) and words what the core returns.
 import type { KemoraCore, MainWindow } from "./core";
-import { ScenarioFileResult, StepListKind, type FieldProblem, type ScenarioWindow, type SinarioCore,
-         type StepBuild, type StepListEntry, FormField } from "./core_sinario";
+import { ScenarioFileResult, StepListKind, type ScenarioWindow, type SinarioCore, type StepBuild,
+         type StepListEntry } from "./core_sinario";
+import { type FieldProblem, FormField } from "./core_settings";
 import { fieldProblemText } from "./field_problems";
 import { showModal } from "./modal_dialog";
 import { chooseFileToOpen, FileWriteError, saveFile, takeFilesOf, type ChosenFile, type FileKind } from "./scenario_files";
+import { showMessage } from "./message_box";
 import { tr, trNoted } from "./texts";
 import { wordElements } from "./words";
 
@@ -100,13 +102,13 @@ function pixels(twips: number): string {
 }
 
 export class frmSinario {
-    private readonly core: SinarioCore;
+    private readonly core: KemoraCore & SinarioCore;
     private readonly win: ScenarioWindow;
     private readonly dialog: HTMLDialogElement;
     private titleEdited = false;
 
     constructor(core: KemoraCore, win: MainWindow) {
-        this.core = core as unknown as SinarioCore;
+        this.core = core as KemoraCore & SinarioCore;
         this.win = win as ScenarioWindow;
         this.dialog = this.element("frmSinario") as HTMLDialogElement;
         this.placeControls();
@@ -230,8 +232,6 @@ export class frmSinario {
             this.showPage(next);
             this.element(`SSTabMenu_${next}`).focus();
         });
-        const message = this.element("frmSinarioMessage") as HTMLDialogElement;
-        this.element("frmSinarioMessage_ok").addEventListener("click", () => message.close());
     }
 
     // Typing that would take the field past its limit in code page 932 bytes is refused;
@@ -274,7 +274,7 @@ export class frmSinario {
     }
 
     private OpenEditor(): void {
-        const form = this.core.InitialSettingsPageForm(this.win.settings());
+        const form = this.core.SettingsFormOf(this.win.settings());
         (this.element("frmSinario_cmbPressUnit") as HTMLSelectElement).selectedIndex = form.pressureUnitIndex;
         this.setField("frmSinario_txtGrphWMin", form.volumeMin);
         this.setField("frmSinario_txtGrphWMax", form.volumeMax);
@@ -340,16 +340,11 @@ export class frmSinario {
     // The message box: OK, or Esc, closes it; then the focus goes to `focusAfter`, its text
     // selected.
     private message(text: string, focusAfter?: HTMLElement): void {
-        const box = this.element("frmSinarioMessage") as HTMLDialogElement;
-        this.element("frmSinarioMessage_text").textContent = text;
-        wordElements(box);
-        box.addEventListener("close", () => {
+        void showMessage(text, tr("シナリオ作成")).then(() => {
             if (!focusAfter) return;
             focusAfter.focus();
             if (focusAfter instanceof HTMLInputElement) focusAfter.select();
-        }, { once: true });
-        if (!box.open) box.showModal();
-        this.element("frmSinarioMessage_ok").focus();
+        });
     }
 
     private fileKind(): FileKind {

@@ -1,6 +1,7 @@
 // Scenario files in the browser: the file pickers where the browser has them, else a file
 // input and a download. The file input `cdlg` takes a chosen file whoever opened it, so that
 // the plain way stays open to browsers with the pickers too.
+import { download } from "./download";
 
 // One type of file, as the pickers offer it.
 export interface FileKind {
@@ -75,7 +76,7 @@ export class FileWriteError extends Error {
 export async function saveFile(kind: FileKind, suggestedName: string, bytes: Uint8Array<ArrayBuffer>): Promise<string | null> {
     const picker = (window as PickerWindow).showSaveFilePicker;
     if (!picker) {
-        download(suggestedName, bytes);
+        download(suggestedName, new Blob([bytes], { type: "application/octet-stream" }));
         return suggestedName;
     }
     let handle: PickerHandle;
@@ -93,17 +94,4 @@ export async function saveFile(kind: FileKind, suggestedName: string, bytes: Uin
         throw new FileWriteError(handle.name);
     }
     return handle.name;
-}
-
-function download(name: string, bytes: Uint8Array<ArrayBuffer>): void {
-    const url = URL.createObjectURL(new Blob([bytes], { type: "application/octet-stream" }));
-    const link = document.createElement("a");
-    link.href = url;
-    link.download = name;
-    link.hidden = true;
-    document.body.append(link);
-    link.click();
-    link.remove();
-    // Some browsers read the bytes only after the click has returned.
-    setTimeout(() => URL.revokeObjectURL(url), 60_000);
 }

@@ -6,6 +6,7 @@ import { SettingsFileCheck } from "./core_settings";
 import { showMessage } from "./message_box";
 import type { SettingsStore } from "./settings_storage";
 import { tr } from "./texts";
+import { download } from "./download";
 
 const kFileName = "CONFIG2.INI";
 
@@ -57,12 +58,6 @@ export function setUpSettingsFiles(core: KemoraCore, win: MainWindow, store: Set
         // Before the first save there is no file: the one a save of the fallbacks would write.
         const stored = store.bytes();
         const bytes = stored.length > 0 ? stored : core.SettingsIntoIni(stored, core.SettingsFromIni(stored));
-        const url = URL.createObjectURL(new Blob([new Uint8Array(bytes)], { type: "application/octet-stream" }));
-        const link = document.createElement("a");
-        link.href = url;
-        link.download = kFileName;
-        link.click();
-        // Some browsers read the bytes only after the click has returned.
-        setTimeout(() => URL.revokeObjectURL(url), 60_000);
+        download(kFileName, new Blob([new Uint8Array(bytes)], { type: "application/octet-stream" }));
     });
 }

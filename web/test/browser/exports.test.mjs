@@ -206,10 +206,10 @@ for (const kind of kBrowsers) {
             });
             for (const item of ["menu_copyGraph", "menu_copyWindow"]) {
                 await menu(page, "menu_Edit", item);
-                await page.waitForSelector("#exportMessage[open]");
-                assert.equal(await page.$eval("#exportMessageText", (e) => e.textContent), "Could not copy to the clipboard.");
-                await page.click("#exportMessageOk");
-                await page.waitForFunction(() => !document.getElementById("exportMessage").open);
+                await page.waitForSelector("#msgBox[open]");
+                assert.equal(await page.$eval("#msgBox_text", (e) => e.textContent), "Could not copy to the clipboard.");
+                await page.click("#msgBox_ok");
+                await page.waitForFunction(() => document.getElementById("msgBox") === null);
             }
             // The main window goes on.
             await typeVolume(page, "600");
@@ -256,7 +256,7 @@ for (const kind of kBrowsers) {
             await page.keyboard.press("c");
             await page.keyboard.up("Control");
             assert.equal(await page.evaluate(() => globalThis.writes), 2);
-            assert.equal(await page.$eval("#exportMessage", (d) => d.open), false);
+            assert.equal(await page.$("#msgBox"), null);
             assert.deepEqual(errors, []);
             await page.close();
         });

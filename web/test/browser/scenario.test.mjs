@@ -51,13 +51,13 @@ async function listLines(page) {
 
 async function messageShown(page) {
     return page.evaluate(() => {
-        const box = document.getElementById("frmSinarioMessage");
-        return box.open ? document.getElementById("frmSinarioMessage_text").textContent : null;
+        const box = document.getElementById("msgBox");
+        return box?.open ? document.getElementById("msgBox_text").textContent : null;
     });
 }
 
 async function closeMessage(page) {
-    await page.click("#frmSinarioMessage_ok");
+    await page.click("#msgBox_ok");
     assert.equal(await messageShown(page), null);
 }
 
@@ -366,7 +366,7 @@ for (const kind of kBrowsers) {
             // A place that cannot be written says so; without a title the name is "scenario".
             await page.evaluate(() => { window.pickerAnswer = "fail"; });
             await page.click("#frmSinario_cmdSave");
-            await page.waitForFunction(() => document.getElementById("frmSinarioMessage").open);
+            await page.waitForFunction(() => document.getElementById("msgBox")?.open);
             assert.equal(await messageShown(page), "シナリオデータを保存できませんでした。\nscenario.so2");
             await closeMessage(page);
             await page.evaluate(() => { window.pickerAnswer = "choose"; });
@@ -399,7 +399,7 @@ for (const kind of kBrowsers) {
                 const file = join(scratch, `${kind.name}-${c.name}`);
                 writeFileSync(file, c.bytes);
                 await (await page.$("#cdlg")).uploadFile(file);
-                await page.waitForFunction(() => document.getElementById("frmSinarioMessage").open);
+                await page.waitForFunction(() => document.getElementById("msgBox")?.open);
                 assert.equal(await messageShown(page), `シナリオデータを読み込めませんでした。\n${kind.name}-${c.name}\n${c.reason}`, c.name);
                 await closeMessage(page);
                 assert.deepEqual(await listLines(page), ["容量を 40 リットルに設定します。", "グラフを非表示にします。"], c.name);
