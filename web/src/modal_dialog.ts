@@ -1,13 +1,14 @@
 // A window of the program over the main window, as the desktop shows its dialogs: modal, Escape
-// closes it as its close button does, and closing it activates the main window again. The
-// focus goes back where it was; where that was a menu item, hidden by now, it goes to the
-// volume field, the main window's first control.
+// closes it as its close button does, and closing it activates the main window again.
 export function showModal(dialog: HTMLDialogElement, activateMainWindow: () => void): void {
     if (dialog.open) return;
-    dialog.addEventListener("close", () => {
-        activateMainWindow();
-        if (document.activeElement === document.body) document.getElementById("txtValue")?.focus();
-    }, { once: true });
+    // A closing dialog gives the focus back to where it was; a menu item is hidden by then, so
+    // one opened from a menu gives it to the volume field, the main window's first control.
+    const focused = document.activeElement;
+    if (focused === null || focused === document.body || focused.closest("[role=menubar]")) {
+        document.getElementById("txtValue")?.focus({ preventScroll: true });
+    }
+    dialog.addEventListener("close", activateMainWindow, { once: true });
     dialog.showModal();
 }
 
