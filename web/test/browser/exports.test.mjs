@@ -4,7 +4,7 @@
 import assert from "node:assert/strict";
 import { after, before, describe, test } from "node:test";
 import { kBrowsers, launch, openPage, typeVolume } from "./browsers.mjs";
-import { desktopPictures } from "./pictures.mjs";
+import { act, desktopPictures } from "./pictures.mjs";
 
 const tool = process.env.KEMORA_DESKTOP_PICTURES;
 if (!tool) throw new Error("KEMORA_DESKTOP_PICTURES is not set");
@@ -47,17 +47,6 @@ function pngSize(bytes) {
     assert.deepEqual([...bytes.subarray(0, 8)], [137, 80, 78, 71, 13, 10, 26, 10], "a PNG signature");
     assert.equal(bytes.subarray(12, 16).toString("latin1"), "IHDR");
     return { width: bytes.readUInt32BE(16), height: bytes.readUInt32BE(20) };
-}
-
-// Runs `actions` (as tests/web/desktop_pictures takes them) in the page with its clock held.
-async function act(page, actions) {
-    for (const action of actions) {
-        const [kind, value] = action.split("=");
-        if (kind === "type") await typeVolume(page, value);
-        else if (kind === "ticks") await page.evaluate((n) => runFrames(n), Number(value));
-        else if (kind === "liquid") await page.select("#cmbLiquid", await page.$eval("#cmbLiquid", (s, i) => s.options[i].value, Number(value)));
-        else throw new Error(action);
-    }
 }
 
 // The pages of a PDF file and the size of each, in points.

@@ -3,23 +3,12 @@
 import assert from "node:assert/strict";
 import { after, before, describe, test } from "node:test";
 import { kBrowsers, kMenuHeight, launch, openPage, typeVolume } from "./browsers.mjs";
-import { canvasPicture, desktopPictures, difference } from "./pictures.mjs";
+import { act, canvasPicture, desktopPictures, difference } from "./pictures.mjs";
 
 // The desktop's tool that draws the same panels (tests/web/desktop_pictures).
 const tool = process.env.KEMORA_DESKTOP_PICTURES;
 if (!tool) throw new Error("KEMORA_DESKTOP_PICTURES is not set");
 const kTimeOfDay = 45296.25;  // 12:34:56.25, the molecules' seed on both sides
-
-// Runs `actions` (as tests/web/desktop_pictures takes them) in the page.
-async function act(page, actions) {
-    for (const action of actions) {
-        const [kind, value] = action.split("=");
-        if (kind === "type") await typeVolume(page, value);
-        else if (kind === "ticks") await page.evaluate((n) => runFrames(n), Number(value));
-        else if (kind === "liquid") await page.select("#cmbLiquid", await page.$eval("#cmbLiquid", (s, i) => s.options[i].value, Number(value)));
-        else throw new Error(action);
-    }
-}
 
 // A text's ink on the desktop, widened, as the page's font places labels a little apart.
 function inLabels(texts) {

@@ -4,6 +4,7 @@ import { execFileSync } from "node:child_process";
 import { mkdtempSync, readFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
+import { typeVolume } from "./browsers.mjs";
 
 export function readPpm(path) {
     const bytes = readFileSync(path);
@@ -65,4 +66,15 @@ export function difference(a, b, skip = () => false) {
         }
     }
     return { largest, pixels, first };
+}
+
+// Runs `actions` (as tests/web/desktop_pictures takes them) in the page.
+export async function act(page, actions) {
+    for (const action of actions) {
+        const [kind, value] = action.split("=");
+        if (kind === "type") await typeVolume(page, value);
+        else if (kind === "ticks") await page.evaluate((n) => runFrames(n), Number(value));
+        else if (kind === "liquid") await page.select("#cmbLiquid", await page.$eval("#cmbLiquid", (s, i) => s.options[i].value, Number(value)));
+        else throw new Error(action);
+    }
 }
