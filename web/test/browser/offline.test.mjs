@@ -109,7 +109,8 @@ for (const kind of kBrowsers) {
             await page.keyboard.press("Escape");
             await page.waitForFunction(() => !document.getElementById("frmAbout").open);
             assert.equal(await page.evaluate(() => document.activeElement.id), "txtValue");
-            assert.notEqual(await page.$eval("#picGrph", (e) => e.getAttribute("aria-description")), graphBefore);
+            await page.waitForFunction((before) =>
+                document.getElementById("picGrph").getAttribute("aria-description") !== before, {}, graphBefore);
 
             // Opened again, in English, without the report of the last time.
             await page.click("#menu_view");

@@ -229,7 +229,8 @@ for (const kind of kBrowsers) {
             // Closing keeps the typed title; the main window shows it.
             await page.click("#frmSinario_cmdClose");
             assert.equal(await page.$eval("#frmSinario", (d) => d.open), false);
-            assert.equal(await page.title(), "蒸気圧曲線　-　あいうえおかきくけこさしすせそ");
+            // The main window's activation, which shows the title, follows the close event.
+            await page.waitForFunction(() => document.title === "蒸気圧曲線　-　あいうえおかきくけこさしすせそ");
             // Opened again: the title as held, the steps kept, the pages afresh.
             await openEditor(page);
             assert.equal(await page.$eval("#txtTTl", (f) => f.value), "あいうえおかきくけこさしすせそ" + " ".repeat(15));
