@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "json_string.h"
 #include "mainwindow/main_state.h"
 #include "mainwindow/main_view.h"
 #include "mainwindow/main_window_logic.h"
@@ -23,6 +24,8 @@
 #include "ui/artwork.h"
 #include "ui/export_commands.h"
 #include "ui/surface_widget.h"
+
+using kemora::testing_support::JsonString;
 
 namespace {
 
@@ -111,16 +114,6 @@ class PictureView : public mainwindow::MainView {
 
 bool Save(const QImage& image, const QString& path) {
     return image.convertToFormat(QImage::Format_RGB888).save(path, "PPM");
-}
-
-std::string JsonString(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\')
-            out += '\\';
-        out += c;
-    }
-    return out + "\"";
 }
 
 }  // namespace

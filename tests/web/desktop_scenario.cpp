@@ -24,6 +24,7 @@
 #include <string_view>
 
 #include "dialogs/frm_sinario.h"
+#include "json_string.h"
 #include "mainwindow/caption.h"
 #include "mainwindow/main_state.h"
 #include "mainwindow/main_view.h"
@@ -31,6 +32,8 @@
 #include "mainwindow/panel_sizes.h"
 #include "scenario/scenario_file.h"
 #include "ui/surface_widget.h"
+
+using kemora::testing_support::JsonString;
 
 namespace {
 
@@ -71,16 +74,6 @@ class PlaybackView : public mainwindow::MainView {
     ui::SurfaceWidget m_cylinder;
     ui::SurfaceWidget m_graph;
 };
-
-std::string JsonString(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\')
-            out += '\\';
-        out += c;
-    }
-    return out + "\"";
-}
 
 template <typename Control>
 Control& Find(QWidget& dialog, const char* name) {
